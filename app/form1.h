@@ -1,0 +1,87 @@
+#pragma once
+// TForm1: the main window, its controls, menus and state.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/button.h"
+#include "platform/combo_box.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/group_box.h"
+#include "platform/label.h"
+#include "platform/menu.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+#include "platform/timer.h"
+#include "platform/tray_icon.h"
+
+class TForm1 : public platform::Form {
+public:
+    TForm1();
+
+    // Controls, declared in tab order.
+    platform::StringGrid gr1{this, 10};
+    platform::Button b_ajouter{this};
+    platform::GroupBox gp1{this};
+    platform::Label Label1{&gp1}, Label2{&gp1}, Label3{&gp1}, Label4{&gp1}, Label5{&gp1},
+        Label6{&gp1}, Label7{&gp1}, Label8{&gp1}, Label9{&gp1}, Label10{&gp1};
+    platform::Edit Edit1{&gp1}, Edit2{&gp1}, Edit3{&gp1}, Edit4{&gp1}, Edit5{&gp1}, Edit6{&gp1};
+    platform::ComboBox cb1{&gp1, platform::ComboStyle::PickOnly};
+    platform::ComboBox cb2{&gp1, platform::ComboStyle::PickOnly};
+    platform::ComboBox cb3{&gp1, platform::ComboStyle::PickOnly};
+    platform::ComboBox cb4{&gp1, platform::ComboStyle::Editable};
+    platform::Button b_ok{&gp1};
+    platform::Button b_annuler{&gp1};
+    platform::Button b_modifier{this};
+    platform::Button b_supprimer{this};
+
+    // The menu bar.
+    platform::MenuItem MainMenu1{nullptr};
+    platform::MenuItem m_fichier{&MainMenu1, "&File"};
+    platform::MenuItem m_quitter{&m_fichier, "&Quit"};
+    platform::MenuItem m_options{&MainMenu1, "&Options"};
+    platform::MenuItem m_trier{&m_options, "Order"};
+    platform::MenuItem tri_date{&m_trier, "by date"};
+    platform::MenuItem tri_prenom{&m_trier, "by firstname"};
+    platform::MenuItem tri_nom{&m_trier, "by surname"};
+    platform::MenuItem tri_email{&m_trier, "by E-mail"};
+    platform::MenuItem m_demarrer{&m_options, "Start in the system tray"};
+    platform::MenuItem m_interro{&MainMenu1, "?"};
+    platform::MenuItem m_apropos{&m_interro, "&About..."};
+
+    platform::Timer Timer1{*this, 60000};
+
+    // State.
+    platform::IconHandle icone = 0;
+    bool demande_quitter = false;
+    bool premier_affichage = true;
+    std::int32_t mode_saisie = 0;
+    std::int32_t ligne_saisie = 0;
+    std::int32_t nb_rappels = 0;
+    platform::DateTime derniere_verif{};
+    std::int32_t ordre_tri = 0;
+    std::string dossier;
+
+    void FormCreate();
+    void m_aproposClick();
+
+    // Rewrites the contact file from the grid.
+    void sauver();
+    // Fills the grid from the contact file.
+    void lire();
+    void RemoveLine(platform::StringGrid& grid, int row);
+
+private:
+    void layOut();
+    void layOutEntryPanel();
+    void setHeadersAndWidths();
+    void fillChoiceLists();
+
+    // Set when the contact file exists but could not be read whole: saving
+    // then would replace the people that were not read.
+    bool contactsUnreadable_ = false;
+};
+
+// Builds the main window, its real window and runs its creation handler.
+std::unique_ptr<TForm1> createMainForm();

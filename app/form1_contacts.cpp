@@ -1,0 +1,34 @@
+// The contact file as the main window reads and writes it.
+#include "app/form1.h"
+#include "book/contact_file.h"
+#include "book/contact_table.h"
+#include "platform/errors.h"
+
+namespace {
+const char* const contactFileName = "dates.txt";
+}
+
+void TForm1::sauver() {
+    const std::string path = dossier + contactFileName;
+    if (contactsUnreadable_)
+        throw platform::IoError("The people in \"" + path +
+                                "\" could not be read at start, so changes are not saved: "
+                                "the file stays as it is until Festorin can read it.");
+    book::writeContactFile(path, gr1);
+}
+
+void TForm1::lire() {
+    const std::string path = dossier + contactFileName;
+    book::ContactFileRead read = book::readContactFile(path, gr1);
+    if (!read.existed) return;
+    b_modifier.setVisible(read.people > 0);
+    b_supprimer.setVisible(read.people > 0);
+    if (!read.complete) {
+        contactsUnreadable_ = true;
+        throw platform::IoError("The people in \"" + path +
+                                "\" could not be read. Changes will not be saved until "
+                                "Festorin can read this file.");
+    }
+}
+
+void TForm1::RemoveLine(platform::StringGrid& grid, int row) { book::removeLine(grid, row); }

@@ -1,0 +1,73 @@
+// The main window's creation handler and the About box.
+#include <array>
+
+#include "app/form1.h"
+#include "book/contact_table.h"
+#include "book/data_folder.h"
+#include "platform/color.h"
+#include "platform/dispatch.h"
+#include "platform/message_box.h"
+
+namespace {
+
+// A failing step is reported and the next steps still run, so that the
+// people are read whenever they can be.
+void step(const std::function<void()>& action) { platform::dispatch(action); }
+
+}  // namespace
+
+void TForm1::FormCreate() {
+    step([&] {
+        mode_saisie = 0;
+        ligne_saisie = 0;
+        nb_rappels = 0;
+    });
+    step([&] { dossier = book::resolveDataFolder(); });
+    step([&] { setHeadersAndWidths(); });
+    step([&] {
+        gr1.setColor(platform::rgb(255, 255, 190));
+        setColor(platform::rgb(255, 255, 153));
+    });
+    step([&] { fillChoiceLists(); });
+    step([&] { lire(); });
+}
+
+void TForm1::setHeadersAndWidths() {
+    gr1.setColWidth(book::colKey, 0);
+    gr1.setCell(book::colFirstName, 0, "Firstname");
+    gr1.setCell(book::colSurname, 0, "Surname");
+    struct Header {
+        const char* text;
+        int width;
+    };
+    static constexpr std::array<Header, 7> later{{{"E-mail", 92},
+                                                  {"Phone 1", 90},
+                                                  {"Phone 2", 90},
+                                                  {"Day of birth", 70},
+                                                  {"Action", 80},
+                                                  {"When", 80},
+                                                  {"Reason", 80}}};
+    int col = book::colEmail;
+    for (const Header& header : later) {
+        gr1.setColWidth(col, header.width);
+        gr1.setCell(col, 0, header.text);
+        ++col;
+    }
+}
+
+void TForm1::fillChoiceLists() {
+    for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
+                              "August", "September", "October", "November", "December"})
+        cb1.addItem(month);
+    for (const char* action : {"Send an E-mail", "Call phone 1", "Call phone 2", "Other"})
+        cb2.addItem(action);
+    for (const char* when :
+         {"The exact day", "1 day before", "2 days before", "3 days before", "4 days before"})
+        cb3.addItem(when);
+    for (const char* reason : {"Birtday", "Other"}) cb4.addItem(reason);
+}
+
+void TForm1::m_aproposClick() {
+    platform::messageBox("Festorin v 1.0\r\nWritten by the Festorin developers", "About",
+                         platform::MbIcon::Information, platform::MbButtons::Ok);
+}

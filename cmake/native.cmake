@@ -1,0 +1,15 @@
+# Native build: the core and the handlers over the headless platform.
+include(GoogleTest)
+
+add_executable(festorin_tests ${FESTORIN_TEST_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
+    ${FESTORIN_POSIX_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+target_link_libraries(festorin_tests PRIVATE GTest::gtest_main GTest::gmock)
+gtest_discover_tests(festorin_tests DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+file(GLOB FESTORIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+if(benchmark_FOUND AND FESTORIN_BENCH_SOURCES)
+    add_executable(festorin_bench ${FESTORIN_BENCH_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
+        ${FESTORIN_POSIX_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+    target_link_libraries(festorin_bench PRIVATE benchmark::benchmark)
+endif()

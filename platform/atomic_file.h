@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+// Replaces a file whole: the new content goes to a temporary file beside it,
+// which is then moved over the old one. After any failure the old file is
+// untouched, the temporary file is gone and an IoError names the file.
+void writeFileAtomically(const std::string& path, const std::string& content);
+
+// Reads a whole small file; false when it is missing or cannot be read.
+bool readSmallFile(const std::string& path, std::string& content);
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// The seam between the portable controls and the windows that show them.
+// Exactly one implementation is linked: platform/win32 or platform/headless.
+#include "control.h"
+
+namespace platform {
+
+class Form;
+
+namespace backend {
+
+// Builds the real window of a form and of every control inside it.
+void created(Form& form);
+// Pushes one changed property of a control to its real window.
+void changed(Control& control, Prop what);
+// Moves the keyboard focus to a control.
+void focus(Control& control);
+// Asks a form to close, as the system's close command does.
+void close(Form& form);
+// Shows a form in front of the other windows.
+void bringToFront(Form& form);
+// The form's outer size for its client size, border, caption and menu.
+void outerSize(const Form& form, int& width, int& height);
+
+}  // namespace backend
+}  // namespace platform

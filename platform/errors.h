@@ -1,0 +1,23 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// A file operation that failed; the text names the file and the operation.
+class IoError : public std::runtime_error {
+public:
+    IoError(const std::string& operation, const std::string& path);
+    IoError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A text that should have been a number.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const std::string& text);
+};
+
+// Reads a decimal integer: optional leading blanks, an optional sign, digits.
+int toInt(const std::string& text);
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+// Lets a test make one file operation fail, to see what the program does then.
+namespace platform::fs {
+
+enum class Op {
+    Exists,
+    MakeFolder,
+    OpenRead,
+    Size,
+    Read,
+    Create,
+    Write,
+    Flush,
+    Close,
+    Replace,
+    Remove
+};
+
+// The next `skip` calls of op succeed, the one after fails; then all succeed again.
+void failAfter(Op op, int skip = 0);
+void clearFaults();
+// True when this call of op is to fail; used by the file system front.
+bool faultDue(Op op);
+
+}  // namespace platform::fs

@@ -1,0 +1,52 @@
+#include "file_system.h"
+
+#include "file_faults.h"
+#include "file_system_native.h"
+
+namespace platform::fs {
+
+bool fileExists(const std::string& path) {
+    return !faultDue(Op::Exists) && native::fileExists(path);
+}
+
+bool folderExists(const std::string& path) {
+    return !faultDue(Op::Exists) && native::folderExists(path);
+}
+
+bool makeFolder(const std::string& path) {
+    return !faultDue(Op::MakeFolder) && native::makeFolder(path);
+}
+
+Handle openRead(const std::string& path) {
+    return faultDue(Op::OpenRead) ? invalidHandle : native::openRead(path);
+}
+
+std::int64_t size(Handle file) { return faultDue(Op::Size) ? -1 : native::size(file); }
+
+bool read(Handle file, void* buffer, std::size_t count) {
+    return !faultDue(Op::Read) && native::read(file, buffer, count);
+}
+
+Handle create(const std::string& path) {
+    return faultDue(Op::Create) ? invalidHandle : native::create(path);
+}
+
+bool write(Handle file, const void* buffer, std::size_t count) {
+    return !faultDue(Op::Write) && native::write(file, buffer, count);
+}
+
+bool flush(Handle file) { return !faultDue(Op::Flush) && native::flush(file); }
+
+// A failed close still releases the handle, so nothing stays open.
+bool close(Handle file) {
+    bool closed = native::close(file);
+    return !faultDue(Op::Close) && closed;
+}
+
+bool replace(const std::string& from, const std::string& to) {
+    return !faultDue(Op::Replace) && native::replace(from, to);
+}
+
+bool remove(const std::string& path) { return !faultDue(Op::Remove) && native::remove(path); }
+
+}  // namespace platform::fs

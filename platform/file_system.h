@@ -1,0 +1,33 @@
+#pragma once
+// The program's one way to files and folders. Paths use backslashes, as on
+// Windows. Every operation can be made to fail from a test (file_faults.h).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace platform::fs {
+
+using Handle = std::intptr_t;
+constexpr Handle invalidHandle = -1;
+
+bool fileExists(const std::string& path);  // a file, not a folder
+bool folderExists(const std::string& path);
+bool makeFolder(const std::string& path);  // one level
+
+Handle openRead(const std::string& path);
+std::int64_t size(Handle file);  // -1 on failure
+// Reads exactly count bytes; false when fewer could be read.
+bool read(Handle file, void* buffer, std::size_t count);
+
+// Creates the file or cuts it to empty, for writing.
+Handle create(const std::string& path);
+// Writes exactly count bytes; false when fewer were written.
+bool write(Handle file, const void* buffer, std::size_t count);
+bool flush(Handle file);
+bool close(Handle file);
+
+// Moves a file over another one in a single step.
+bool replace(const std::string& from, const std::string& to);
+bool remove(const std::string& path);
+
+}  // namespace platform::fs

@@ -1,0 +1,67 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "color.h"
+#include "control.h"
+
+namespace platform {
+
+class MenuItem;
+class Button;
+
+enum class BorderStyle { Single, ToolWindow };
+
+// A top-level window. Its width and height are the client area's; left and
+// top are the outer window's position on the screen.
+class Form : public Control {
+public:
+    explicit Form(Form* owner = nullptr);
+    ~Form();
+
+    Form* owner() const { return owner_; }
+
+    Color color = defaultColor;
+    std::string fontName = "Tahoma";
+    int fontPoints = 8;
+    BorderStyle borderStyle = BorderStyle::Single;
+    bool minimizeBox = true;
+    bool centered = false;     // centred on the desktop when first shown
+    MenuItem* menu = nullptr;  // the menu bar, if any
+    Button* defaultButton = nullptr;
+    std::string iconResource;  // the window's icon, by resource name
+
+    void setColor(Color c);
+    void setClientSize(int width, int height) { setBounds(left(), top(), width, height); }
+    void moveTo(int left, int top) { setBounds(left, top, width(), height()); }
+
+    // The outer size: client area plus frame, caption and menu bar.
+    int outerWidth() const;
+    int outerHeight() const;
+
+    void bringToFront();
+    // Asks the window to close, as the system's close command does.
+    void close();
+    // Runs the close query; true when the window may close.
+    bool queryClose();
+    // The window is closed and gone; runs onDestroy once.
+    void destroy();
+    bool destroyed() const { return destroyed_; }
+
+    // A message the window receives, offered to the program before the
+    // window's normal processing; returning true consumes it.
+    std::function<bool(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)> onMessage;
+    std::function<void()> onPaint;
+    std::function<void(bool& canClose)> onCloseQuery;
+    std::function<void()> onDestroy;
+
+    // For the backend: the real window was painted.
+    void painted();
+
+private:
+    Form* owner_;
+    bool destroyed_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,79 @@
+// The file operations over POSIX, with Windows paths turned into POSIX ones.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/file_system_native.h"
+
+namespace platform::fs::native {
+
+namespace {
+
+std::string posixPath(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+bool isA(const std::string& path, mode_t type) {
+    struct stat info {};
+    return ::stat(posixPath(path).c_str(), &info) == 0 && (info.st_mode & S_IFMT) == type;
+}
+
+}  // namespace
+
+bool fileExists(const std::string& path) { return isA(path, S_IFREG); }
+
+bool folderExists(const std::string& path) { return isA(path, S_IFDIR); }
+
+bool makeFolder(const std::string& path) { return ::mkdir(posixPath(path).c_str(), 0755) == 0; }
+
+Handle openRead(const std::string& path) {
+    if (!fileExists(path)) return invalidHandle;
+    return ::open(posixPath(path).c_str(), O_RDONLY);
+}
+
+std::int64_t size(Handle file) {
+    struct stat info {};
+    return ::fstat(static_cast<int>(file), &info) == 0 ? info.st_size : -1;
+}
+
+bool read(Handle file, void* buffer, std::size_t count) {
+    auto* bytes = static_cast<char*>(buffer);
+    while (count > 0) {
+        ssize_t got = ::read(static_cast<int>(file), bytes, count);
+        if (got <= 0) return false;
+        bytes += got;
+        count -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+Handle create(const std::string& path) {
+    return ::open(posixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+}
+
+bool write(Handle file, const void* buffer, std::size_t count) {
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (count > 0) {
+        ssize_t put = ::write(static_cast<int>(file), bytes, count);
+        if (put <= 0) return false;
+        bytes += put;
+        count -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+bool flush(Handle file) { return ::fsync(static_cast<int>(file)) == 0; }
+
+bool close(Handle file) { return ::close(static_cast<int>(file)) == 0; }
+
+bool replace(const std::string& from, const std::string& to) {
+    return std::rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0;
+}
+
+bool remove(const std::string& path) { return ::unlink(posixPath(path).c_str()) == 0; }
+
+}  // namespace platform::fs::native

@@ -1,0 +1,82 @@
+#pragma once
+// The scriptable stand-in for Windows: the tests set the world the program
+// sees (clock, folders, answers to message boxes) and act as its user.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/button.h"
+#include "platform/combo_box.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/label.h"
+#include "platform/menu.h"
+#include "platform/message_box.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+#include "platform/timer.h"
+#include "platform/tray_icon.h"
+
+namespace platform::headless {
+
+// Back to a fresh world: default services, no logs, no scripted answers.
+void reset();
+
+// The world the program sees.
+void setNow(const DateTime& moment);
+void setDateSeparator(char separator);
+void setAppDataFolder(const std::string& folder);
+void setExecutablePath(const std::string& path);
+void setWorkArea(const Rect& area);
+void setCursorPos(const Point& point);
+void setApplicationMinimized(bool minimized);
+
+// What the program did.
+struct ShownBox {
+    std::string text, caption;
+    MbIcon icon;
+    MbButtons buttons;
+};
+const std::vector<ShownBox>& shownBoxes();
+const std::vector<std::string>& openedLinks();
+Control* focused();
+Form* frontForm();
+
+struct TrayCall {
+    unsigned message;
+    NotifyIconData data;
+};
+const std::vector<TrayCall>& trayCalls();
+const std::vector<std::string>& loadedIcons();
+const std::vector<IconHandle>& destroyedIcons();
+
+struct PopupCall {
+    PopupMenu* menu;
+    int x, y;
+};
+const std::vector<PopupCall>& popups();
+
+// Answers for the next message boxes, in order; an unscripted box answers
+// Ok (or Yes). `duringNextBox` runs while the next box is open, as timer
+// ticks do under a real modal box.
+void answerNextBox(MbResult answer);
+void duringNextBox(std::function<void()> action);
+
+// The user's hands.
+void type(Edit& edit, const std::string& characters);
+void paste(Edit& edit, const std::string& text);
+void pick(ComboBox& box, int index);
+void typeInto(ComboBox& box, const std::string& text);
+void click(Button& button);
+void click(MenuItem& item);
+void click(Label& label);
+void selectRow(StringGrid& grid, int row);
+// Enter in a text box of the form presses its default button.
+void pressEnter(Form& form);
+void tick(Timer& timer);
+void paint(Form& form);
+// Offers a window message to the form, as the real window procedure does.
+bool sendMessage(Form& form, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+
+}  // namespace platform::headless

@@ -1,0 +1,144 @@
+#include <deque>
+
+#include "platform/application.h"
+#include "platform/backend.h"
+#include "platform/dispatch.h"
+#include "platform/headless/headless.h"
+
+namespace platform {
+
+namespace {
+
+struct World {
+    DateTime now{2026, 12, 8, 9, 0, 0};
+    char dateSeparator = '/';
+    std::string appDataFolder;
+    std::string executablePath = "C:\\Program Files\\Festorin\\Festorin.exe";
+    Rect workArea{0, 0, 1024, 738};
+    Point cursor{1000, 750};
+    bool minimized = false;
+    unsigned exStyle = 0;
+    std::vector<headless::ShownBox> boxes;
+    std::deque<MbResult> answers;
+    std::function<void()> duringBox;
+    std::vector<std::string> links;
+    Control* focused = nullptr;
+    Form* front = nullptr;
+    std::vector<headless::TrayCall> trayCalls;
+    std::vector<std::string> loadedIcons;
+    std::vector<IconHandle> destroyedIcons;
+    std::vector<headless::PopupCall> popups;
+};
+
+World& world() {
+    static World w;
+    return w;
+}
+
+}  // namespace
+
+// Services.
+DateTime now() { return world().now; }
+char dateSeparator() { return world().dateSeparator; }
+std::string appDataFolder() { return world().appDataFolder; }
+std::string executablePath() { return world().executablePath; }
+Rect workArea() { return world().workArea; }
+Point cursorPos() { return world().cursor; }
+void shellOpen(const std::string& link) { world().links.push_back(link); }
+
+MbResult messageBox(const std::string& text, const std::string& caption, MbIcon icon,
+                    MbButtons buttons) {
+    World& w = world();
+    w.boxes.push_back({text, caption, icon, buttons});
+    if (auto during = std::move(w.duringBox)) {
+        w.duringBox = nullptr;
+        during();
+    }
+    MbResult answer = buttons == MbButtons::YesNo ? MbResult::Yes : MbResult::Ok;
+    if (!w.answers.empty()) {
+        answer = w.answers.front();
+        w.answers.pop_front();
+    }
+    return answer;
+}
+
+void shellNotifyIcon(unsigned message, const NotifyIconData& data) {
+    world().trayCalls.push_back({message, data});
+}
+
+IconHandle loadIcon(const std::string& resourceName) {
+    world().loadedIcons.push_back(resourceName);
+    return static_cast<IconHandle>(world().loadedIcons.size());
+}
+
+void destroyIcon(IconHandle icon) { world().destroyedIcons.push_back(icon); }
+
+unsigned taskbarCreatedMessage() { return 0xC0DE; }
+
+namespace application {
+
+void setExStyle(unsigned style) { world().exStyle = style; }
+unsigned exStyle() { return world().exStyle; }
+bool minimized() { return world().minimized; }
+void restore() { world().minimized = false; }
+
+void run(Form& mainForm) {
+    mainForm.show();
+    headless::paint(mainForm);
+}
+
+}  // namespace application
+
+namespace backend {
+
+void created(Form&) {}
+void changed(Control&, Prop) {}
+void focus(Control& control) { world().focused = &control; }
+void menuChanged(MenuItem&) {}
+void timerCreated(Timer&) {}
+
+void popupMenu(PopupMenu& menu, int screenX, int screenY) {
+    world().popups.push_back({&menu, screenX, screenY});
+}
+
+void close(Form& form) {
+    if (form.queryClose()) form.destroy();
+}
+
+void bringToFront(Form& form) { world().front = &form; }
+
+// Frame sizes of the classic Windows look at 96 dots per inch.
+void outerSize(const Form& form, int& width, int& height) {
+    const bool tool = form.borderStyle == BorderStyle::ToolWindow;
+    width = form.width() + 6;
+    height = form.height() + 6 + (tool ? 16 : 19) + (form.menu ? 19 : 0);
+}
+
+}  // namespace backend
+
+namespace headless {
+
+void reset() { world() = World{}; }
+
+void setNow(const DateTime& moment) { world().now = moment; }
+void setDateSeparator(char separator) { world().dateSeparator = separator; }
+void setAppDataFolder(const std::string& folder) { world().appDataFolder = folder; }
+void setExecutablePath(const std::string& path) { world().executablePath = path; }
+void setWorkArea(const Rect& area) { world().workArea = area; }
+void setCursorPos(const Point& point) { world().cursor = point; }
+void setApplicationMinimized(bool minimized) { world().minimized = minimized; }
+
+const std::vector<ShownBox>& shownBoxes() { return world().boxes; }
+const std::vector<std::string>& openedLinks() { return world().links; }
+Control* focused() { return world().focused; }
+Form* frontForm() { return world().front; }
+const std::vector<TrayCall>& trayCalls() { return world().trayCalls; }
+const std::vector<std::string>& loadedIcons() { return world().loadedIcons; }
+const std::vector<IconHandle>& destroyedIcons() { return world().destroyedIcons; }
+const std::vector<PopupCall>& popups() { return world().popups; }
+
+void answerNextBox(MbResult answer) { world().answers.push_back(answer); }
+void duringNextBox(std::function<void()> action) { world().duringBox = std::move(action); }
+
+}  // namespace headless
+}  // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+struct DateTime {
+    int year = 1899, month = 12, day = 30;
+    int hour = 0, minute = 0, second = 0;
+};
+
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct Point {
+    int x = 0, y = 0;
+};
+
+// The local date and time.
+DateTime now();
+// The user's regional date separator.
+char dateSeparator();
+// The per-user application-data folder, or an empty text when the shell has none.
+std::string appDataFolder();
+// The full path of the program's own executable.
+std::string executablePath();
+// The desktop without the taskbar.
+Rect workArea();
+// The mouse cursor, in screen coordinates.
+Point cursorPos();
+// Hands a link to the shell's "open", with the desktop as parent window.
+void shellOpen(const std::string& link);
+
+}  // namespace platform

@@ -1,0 +1,63 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "color.h"
+#include "control.h"
+
+namespace platform {
+
+// A grid of texts: row 0 is the header row, column 0 a fixed column.
+// It owns its cells; the real window only shows them.
+class StringGrid : public Control {
+public:
+    StringGrid(Control* parent, int colCount);
+
+    int colCount() const { return colCount_; }
+    int rowCount() const { return static_cast<int>(cells_.size()); }
+    void setRowCount(int count);
+
+    const std::string& cell(int col, int row) const { return cells_[row][col]; }
+    void setCell(int col, int row, const std::string& text);
+
+    void exchangeRows(int a, int b);
+    void copyRow(int from, int to);
+    // Reorders rows 1 to RowCount - 1: new row i + 1 is old row order[i] + 1.
+    void permuteRows(const std::vector<int>& order);
+
+    // The selected row.
+    int row() const { return row_; }
+    void setRow(int row);
+
+    int colWidth(int col) const { return colWidths_[col]; }
+    void setColWidth(int col, int width);
+    int defaultColWidth() const { return defaultColWidth_; }
+    int defaultRowHeight() const { return defaultRowHeight_; }
+
+    Color color = defaultColor;
+    void setColor(Color c);
+
+    // Changes between these two reach the real window once, at the end.
+    void beginUpdate() { ++updating_; }
+    void endUpdate();
+
+    std::function<void(int col, int row, bool& canSelect)> onSelectCell;
+
+    // For the backend: the user moved the selection to this row.
+    void adoptRow(int row) { row_ = row; }
+
+private:
+    void cellsChanged(Prop what);
+
+    int colCount_;
+    std::vector<std::vector<std::string>> cells_;
+    std::vector<int> colWidths_;
+    int row_ = 1;
+    int defaultColWidth_ = 90;
+    int defaultRowHeight_ = 16;
+    int updating_ = 0;
+    bool pending_ = false;
+};
+
+}  // namespace platform

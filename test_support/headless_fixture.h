@@ -1,0 +1,32 @@
+#pragma once
+// Every test of the handlers starts from a fresh headless world with an
+// application-data folder of its own.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/form1.h"
+#include "platform/file_faults.h"
+#include "platform/headless/headless.h"
+#include "test_folder.h"
+
+namespace test_support {
+
+class HeadlessTest : public ::testing::Test {
+protected:
+    HeadlessTest() {
+        platform::headless::reset();
+        platform::fs::clearFaults();
+        platform::headless::setAppDataFolder(appData.path());
+    }
+    ~HeadlessTest() override { platform::fs::clearFaults(); }
+
+    // The data folder the program will find: "FN\" in the application data.
+    std::string dataFolder() const { return appData.path() + "\\FN\\"; }
+    std::string dataFile(const std::string& name) const { return dataFolder() + name; }
+    void prepareDataFolder() const { makeFolder(dataFolder()); }
+
+    TestFolder appData;
+};
+
+}  // namespace test_support

@@ -1,0 +1,56 @@
+#include "test_folder.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace test_support {
+
+namespace {
+
+std::filesystem::path onDisk(std::string path) {
+#ifndef _WIN32
+    std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+    return std::filesystem::path(path);
+}
+
+std::string uniqueName() {
+    static std::atomic<int> counter{0};
+    std::random_device seed;
+    return "festorin-test-" + std::to_string(seed()) + "-" + std::to_string(counter++);
+}
+
+}  // namespace
+
+TestFolder::TestFolder() {
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / uniqueName();
+    std::filesystem::create_directories(folder);
+    path_ = folder.string();
+}
+
+TestFolder::~TestFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(onDisk(path_), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(onDisk(path_), ignored);
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(onDisk(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(onDisk(path), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool exists(const std::string& path) { return std::filesystem::exists(onDisk(path)); }
+
+void makeFolder(const std::string& path) { std::filesystem::create_directories(onDisk(path)); }
+
+}  // namespace test_support

@@ -1,0 +1,27 @@
+#pragma once
+// A fresh folder for one test, and byte-exact access to the files in it.
+#include <string>
+
+namespace test_support {
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    // The folder, as the program sees it, without a trailing separator.
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Paths in the program's form (backslashes) work here on every platform.
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+bool exists(const std::string& path);
+void makeFolder(const std::string& path);
+
+}  // namespace test_support
