@@ -1,5 +1,6 @@
 // The main window as it is built, before its creation handler runs.
 #include "app/form1.h"
+#include "platform/application.h"
 #include "platform/backend.h"
 #include "platform/dispatch.h"
 
@@ -28,6 +29,8 @@ TForm1::TForm1() {
     defaultButton = &b_ok;
     tri_date.setChecked(true);
     layOut();
+    wireLifeCycle();
+    m_apropos.onClick = [this] { m_aproposClick(); };
 }
 
 void TForm1::layOut() {
@@ -73,6 +76,7 @@ void TForm1::layOutEntryPanel() {
 }
 
 std::unique_ptr<TForm1> createMainForm() {
+    platform::application::setTitle("Festorin");
     auto form = std::make_unique<TForm1>();
     platform::backend::created(*form);
     platform::backend::timerCreated(form->Timer1);

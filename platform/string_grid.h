@@ -52,10 +52,10 @@ private:
 
     int colCount_;
     std::vector<std::vector<std::string>> cells_;
-    std::vector<int> colWidths_;
-    int row_ = 1;
     int defaultColWidth_ = 90;
     int defaultRowHeight_ = 16;
+    std::vector<int> colWidths_;
+    int row_ = 1;
     int updating_ = 0;
     bool pending_ = false;
 };

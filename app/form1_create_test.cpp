@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "book/contact_table.h"
+#include "book/fiche.h"
+#include "platform/errors.h"
+#include "test_support/headless_fixture.h"
+
+namespace {
+
+using platform::headless::shownBoxes;
+
+class StartUp : public test_support::HeadlessTest {
+protected:
+    static std::string record(const std::string& key, const std::string& firstName) {
+        platform::StringGrid one(nullptr, book::columnCount);
+        one.setCell(book::colKey, 1, key);
+        one.setCell(book::colFirstName, 1, firstName);
+        one.setCell(book::colShownDate, 1, "March, 5");
+        auto fiche = book::TFiche::fromRow(one, 1);
+        return std::string(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
+    }
+};
+
+TEST_F(StartUp, FirstStartWithNoDataFiles) {
+    auto form = createMainForm();
+    EXPECT_EQ(form->text(), "Festorin");
+    EXPECT_EQ(form->width(), 794);
+    EXPECT_EQ(form->height(), 348);
+    EXPECT_TRUE(form->centered);
+    EXPECT_EQ(form->dossier, dataFolder());
+    EXPECT_TRUE(test_support::exists(dataFolder()));
+    EXPECT_EQ(form->gr1.rowCount(), 2);
+    for (int col = 0; col < book::columnCount; ++col) EXPECT_EQ(form->gr1.cell(col, 1), "");
+    EXPECT_TRUE(form->b_ajouter.visible());
+    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_FALSE(form->b_supprimer.visible());
+    EXPECT_FALSE(form->gp1.visible());
+    EXPECT_TRUE(form->tri_date.checked());
+    EXPECT_TRUE(shownBoxes().empty());
+}
+
+TEST_F(StartUp, GridHeadersWidthsAndColours) {
+    auto form = createMainForm();
+    const std::vector<std::string> headers{"",        "Firstname", "Surname",      "E-mail",
+                                           "Phone 1", "Phone 2",   "Day of birth", "Action",
+                                           "When",    "Reason"};
+    const std::vector<int> widths{0, 90, 90, 92, 90, 90, 70, 80, 80, 80};
+    for (int col = 0; col < book::columnCount; ++col) {
+        EXPECT_EQ(form->gr1.cell(col, 0), headers[col]);
+        EXPECT_EQ(form->gr1.colWidth(col), widths[col]);
+    }
+    EXPECT_EQ(form->gr1.color, 0x00BEFFFFu);
+    EXPECT_EQ(form->color, 0x0099FFFFu);
+    EXPECT_EQ(form->gr1.height(), 289);
+}
+
+TEST_F(StartUp, ChoiceListsInTheirStoredOrder) {
+    auto form = createMainForm();
+    EXPECT_EQ(form->cb1.itemCount(), 12);
+    EXPECT_EQ(form->cb1.item(0), "January");
+    EXPECT_EQ(form->cb1.item(11), "December");
+    EXPECT_EQ(form->cb2.items(), (std::vector<std::string>{"Send an E-mail", "Call phone 1",
+                                                           "Call phone 2", "Other"}));
+    EXPECT_EQ(form->cb3.items(),
+              (std::vector<std::string>{"The exact day", "1 day before", "2 days before",
+                                        "3 days before", "4 days before"}));
+    EXPECT_EQ(form->cb4.items(), (std::vector<std::string>{"Birtday", "Other"}));
+    EXPECT_EQ(form->cb1.style(), platform::ComboStyle::PickOnly);
+    EXPECT_EQ(form->cb4.style(), platform::ComboStyle::Editable);
+    for (auto* box : {&form->cb1, &form->cb2, &form->cb3, &form->cb4})
+        EXPECT_EQ(box->itemIndex(), -1);
+}
+
+TEST_F(StartUp, ShowsThePeopleOfTheContactFileInFileOrder) {
+    prepareDataFolder();
+    test_support::writeBytes(dataFile("dates.txt"),
+                             record("0101", "Anis") + record("0305", "Dara") +
+                                 record("1224", "Noe") + std::string(100, 'z'));
+    auto form = createMainForm();
+    ASSERT_EQ(form->gr1.rowCount(), 4);
+    EXPECT_EQ(form->gr1.cell(book::colFirstName, 1), "Anis");
+    EXPECT_EQ(form->gr1.cell(book::colFirstName, 3), "Noe");
+    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->b_supprimer.visible());
+    EXPECT_TRUE(shownBoxes().empty());
+}
+
+TEST_F(StartUp, AnEmptyContactFileKeepsModifyAndDeleteHidden) {
+    prepareDataFolder();
+    test_support::writeBytes(dataFile("dates.txt"), "");
+    auto form = createMainForm();
+    EXPECT_EQ(form->gr1.rowCount(), 2);
+    EXPECT_FALSE(form->b_modifier.visible());
+}
+
+TEST_F(StartUp, AnUnreadableContactFileIsReportedAndNeverWrittenOver) {
+    prepareDataFolder();
+    const std::string stored = record("0101", "Anis") + record("0305", "Dara");
+    test_support::writeBytes(dataFile("dates.txt"), stored);
+    platform::fs::failAfter(platform::fs::Op::OpenRead);
+    auto form = createMainForm();
+
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    EXPECT_EQ(shownBoxes()[0].caption, "Festorin");
+    EXPECT_EQ(shownBoxes()[0].icon, platform::MbIcon::Error);
+    EXPECT_NE(shownBoxes()[0].text.find("could not be read"), std::string::npos);
+    EXPECT_EQ(form->gr1.rowCount(), 2);
+    EXPECT_EQ(form->gr1.cell(book::colFirstName, 0), "Firstname") << "the other steps still ran";
+
+    form->gr1.setCell(book::colKey, 1, "0909");
+    form->gr1.setCell(book::colFirstName, 1, "New");
+    EXPECT_THROW(form->sauver(), platform::IoError);
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
+}
+
+TEST_F(StartUp, AReadFailingPartWayKeepsWhatWasReadAndRefusesToSave) {
+    prepareDataFolder();
+    std::string stored;
+    for (int i = 0; i < 600; ++i) stored += record("0101", "P" + std::to_string(i));
+    test_support::writeBytes(dataFile("dates.txt"), stored);
+    platform::fs::failAfter(platform::fs::Op::Read, 1);
+    auto form = createMainForm();
+    EXPECT_EQ(shownBoxes().size(), 1u);
+    EXPECT_GT(form->gr1.rowCount(), 2);
+    EXPECT_THROW(form->sauver(), platform::IoError);
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
+}
+
+TEST_F(StartUp, TheAboutBox) {
+    auto form = createMainForm();
+    platform::headless::click(form->m_apropos);
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    const auto& box = shownBoxes()[0];
+    EXPECT_EQ(box.caption, "About");
+    EXPECT_EQ(box.icon, platform::MbIcon::Information);
+    EXPECT_EQ(box.buttons, platform::MbButtons::Ok);
+    EXPECT_EQ(box.text.substr(0, box.text.find("\r\n")), "Festorin v 1.0");
+    EXPECT_NE(box.text.find("\r\n"), std::string::npos);
+}
+
+}  // namespace
