@@ -11,5 +11,5 @@ file(GLOB FESTORIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.c
 if(benchmark_FOUND AND FESTORIN_BENCH_SOURCES)
     add_executable(festorin_bench ${FESTORIN_BENCH_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
         ${FESTORIN_POSIX_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
-    target_link_libraries(festorin_bench PRIVATE benchmark::benchmark)
+    target_link_libraries(festorin_bench PRIVATE benchmark::benchmark_main)
 endif()

@@ -1,0 +1,81 @@
+// Reading and writing the contact file at the table's limit, each beside a
+// plain read or write of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "book/contact_file.h"
+#include "book/contact_table.h"
+#include "platform/atomic_file.h"
+
+namespace {
+
+std::string benchFolder() {
+    auto folder = std::filesystem::temp_directory_path() / "festorin-bench";
+    std::filesystem::create_directories(folder);
+    return folder.string();
+}
+
+void fillPeople(platform::StringGrid& grid, int people) {
+    grid.setRowCount(people + 1);
+    for (int row = 1; row <= people; ++row) {
+        grid.setCell(book::colKey, row, "0305");
+        grid.setCell(book::colFirstName, row, "Firstname" + std::to_string(row));
+        grid.setCell(book::colSurname, row, "Surname" + std::to_string(row));
+        grid.setCell(book::colEmail, row, "person" + std::to_string(row) + "@example.org");
+        grid.setCell(book::colPhone1, row, "0123456789");
+        grid.setCell(book::colShownDate, row, "March, 5");
+        grid.setCell(book::colAction, row, "Send an E-mail");
+        grid.setCell(book::colWhen, row, "The exact day");
+        grid.setCell(book::colReason, row, "Birtday");
+    }
+}
+
+const std::string& contactFile() {
+    static const std::string path = [] {
+        std::string file = benchFolder() + "/dates.txt";
+        platform::StringGrid grid(nullptr, book::columnCount);
+        fillPeople(grid, book::maxPeople);
+        book::writeContactFile(file, grid);
+        return file;
+    }();
+    return path;
+}
+
+void BM_Lire(benchmark::State& state) {
+    for (auto _ : state) {
+        platform::StringGrid grid(nullptr, book::columnCount);
+        auto read = book::readContactFile(contactFile(), grid);
+        benchmark::DoNotOptimize(read.people);
+    }
+}
+
+void BM_PlainRead(benchmark::State& state) {
+    for (auto _ : state) {
+        std::string bytes;
+        platform::readSmallFile(contactFile(), bytes);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+void BM_Sauver(benchmark::State& state) {
+    platform::StringGrid grid(nullptr, book::columnCount);
+    fillPeople(grid, book::maxPeople);
+    const std::string path = benchFolder() + "/dates-written.txt";
+    for (auto _ : state) book::writeContactFile(path, grid);
+}
+
+// The same bytes through the same atomic replace, without building records.
+void BM_PlainWrite(benchmark::State& state) {
+    std::string bytes;
+    platform::readSmallFile(contactFile(), bytes);
+    const std::string path = benchFolder() + "/plain-written.txt";
+    for (auto _ : state) platform::writeFileAtomically(path, bytes);
+}
+
+BENCHMARK(BM_Lire)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sauver)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
+
+}  // namespace
