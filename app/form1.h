@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/button.h"
 #include "platform/combo_box.h"
@@ -72,6 +73,18 @@ public:
     void lire();
     void RemoveLine(platform::StringGrid& grid, int row);
 
+    // The contact editor.
+    void b_ajouterClick();
+    void b_modifierClick();
+    void b_supprimerClick();
+    void b_okClick();
+    void b_annulerClick();
+    void Edit6KeyPress(char& key);
+    void gr1SelectCell(int col, int row, bool& canSelect);
+    // Writes a change whose save failed, reporting a new failure; for the end
+    // of the program.
+    void saveUnsavedChanges();
+
 private:
     void layOut();
     void layOutEntryPanel();
@@ -81,6 +94,20 @@ private:
     // Set when the contact file exists but could not be read whole: saving
     // then would replace the people that were not read.
     bool contactsUnreadable_ = false;
+
+    void wireEditor();
+    void openEntryPanel(const char* caption);
+    void closeEntryPanel();
+    bool entriesAccepted();
+    bool refuseEntry(const std::string& message, platform::Control* atFault);
+    int rowForEntries();
+    void writeEntries(int row);
+    void followDeletion(int row);
+    void followSort(const std::vector<int>& order);
+    void saveChanges();
+
+    // Set while the grid holds a change that the contact file does not.
+    bool unsavedChanges_ = false;
 };
 
 // Builds the main window, its real window and runs its creation handler.

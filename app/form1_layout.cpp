@@ -30,6 +30,7 @@ TForm1::TForm1() {
     tri_date.setChecked(true);
     layOut();
     wireLifeCycle();
+    wireEditor();
     m_apropos.onClick = [this] { m_aproposClick(); };
 }
 

@@ -1,0 +1,626 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "book/contact_table.h"
+#include "book/fiche.h"
+#include "test_support/headless_fixture.h"
+
+namespace {
+
+using platform::headless::click;
+using platform::headless::paste;
+using platform::headless::pick;
+using platform::headless::pressEnter;
+using platform::headless::selectRow;
+using platform::headless::shownBoxes;
+using platform::headless::type;
+using platform::headless::typeInto;
+
+// The ten texts of a person, in column order.
+using Row = std::vector<std::string>;
+
+Row person(const std::string& key, const std::string& firstName, const std::string& shown,
+           const std::string& reason = "Birtday") {
+    return {key, firstName, "", "", "", "", shown, "Send an E-mail", "The exact day", reason};
+}
+
+std::string bytesOf(const std::vector<Row>& rows) {
+    platform::StringGrid grid(nullptr, book::columnCount);
+    std::string bytes;
+    for (const Row& row : rows) {
+        for (int col = 0; col < book::columnCount; ++col) grid.setCell(col, 1, row[col]);
+        auto fiche = book::TFiche::fromRow(grid, 1);
+        bytes.append(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
+    }
+    return bytes;
+}
+
+class Editor : public test_support::HeadlessTest {
+protected:
+    void start(const std::vector<Row>& people = {}) {
+        if (!people.empty()) {
+            prepareDataFolder();
+            test_support::writeBytes(contactFile(), bytesOf(people));
+        }
+        form = createMainForm();
+    }
+
+    std::string contactFile() const { return dataFile("dates.txt"); }
+    std::string storedBytes() const { return test_support::readBytes(contactFile()); }
+
+    std::vector<Row> stored() const {
+        const std::string bytes = storedBytes();
+        EXPECT_EQ(bytes.size() % book::TFiche::size, 0u);
+        std::vector<Row> people;
+        for (std::size_t at = 0; at + book::TFiche::size <= bytes.size();
+             at += book::TFiche::size) {
+            book::TFiche fiche;
+            std::copy_n(bytes.begin() + at, book::TFiche::size, fiche.bytes.begin());
+            Row row;
+            for (std::size_t field = 0; field < book::ficheFields.size(); ++field)
+                row.push_back(fiche.field(field));
+            people.push_back(row);
+        }
+        return people;
+    }
+
+    Row gridRow(int row) const {
+        Row cells;
+        for (int col = 0; col < book::columnCount; ++col) cells.push_back(form->gr1.cell(col, row));
+        return cells;
+    }
+
+    std::vector<std::string> gridFirstNames() const {
+        std::vector<std::string> names;
+        for (int row = 1; row < form->gr1.rowCount(); ++row)
+            names.push_back(form->gr1.cell(book::colFirstName, row));
+        return names;
+    }
+
+    std::vector<std::string> storedFirstNames() const {
+        std::vector<std::string> names;
+        for (const Row& row : stored()) names.push_back(row[book::colFirstName]);
+        return names;
+    }
+
+    void openAdd() { click(form->b_ajouter); }
+
+    void enter(const std::string& firstName, int monthIndex, const std::string& day) {
+        type(form->Edit1, firstName);
+        pick(form->cb1, monthIndex);
+        type(form->Edit6, day);
+    }
+
+    void add(const std::string& firstName, int monthIndex, const std::string& day) {
+        openAdd();
+        enter(firstName, monthIndex, day);
+        click(form->b_ok);
+    }
+
+    void openModify(int row) {
+        selectRow(form->gr1, row);
+        click(form->b_modifier);
+    }
+
+    void replaceText(platform::Edit& box, const std::string& text) {
+        box.adoptText("");
+        type(box, text);
+    }
+
+    void expectPanelClosed() const {
+        EXPECT_FALSE(form->gp1.visible());
+        EXPECT_TRUE(form->b_ajouter.visible());
+        EXPECT_EQ(form->gr1.height(), 289);
+        EXPECT_EQ(form->mode_saisie, 0);
+        EXPECT_EQ(form->ligne_saisie, 0);
+    }
+
+    // The message boxes shown since the last look.
+    std::vector<platform::headless::ShownBox> newBoxes() {
+        const auto& all = shownBoxes();
+        std::vector<platform::headless::ShownBox> fresh(all.begin() + seenBoxes_, all.end());
+        seenBoxes_ = all.size();
+        return fresh;
+    }
+
+    void expectRefused(const std::string& message, platform::Control* atFault) {
+        const auto boxes = newBoxes();
+        ASSERT_EQ(boxes.size(), 1u) << message;
+        EXPECT_EQ(boxes[0].text, message);
+        EXPECT_EQ(boxes[0].caption, "Error");
+        EXPECT_EQ(boxes[0].icon, platform::MbIcon::Exclamation);
+        EXPECT_EQ(boxes[0].buttons, platform::MbButtons::Ok);
+        if (atFault) {
+            EXPECT_EQ(platform::headless::focused(), atFault) << message;
+        }
+    }
+
+    void expectStandardError() {
+        const auto boxes = newBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].icon, platform::MbIcon::Error);
+    }
+
+    std::unique_ptr<TForm1> form;
+
+private:
+    std::size_t seenBoxes_ = 0;
+};
+
+const Row anis = person("0305", "Anis", "March, 5");
+const Row malo = person("1224", "Malo", "December,24");
+const Row zoe = person("0101", "Zoe", "January, 1");
+
+TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
+    start({anis});
+    form->Edit1.setText("left over");
+    form->Edit6.setText("9");
+    openAdd();
+    for (auto* box :
+         {&form->Edit1, &form->Edit2, &form->Edit3, &form->Edit4, &form->Edit5, &form->Edit6})
+        EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(form->gp1.text(), " Add ");
+    EXPECT_TRUE(form->gp1.visible());
+    EXPECT_EQ(form->gr1.height(), 209);
+    EXPECT_FALSE(form->b_ajouter.visible());
+    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_FALSE(form->b_supprimer.visible());
+    EXPECT_EQ(form->cb1.text(), "January");
+    EXPECT_EQ(form->cb2.text(), "Send an E-mail");
+    EXPECT_EQ(form->cb3.text(), "The exact day");
+    EXPECT_EQ(form->cb4.text(), "Birtday");
+    EXPECT_EQ(form->mode_saisie, 1);
+}
+
+TEST_F(Editor, FirstPersonGoesIntoThePlaceholderRowAndTheFile) {
+    start();
+    openAdd();
+    type(form->Edit1, "  Dara ");
+    type(form->Edit2, " Okafor");
+    type(form->Edit3, "dara@example.org ");
+    type(form->Edit4, " 0102");
+    type(form->Edit5, "0304 ");
+    pick(form->cb1, 2);
+    type(form->Edit6, "5");
+    pick(form->cb2, 1);
+    pick(form->cb3, 4);
+    typeInto(form->cb4, " party ");
+    click(form->b_ok);
+
+    EXPECT_TRUE(shownBoxes().empty());
+    ASSERT_EQ(form->gr1.rowCount(), 2);
+    const Row expected{"0305", "Dara",     "Okafor",       "dara@example.org", "0102",
+                       "0304", "March, 5", "Call phone 1", "4 days before",    " party "};
+    EXPECT_EQ(gridRow(1), expected);
+    EXPECT_EQ(stored(), std::vector<Row>{expected});
+    expectPanelClosed();
+    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->b_supprimer.visible());
+}
+
+TEST_F(Editor, AddingToSeveralSortsThemAndWritesThemAllAtOnce) {
+    start({zoe, anis, malo});
+    add("Noor", 6, "17");
+    EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Zoe", "Anis", "Noor", "Malo"}));
+    EXPECT_EQ(form->gr1.cell(book::colKey, 3), "0717");
+    EXPECT_EQ(form->gr1.cell(book::colShownDate, 3), "July,17");
+    EXPECT_EQ(storedFirstNames(), gridFirstNames());
+}
+
+TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
+    start();
+    struct Case {
+        int monthIndex;
+        const char* day;
+        const char* refusal;  // nullptr when the day is accepted
+    };
+    const Case cases[] = {
+        {1, "29", nullptr},
+        {1, "30", "there are 29 days at max. in February"},
+        {3, "30", nullptr},
+        {3, "31", "There are 30 days at max. in April"},
+        {10, "31", "There are 30 days at max. in November"},
+        {0, "31", nullptr},
+        {0, "32", "There are 31 days at max. in January"},
+        {11, "32", "There are 31 days at max. in December"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> before = gridFirstNames();
+        add("Dara", c.monthIndex, c.day);
+        if (c.refusal == nullptr) {
+            EXPECT_TRUE(newBoxes().empty()) << c.monthIndex << " " << c.day;
+            EXPECT_EQ(form->mode_saisie, 0);
+            continue;
+        }
+        expectRefused(c.refusal, &form->Edit6);
+        EXPECT_TRUE(form->gp1.visible());
+        EXPECT_EQ(form->mode_saisie, 1);
+        EXPECT_EQ(gridFirstNames(), before) << "nothing written";
+        click(form->b_annuler);
+    }
+    EXPECT_EQ(storedFirstNames(), std::vector<std::string>(3, "Dara"));
+}
+
+TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
+    start();
+    openAdd();
+    type(form->Edit1, "   ");
+    type(form->Edit2, "Okafor");
+    click(form->b_ok);
+    expectRefused("Please enter the firstname", &form->Edit1);
+
+    type(form->Edit1, "Dara");
+    paste(form->Edit6, " ");
+    click(form->b_ok);
+    expectRefused("Please enter the birtday", &form->Edit6);
+    EXPECT_EQ(form->mode_saisie, 1);
+    EXPECT_FALSE(test_support::exists(contactFile()));
+}
+
+TEST_F(Editor, DayZeroIsRefusedButStoredOnesStay) {
+    const Row stored0 = person("0300", "Old", "March, 0");
+    start({stored0});
+    for (const char* zero : {"0", "00"}) {
+        add("Dara", 2, zero);
+        expectRefused("There is no day 0", &form->Edit6);
+        click(form->b_annuler);
+    }
+    add("Dara", 2, "9");
+    EXPECT_EQ(stored(), (std::vector<Row>{stored0, person("0309", "Dara", "March, 9")}));
+}
+
+TEST_F(Editor, DayBoxTakesTwoDigitsAndBackspace) {
+    start();
+    openAdd();
+    type(form->Edit6, "a 1\t-");
+    EXPECT_EQ(form->Edit6.text(), "1");
+    type(form->Edit6, "23");
+    EXPECT_EQ(form->Edit6.text(), "12") << "a third digit is dropped";
+    type(form->Edit6, "\b4");
+    EXPECT_EQ(form->Edit6.text(), "14");
+    type(form->Edit6, "\b\b\b7");
+    EXPECT_EQ(form->Edit6.text(), "7");
+}
+
+TEST_F(Editor, PastedDayThatIsNoNumberChangesNothing) {
+    start({anis});
+    for (const char* pasted : {"1a", "-5", "+5"}) {
+        openAdd();
+        type(form->Edit1, "Dara");
+        paste(form->Edit6, pasted);
+        click(form->b_ok);
+        expectStandardError();
+        EXPECT_EQ(form->mode_saisie, 1) << pasted;
+        EXPECT_TRUE(form->gp1.visible());
+        EXPECT_EQ(form->gr1.rowCount(), 2);
+        EXPECT_EQ(stored(), std::vector<Row>{anis});
+        click(form->b_annuler);
+    }
+}
+
+TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
+    Row full{"0305", " Dara ",   "Okafor",       "d@x.org",       "01",
+             "02",   "March, 5", "Call phone 2", "3 days before", "Other"};
+    start({full, person("0315", "Ines", "March,15")});
+    openModify(1);
+    EXPECT_EQ(form->Edit1.text(), "Dara");
+    EXPECT_EQ(form->Edit2.text(), "Okafor");
+    EXPECT_EQ(form->Edit3.text(), "d@x.org");
+    EXPECT_EQ(form->Edit4.text(), "01");
+    EXPECT_EQ(form->Edit5.text(), "02");
+    EXPECT_EQ(form->Edit6.text(), "5");
+    EXPECT_EQ(form->cb1.itemIndex(), 2);
+    EXPECT_EQ(form->cb2.itemIndex(), 2);
+    EXPECT_EQ(form->cb3.itemIndex(), 3);
+    EXPECT_EQ(form->cb4.text(), "Other");
+    EXPECT_EQ(form->gp1.text(), " Modify ");
+    EXPECT_EQ(form->gr1.height(), 209);
+    EXPECT_FALSE(form->b_ajouter.visible());
+    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_EQ(form->mode_saisie, 2);
+    EXPECT_EQ(form->ligne_saisie, 1);
+
+    selectRow(form->gr1, 2);
+    EXPECT_TRUE(form->b_modifier.visible()) << "selecting shows Modify while the panel is open";
+    click(form->b_modifier);
+    EXPECT_EQ(form->Edit6.text(), "15");
+    EXPECT_EQ(form->cb1.text(), "March");
+    EXPECT_EQ(form->ligne_saisie, 2);
+}
+
+TEST_F(Editor, FreeReasonShowsAsBirtdayAndIsStoredSo) {
+    start({person("0305", "Dara", "March, 5", "Graduation")});
+    openModify(1);
+    EXPECT_EQ(form->cb4.text(), "Birtday");
+    click(form->b_ok);
+    EXPECT_EQ(stored()[0][book::colReason], "Birtday");
+}
+
+TEST_F(Editor, ModifyThenCancelChangesNothing) {
+    start({zoe, anis});
+    const std::string before = storedBytes();
+    openModify(2);
+    replaceText(form->Edit1, "Someone else");
+    click(form->b_annuler);
+    expectPanelClosed();
+    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_EQ(gridRow(2), anis);
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_EQ(form->Edit1.text(), "Someone else") << "the boxes keep their texts";
+}
+
+TEST_F(Editor, ModifyWritesTheSamePersonAndSortsAgain) {
+    start({zoe, anis, malo});
+    openModify(1);
+    pick(form->cb1, 11);
+    replaceText(form->Edit6, "31");
+    click(form->b_ok);
+    EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
+    EXPECT_EQ(form->gr1.cell(book::colKey, 3), "1231");
+    EXPECT_EQ(storedFirstNames(), gridFirstNames());
+    expectPanelClosed();
+}
+
+TEST_F(Editor, DeletingTheOnlyPersonLeavesTheEmptyPlaceholder) {
+    start({anis});
+    selectRow(form->gr1, 1);
+    click(form->b_supprimer);
+    EXPECT_EQ(form->gr1.rowCount(), 2);
+    EXPECT_EQ(gridRow(1), Row(book::columnCount));
+    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_FALSE(form->b_supprimer.visible());
+    EXPECT_TRUE(test_support::exists(contactFile()));
+    EXPECT_EQ(storedBytes(), "");
+
+    add("Dara", 0, "1");
+    EXPECT_EQ(form->gr1.rowCount(), 2) << "Add reuses row 1";
+}
+
+TEST_F(Editor, DeletingOneOfSeveralWritesAtOnceAndAsksNothing) {
+    start({zoe, anis, malo});
+    selectRow(form->gr1, 2);
+    click(form->b_supprimer);
+    EXPECT_TRUE(shownBoxes().empty());
+    EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Zoe", "Malo"}));
+    EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo}));
+    EXPECT_TRUE(form->b_modifier.visible());
+}
+
+TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
+    start();
+    form->b_modifierClick();
+    form->b_supprimerClick();
+    EXPECT_FALSE(form->gp1.visible());
+    EXPECT_EQ(form->mode_saisie, 0);
+    EXPECT_FALSE(test_support::exists(contactFile()));
+}
+
+TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
+    start({anis});
+    selectRow(form->gr1, 1);
+    EXPECT_TRUE(form->b_supprimer.visible());
+    openAdd();
+    selectRow(form->gr1, 1);
+    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->b_supprimer.visible());
+    EXPECT_EQ(form->mode_saisie, 1) << "selecting leaves the panel as it is";
+}
+
+TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
+    start();
+    openAdd();
+    click(form->b_annuler);
+    expectPanelClosed();
+    EXPECT_FALSE(form->b_modifier.visible());
+}
+
+TEST_F(Editor, EnterActsAsOkOnlyWhileThePanelIsOpen) {
+    start();
+    pressEnter(*form);
+    EXPECT_FALSE(test_support::exists(contactFile()));
+    openAdd();
+    enter("Dara", 2, "5");
+    pressEnter(*form);
+    EXPECT_EQ(storedFirstNames(), std::vector<std::string>{"Dara"});
+    expectPanelClosed();
+}
+
+TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
+    start();
+    openAdd();
+    type(form->Edit1, std::string(70, 'f'));
+    paste(form->Edit2, std::string(65, 's'));
+    type(form->Edit3, std::string(61, 'e'));
+    type(form->Edit4, std::string(31, '1'));
+    paste(form->Edit5, std::string(40, '2'));
+    typeInto(form->cb4, std::string(45, 'r'));
+    pick(form->cb1, 0);
+    type(form->Edit6, "1");
+    click(form->b_ok);
+    const Row written = gridRow(1);
+    EXPECT_EQ(written[book::colFirstName].size(), 60u);
+    EXPECT_EQ(written[book::colSurname].size(), 60u);
+    EXPECT_EQ(written[book::colEmail].size(), 60u);
+    EXPECT_EQ(written[book::colPhone1].size(), 30u);
+    EXPECT_EQ(written[book::colPhone2].size(), 30u);
+    EXPECT_EQ(written[book::colReason].size(), 40u);
+    EXPECT_EQ(stored(), std::vector<Row>{written}) << "nothing is cut at the next start";
+}
+
+TEST_F(Editor, PastedDayStopsAtTwoCharacters) {
+    start();
+    openAdd();
+    type(form->Edit1, "Dara");
+    paste(form->Edit6, "007");
+    EXPECT_EQ(form->Edit6.text(), "00");
+    click(form->b_ok);
+    expectRefused("There is no day 0", &form->Edit6);
+    form->Edit6.adoptText("");
+    paste(form->Edit6, "123");
+    click(form->b_ok);
+    EXPECT_EQ(stored()[0][book::colKey], "0112") << "the key keeps its four characters";
+}
+
+class FullEditor : public Editor {
+protected:
+    // Fills the grid with people without a key: the limit counts rows, and
+    // rows without a key cost nothing to save.
+    void fillTo(int people) {
+        form->gr1.setRowCount(people + 1);
+        for (int row = 1; row <= people; ++row)
+            form->gr1.setCell(book::colFirstName, row, "P" + std::to_string(row));
+    }
+};
+
+TEST_F(FullEditor, The32768thPersonIsRefused) {
+    start();
+    fillTo(book::maxPeople);
+    add("Dara", 0, "1");
+    expectRefused("The list is full: 32767 people at most", nullptr);
+    EXPECT_EQ(form->gr1.rowCount(), book::maxPeople + 1);
+    EXPECT_EQ(form->mode_saisie, 1);
+    EXPECT_FALSE(test_support::exists(contactFile()));
+}
+
+TEST_F(FullEditor, The32767thPersonIsTaken) {
+    start();
+    fillTo(book::maxPeople - 1);
+    add("Dara", 0, "1");
+    EXPECT_TRUE(shownBoxes().empty());
+    EXPECT_EQ(form->gr1.rowCount(), book::maxPeople + 1);
+    EXPECT_EQ(storedFirstNames(), std::vector<std::string>{"Dara"});
+}
+
+// While a person is being modified, the row Ok writes follows that person.
+TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
+    start({zoe, anis, malo});
+    openModify(1);
+    click(form->tri_prenom);
+    ASSERT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
+    EXPECT_EQ(form->ligne_saisie, 3);
+    type(form->Edit2, "Durand");
+    click(form->b_ok);
+    EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
+    EXPECT_EQ(form->gr1.cell(book::colSurname, 3), "Durand");
+    Row zoeDurand = zoe;
+    zoeDurand[book::colSurname] = "Durand";
+    EXPECT_EQ(stored(), (std::vector<Row>{anis, malo, zoeDurand}));
+}
+
+TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
+    start({zoe, anis, malo});
+    openModify(3);
+    selectRow(form->gr1, 1);
+    click(form->b_supprimer);
+    EXPECT_EQ(form->ligne_saisie, 2);
+    EXPECT_TRUE(form->gp1.visible()) << "deleting someone else leaves the panel open";
+    replaceText(form->Edit1, "Malou");
+    click(form->b_ok);
+    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Anis", "Malou"}));
+}
+
+TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
+    start({zoe, anis, malo});
+    openModify(1);
+    selectRow(form->gr1, 3);
+    click(form->b_supprimer);
+    EXPECT_EQ(form->ligne_saisie, 1);
+    replaceText(form->Edit1, "Zoey");
+    click(form->b_ok);
+    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Zoey", "Anis"}));
+}
+
+TEST_F(Editor, DeletingThePersonBeingModifiedClosesThePanelAsCancel) {
+    start({zoe, anis, malo});
+    openModify(2);
+    selectRow(form->gr1, 2);
+    click(form->b_supprimer);
+    expectPanelClosed();
+    EXPECT_TRUE(form->b_modifier.visible()) << "the selected row now holds Malo";
+    EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo}));
+    pressEnter(*form);
+    EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo})) << "no Ok is left to write anybody";
+}
+
+TEST_F(Editor, DeletingTheOnlyPersonWhileModifyingItClosesThePanel) {
+    start({anis});
+    openModify(1);
+    selectRow(form->gr1, 1);
+    click(form->b_supprimer);
+    expectPanelClosed();
+    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_EQ(gridRow(1), Row(book::columnCount));
+    EXPECT_EQ(storedBytes(), "");
+}
+
+TEST_F(Editor, FailedWriteAfterOkKeepsTheFileAndClosesThePanel) {
+    start({anis});
+    const std::string before = storedBytes();
+    platform::fs::failAfter(platform::fs::Op::Replace);
+    add("Dara", 0, "2");
+    expectStandardError();
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Dara", "Anis"}));
+    expectPanelClosed();
+    EXPECT_TRUE(form->b_modifier.visible());
+    pressEnter(*form);
+    EXPECT_EQ(form->gr1.rowCount(), 3) << "a second Ok cannot add Dara twice";
+
+    add("Noor", 11, "1");
+    EXPECT_TRUE(newBoxes().empty());
+    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Dara", "Anis", "Noor"}));
+}
+
+TEST_F(Editor, FailedWriteAfterDeleteKeepsTheFileAndTheGridsChange) {
+    start({zoe, anis});
+    const std::string before = storedBytes();
+    platform::fs::failAfter(platform::fs::Op::Write);
+    selectRow(form->gr1, 1);
+    click(form->b_supprimer);
+    expectStandardError();
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_FALSE(test_support::exists(contactFile() + ".tmp"));
+    EXPECT_EQ(gridFirstNames(), std::vector<std::string>{"Anis"});
+}
+
+TEST_F(Editor, AnUnsavedChangeIsWrittenWhenTheProgramEnds) {
+    start({anis});
+    form->saveUnsavedChanges();
+    EXPECT_TRUE(newBoxes().empty());
+
+    platform::fs::failAfter(platform::fs::Op::Create);
+    add("Dara", 0, "2");
+    expectStandardError();
+    platform::fs::failAfter(platform::fs::Op::Create);
+    form->saveUnsavedChanges();
+    expectStandardError();
+    EXPECT_EQ(stored(), std::vector<Row>{anis}) << "a failure at the end is reported too";
+
+    form->saveUnsavedChanges();
+    EXPECT_TRUE(newBoxes().empty());
+    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Dara", "Anis"}));
+    platform::fs::failAfter(platform::fs::Op::Create);
+    form->saveUnsavedChanges();
+    EXPECT_TRUE(newBoxes().empty()) << "nothing is left to write";
+}
+
+TEST_F(Editor, AContactFileUnreadableAtStartIsNeverReplaced) {
+    prepareDataFolder();
+    test_support::writeBytes(contactFile(), bytesOf({zoe, anis}));
+    platform::fs::failAfter(platform::fs::Op::Read);
+    start();
+    expectStandardError();
+    add("Dara", 0, "2");
+    expectStandardError();
+    EXPECT_EQ(stored(), (std::vector<Row>{zoe, anis}));
+    selectRow(form->gr1, 1);
+    click(form->b_supprimer);
+    expectStandardError();
+    form->saveUnsavedChanges();
+    expectStandardError();
+    EXPECT_EQ(stored(), (std::vector<Row>{zoe, anis}));
+}
+
+}  // namespace
