@@ -73,6 +73,15 @@ public:
     void lire();
     void RemoveLine(platform::StringGrid& grid, int row);
 
+    // The Order menu. trier orders the grid by column ordre_tri and returns
+    // where each row came from, result[newRow] == oldRow over grid rows (see
+    // book::sortRows), so that a row number held across it can follow its person.
+    std::vector<int> trier();
+    void tri_dateClick();
+    void tri_prenomClick();
+    void tri_nomClick();
+    void tri_emailClick();
+
     // The contact editor.
     void b_ajouterClick();
     void b_modifierClick();
@@ -87,6 +96,10 @@ public:
 
 private:
     void layOut();
+    void wireOrderMenu();
+    void readSortOrder();
+    void chooseOrder(int order);
+    void checkOrderItem();
     void layOutEntryPanel();
     void setHeadersAndWidths();
     void fillChoiceLists();

@@ -29,7 +29,9 @@ void TForm1::FormCreate() {
         setColor(platform::rgb(255, 255, 153));
     });
     step([&] { fillChoiceLists(); });
+    step([&] { readSortOrder(); });
     step([&] { lire(); });
+    step([&] { trier(); });
 }
 
 void TForm1::setHeadersAndWidths() {

@@ -31,6 +31,7 @@ TForm1::TForm1() {
     layOut();
     wireLifeCycle();
     wireEditor();
+    wireOrderMenu();
     m_apropos.onClick = [this] { m_aproposClick(); };
 }
 
