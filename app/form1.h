@@ -53,6 +53,12 @@ public:
 
     platform::Timer Timer1{*this, 60000};
 
+    // The notification-area icon's menu.
+    platform::PopupMenu PopupDroit;
+    platform::MenuItem QuitterItem{&PopupDroit, "Quit"};
+    platform::MenuItem RestaurerItem{&PopupDroit, "Restore"};
+    platform::MenuItem RduireItem{&PopupDroit, "Minimize"};
+
     // State.
     platform::IconHandle icone = 0;
     bool demande_quitter = false;
@@ -94,6 +100,21 @@ public:
     // of the program.
     void saveUnsavedChanges();
 
+    // The notification-area icon and the window's life cycle.
+    void ajouter_icone();
+    void retirer_icone();
+    // Offered every window message first; true when the message is consumed.
+    bool WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void message_icone(std::uintptr_t wParam, std::intptr_t lParam);
+    void m_quitterClick();
+    void QuitterItemClick();
+    void RestaurerItemClick();
+    void ReduireItemClick();
+    void FormCloseQuery(bool& canClose);
+    void FormPaint();
+    void m_demarrerClick();
+    void FormDestroy();
+
 private:
     void layOut();
     void wireOrderMenu();
@@ -103,6 +124,9 @@ private:
     void layOutEntryPanel();
     void setHeadersAndWidths();
     void fillChoiceLists();
+    void wireLifeCycle();
+    void askToQuit();
+    void bringBack();
 
     // Set when the contact file exists but could not be read whole: saving
     // then would replace the people that were not read.

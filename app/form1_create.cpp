@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "book/contact_table.h"
 #include "book/data_folder.h"
+#include "platform/application.h"
 #include "platform/color.h"
 #include "platform/dispatch.h"
 #include "platform/message_box.h"
@@ -14,14 +15,24 @@ namespace {
 // people are read whenever they can be.
 void step(const std::function<void()>& action) { platform::dispatch(action); }
 
+constexpr unsigned toolWindowExStyle = 128;  // WS_EX_TOOLWINDOW
+
 }  // namespace
 
 void TForm1::FormCreate() {
+    step([&] {
+        icone = platform::loadIcon("ICON001");
+        demande_quitter = false;
+        premier_affichage = true;
+    });
     step([&] {
         mode_saisie = 0;
         ligne_saisie = 0;
         nb_rappels = 0;
     });
+    step([&] { ajouter_icone(); });
+    // The application window as a tool window: no taskbar button, ever.
+    step([&] { platform::application::setExStyle(toolWindowExStyle); });
     step([&] { dossier = book::resolveDataFolder(); });
     step([&] { setHeadersAndWidths(); });
     step([&] {

@@ -1,0 +1,153 @@
+// The notification-area icon, its menu, hiding instead of minimising,
+// starting hidden and the quit question.
+#include <algorithm>
+
+#include "app/form1.h"
+#include "platform/application.h"
+#include "platform/atomic_file.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+namespace {
+
+// The first form of the icon record, which every version of the shell accepts.
+constexpr std::uint32_t notifyIconDataSize = 88;
+constexpr std::uint32_t iconId = 1;
+constexpr std::uint32_t messageIconAndTip = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+constexpr unsigned iconMessage = 1025;          // WM_USER + 1
+constexpr char iconTip[] = "Festorin";
+
+constexpr unsigned wmSysCommand = 274;
+constexpr std::uintptr_t systemCommandMask = 0xFFF0;
+constexpr std::uintptr_t scMinimize = 0xF020;
+constexpr std::intptr_t wmLButtonDblClk = 515;
+constexpr std::intptr_t wmRButtonUp = 517;
+
+const char* const startHiddenMarker = "st.txt";
+// The marker's content is never read; this line only makes it a text file.
+const char* const markerContent = "*\r\n";
+
+}  // namespace
+
+void TForm1::wireLifeCycle() {
+    onMessage = [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        return WndProc(message, wParam, lParam);
+    };
+    onPaint = [this] { FormPaint(); };
+    onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+    onDestroy = [this] { FormDestroy(); };
+    m_quitter.onClick = [this] { m_quitterClick(); };
+    m_demarrer.onClick = [this] { m_demarrerClick(); };
+    QuitterItem.onClick = [this] { QuitterItemClick(); };
+    RestaurerItem.onClick = [this] { RestaurerItemClick(); };
+    RduireItem.onClick = [this] { ReduireItemClick(); };
+}
+
+void TForm1::ajouter_icone() {
+    platform::NotifyIconData data;
+    data.cbSize = notifyIconDataSize;
+    data.window = this;
+    data.id = iconId;
+    data.flags = messageIconAndTip;
+    data.callbackMessage = iconMessage;
+    data.icon = icone;
+    std::copy(std::begin(iconTip), std::end(iconTip), data.tip);
+    platform::shellNotifyIcon(platform::nimAdd, data);
+}
+
+void TForm1::retirer_icone() {
+    platform::NotifyIconData data;
+    data.cbSize = notifyIconDataSize;
+    data.window = this;
+    data.id = iconId;
+    platform::shellNotifyIcon(platform::nimDelete, data);
+}
+
+bool TForm1::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == wmSysCommand && (wParam & systemCommandMask) == scMinimize) {
+        // Hidden rather than minimised: the icon is the way back.
+        hide();
+        return true;
+    }
+    if (message == iconMessage) {
+        message_icone(wParam, lParam);
+        return true;
+    }
+    // A restarted shell has forgotten the icon; without it a hidden
+    // window could neither be shown nor quit.
+    const unsigned taskbarCreated = platform::taskbarCreatedMessage();
+    if (taskbarCreated != 0 && message == taskbarCreated) {
+        ajouter_icone();
+        return true;
+    }
+    return false;
+}
+
+void TForm1::message_icone(std::uintptr_t, std::intptr_t lParam) {
+    if (lParam == wmRButtonUp) {
+        const platform::Point cursor = platform::cursorPos();
+        PopupDroit.popup(cursor.x, cursor.y);
+    } else if (lParam == wmLButtonDblClk) {
+        bringBack();
+    }
+}
+
+void TForm1::bringBack() {
+    platform::application::restore();
+    show();
+    bringToFront();
+}
+
+void TForm1::askToQuit() {
+    demande_quitter = true;
+    close();
+}
+
+void TForm1::m_quitterClick() { askToQuit(); }
+
+void TForm1::QuitterItemClick() { askToQuit(); }
+
+void TForm1::RestaurerItemClick() { bringBack(); }
+
+void TForm1::ReduireItemClick() { hide(); }
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    // Only the Quit commands ask; any other close ends the program at once.
+    if (!demande_quitter) return;
+    const platform::MbResult answer =
+        platform::messageBox("Do you really want to quit Festorin ?", "Confirmation",
+                             platform::MbIcon::Question, platform::MbButtons::YesNo);
+    if (answer == platform::MbResult::No) {
+        canClose = false;
+        demande_quitter = false;
+    }
+}
+
+void TForm1::FormPaint() {
+    const bool first = premier_affichage;
+    premier_affichage = false;
+    if (!first) return;
+    const bool startHidden = platform::fs::fileExists(dossier + startHiddenMarker);
+    m_demarrer.setChecked(startHidden);
+    if (startHidden) hide();
+}
+
+void TForm1::m_demarrerClick() {
+    const std::string marker = dossier + startHiddenMarker;
+    // Goes by the check mark, so that the menu always does what it shows.
+    if (!m_demarrer.checked()) {
+        m_demarrer.setChecked(true);
+        platform::writeFileAtomically(marker, markerContent);
+    } else {
+        m_demarrer.setChecked(false);
+        // A marker that cannot be deleted only makes the next start hidden.
+        if (platform::fs::fileExists(marker)) platform::fs::remove(marker);
+    }
+}
+
+void TForm1::FormDestroy() {
+    // A change whose save failed still goes out, however the program ends.
+    saveUnsavedChanges();
+    retirer_icone();
+    platform::destroyIcon(icone);
+}

@@ -1,0 +1,425 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/application.h"
+#include "test_support/headless_fixture.h"
+
+namespace {
+
+namespace hl = platform::headless;
+using platform::MbResult;
+
+constexpr unsigned wmSysCommand = 274;
+constexpr unsigned iconMessage = 1025;
+constexpr std::intptr_t wmMouseMove = 512, wmLButtonDown = 513, wmLButtonUp = 514,
+                        wmLButtonDblClk = 515, wmRButtonDown = 516, wmRButtonUp = 517;
+
+class LifeCycle : public test_support::HeadlessTest {
+protected:
+    LifeCycle() { platform::application::setTitle("Festorin"); }
+
+    // Creation, then the message loop's first show and paint.
+    void start() {
+        form = createMainForm();
+        platform::application::run(*form);
+    }
+
+    bool iconMouse(std::intptr_t mouseMessage) {
+        return hl::sendMessage(*form, iconMessage, 1, mouseMessage);
+    }
+    bool systemCommand(std::uintptr_t command) {
+        return hl::sendMessage(*form, wmSysCommand, command, 0);
+    }
+    void quitFromThePopup(MbResult answer) {
+        hl::answerNextBox(answer);
+        hl::click(form->QuitterItem);
+    }
+    bool ended() const { return form->destroyed(); }
+    bool iconPresent() const {
+        return !hl::trayCalls().empty() && hl::trayCalls().back().message == platform::nimAdd;
+    }
+    void expectQuitQuestion(const hl::ShownBox& box) {
+        EXPECT_EQ(box.text, "Do you really want to quit Festorin ?");
+        EXPECT_EQ(box.caption, "Confirmation");
+        EXPECT_EQ(box.icon, platform::MbIcon::Question);
+        EXPECT_EQ(box.buttons, platform::MbButtons::YesNo);
+    }
+    std::string marker() const { return dataFile("st.txt"); }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
+    form = createMainForm();
+    ASSERT_EQ(hl::loadedIcons(), std::vector<std::string>{"ICON001"});
+    EXPECT_NE(form->icone, 0u);
+    EXPECT_FALSE(form->demande_quitter);
+    EXPECT_TRUE(form->premier_affichage);
+    EXPECT_EQ(platform::application::exStyle(), 128u);
+
+    ASSERT_EQ(hl::trayCalls().size(), 1u);
+    const hl::TrayCall& add = hl::trayCalls()[0];
+    EXPECT_EQ(add.message, platform::nimAdd);
+    EXPECT_EQ(add.data.cbSize, 88u);
+    EXPECT_EQ(add.data.window, form.get());
+    EXPECT_EQ(add.data.id, 1u);
+    EXPECT_EQ(add.data.flags, 7u);
+    EXPECT_EQ(add.data.callbackMessage, 1025u);
+    EXPECT_EQ(add.data.icon, form->icone);
+    EXPECT_EQ(std::string(add.data.tip, sizeof add.data.tip),
+              std::string("Festorin") + std::string(56, '\0'));
+}
+
+TEST_F(LifeCycle, TheIconComesBackWhenTheTaskbarIsRecreated) {
+    start();
+    form->hide();
+    EXPECT_TRUE(hl::sendMessage(*form, platform::taskbarCreatedMessage(), 0, 0));
+    ASSERT_EQ(hl::trayCalls().size(), 2u);
+    const hl::TrayCall& again = hl::trayCalls()[1];
+    EXPECT_EQ(again.message, platform::nimAdd);
+    EXPECT_EQ(std::string(again.data.tip), "Festorin");
+    EXPECT_EQ(again.data.icon, form->icone);
+    EXPECT_EQ(again.data.callbackMessage, 1025u);
+    EXPECT_FALSE(form->visible());
+}
+
+TEST_F(LifeCycle, TheCloseButtonEndsWithoutAQuestionAndTakesTheIconOut) {
+    start();
+    form->close();
+    EXPECT_TRUE(ended());
+    EXPECT_TRUE(hl::shownBoxes().empty());
+    ASSERT_EQ(hl::trayCalls().size(), 2u);
+    const hl::TrayCall& removal = hl::trayCalls()[1];
+    EXPECT_EQ(removal.message, platform::nimDelete);
+    EXPECT_EQ(removal.data.cbSize, 88u);
+    EXPECT_EQ(removal.data.window, form.get());
+    EXPECT_EQ(removal.data.id, 1u);
+    EXPECT_EQ(removal.data.flags, 0u);
+    EXPECT_EQ(removal.data.callbackMessage, 0u);
+    EXPECT_EQ(removal.data.icon, 0u);
+    EXPECT_EQ(std::string(removal.data.tip, sizeof removal.data.tip), std::string(64, '\0'));
+    EXPECT_EQ(hl::destroyedIcons(), std::vector<platform::IconHandle>{form->icone});
+}
+
+TEST_F(LifeCycle, MinimisingHidesAndIsConsumed) {
+    start();
+    const int left = form->left(), top = form->top();
+    EXPECT_TRUE(systemCommand(0xF020));
+    EXPECT_FALSE(form->visible());
+    EXPECT_FALSE(platform::application::minimized());
+    EXPECT_TRUE(iconPresent());
+
+    form->show();
+    EXPECT_TRUE(systemCommand(0xF022));  // the low four bits belong to the system
+    EXPECT_FALSE(form->visible());
+
+    EXPECT_TRUE(iconMouse(wmLButtonDblClk));
+    EXPECT_TRUE(form->visible());
+    EXPECT_EQ(form->left(), left);
+    EXPECT_EQ(form->top(), top);
+    EXPECT_EQ(hl::frontForm(), form.get());
+}
+
+TEST_F(LifeCycle, OtherMessagesGoOnToTheWindow) {
+    start();
+    EXPECT_FALSE(systemCommand(0xF060));  // Close
+    EXPECT_FALSE(systemCommand(0xF120));  // Restore
+    EXPECT_FALSE(hl::sendMessage(*form, 0x000F, 0, 0));
+    EXPECT_FALSE(hl::sendMessage(*form, 0xF020, 0, 0));  // the command value alone
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(ended());
+}
+
+TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
+    start();
+    hl::click(form->RduireItem);
+    EXPECT_FALSE(form->visible());
+    hl::click(form->RduireItem);
+    EXPECT_FALSE(form->visible());
+
+    hl::click(form->RestaurerItem);
+    EXPECT_TRUE(form->visible());
+    EXPECT_EQ(hl::frontForm(), form.get());
+
+    hl::setApplicationMinimized(true);
+    iconMouse(wmLButtonDblClk);
+    EXPECT_FALSE(platform::application::minimized());
+    EXPECT_TRUE(form->visible());
+
+    hl::setApplicationMinimized(true);
+    hl::click(form->RestaurerItem);
+    EXPECT_FALSE(platform::application::minimized());
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(ended());
+    EXPECT_TRUE(hl::shownBoxes().empty());
+}
+
+TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
+    start();
+    hl::setCursorPos({1003, 757});
+    for (std::intptr_t mouse :
+         {wmMouseMove, wmLButtonDown, wmLButtonUp, wmRButtonDown, std::intptr_t{0}})
+        iconMouse(mouse);
+    EXPECT_TRUE(hl::popups().empty());
+    EXPECT_EQ(hl::frontForm(), nullptr);
+    EXPECT_TRUE(form->visible());
+
+    form->hide();
+    iconMouse(wmLButtonDown);
+    iconMouse(wmLButtonUp);
+    EXPECT_FALSE(form->visible());
+
+    iconMouse(wmRButtonUp);
+    ASSERT_EQ(hl::popups().size(), 1u);
+    EXPECT_EQ(hl::popups()[0].menu, &form->PopupDroit);
+    EXPECT_EQ(hl::popups()[0].x, 1003);
+    EXPECT_EQ(hl::popups()[0].y, 757);
+    EXPECT_FALSE(form->visible());
+}
+
+TEST_F(LifeCycle, ThePopupMenuItemsInOrderUnchecked) {
+    start();
+    const auto& items = form->PopupDroit.items();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0], &form->QuitterItem);
+    EXPECT_EQ(items[1], &form->RestaurerItem);
+    EXPECT_EQ(items[2], &form->RduireItem);
+    EXPECT_EQ(items[0]->caption(), "Quit");
+    EXPECT_EQ(items[1]->caption(), "Restore");
+    EXPECT_EQ(items[2]->caption(), "Minimize");
+    for (const platform::MenuItem* item : items) EXPECT_FALSE(item->checked());
+}
+
+TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTime) {
+    start();
+    form->hide();
+    quitFromThePopup(MbResult::No);
+    ASSERT_EQ(hl::shownBoxes().size(), 1u);
+    expectQuitQuestion(hl::shownBoxes()[0]);
+    EXPECT_FALSE(ended());
+    EXPECT_FALSE(form->visible());
+    EXPECT_FALSE(form->demande_quitter);
+    EXPECT_TRUE(iconPresent());
+
+    form->show();
+    hl::answerNextBox(MbResult::No);
+    hl::click(form->m_quitter);
+    EXPECT_EQ(hl::shownBoxes().size(), 2u);
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(ended());
+}
+
+TEST_F(LifeCycle, QuitAnsweredYesEnds) {
+    start();
+    hl::answerNextBox(MbResult::Yes);
+    hl::click(form->m_quitter);
+    ASSERT_EQ(hl::shownBoxes().size(), 1u);
+    expectQuitQuestion(hl::shownBoxes()[0]);
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(iconPresent());
+    EXPECT_EQ(hl::destroyedIcons().size(), 1u);
+}
+
+TEST_F(LifeCycle, QuitFromTheHiddenOrMinimisedWindowEndsOnYes) {
+    start();
+    hl::setApplicationMinimized(true);
+    form->hide();
+    quitFromThePopup(MbResult::Yes);
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(iconPresent());
+}
+
+TEST_F(LifeCycle, OnlyNoKeepsTheProgramRunning) {
+    start();
+    quitFromThePopup(MbResult::Cancel);
+    EXPECT_TRUE(ended());
+}
+
+TEST_F(LifeCycle, CloseAfterAQuitAnsweredNoEndsWithoutAQuestion) {
+    start();
+    quitFromThePopup(MbResult::No);
+    form->close();
+    EXPECT_EQ(hl::shownBoxes().size(), 1u);
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(iconPresent());
+}
+
+TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
+    prepareDataFolder();
+    test_support::writeBytes(marker(), "anything");
+    start();
+    EXPECT_FALSE(form->visible());
+    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_FALSE(form->premier_affichage);
+
+    iconMouse(wmLButtonDblClk);
+    hl::paint(*form);
+    EXPECT_TRUE(form->visible());
+    EXPECT_TRUE(form->m_demarrer.checked());
+}
+
+TEST_F(LifeCycle, AnEmptyMarkerFileCounts) {
+    prepareDataFolder();
+    test_support::writeBytes(marker(), "");
+    start();
+    EXPECT_FALSE(form->visible());
+    EXPECT_TRUE(form->m_demarrer.checked());
+}
+
+TEST_F(LifeCycle, AFolderNamedLikeTheMarkerCountsAsAbsent) {
+    test_support::makeFolder(marker());
+    start();
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(form->m_demarrer.checked());
+}
+
+TEST_F(LifeCycle, WithoutMarkerLaterPaintsNeverHide) {
+    form = createMainForm();
+    form->m_demarrer.setChecked(true);
+    platform::application::run(*form);
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(form->premier_affichage);
+
+    test_support::writeBytes(marker(), "*\r\n");
+    hl::paint(*form);
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(form->m_demarrer.checked());
+}
+
+TEST_F(LifeCycle, ALateFirstPaintStillAppliesTheMarker) {
+    prepareDataFolder();
+    test_support::writeBytes(marker(), "*\r\n");
+    form = createMainForm();
+    hl::paint(*form);  // not shown yet: nothing is painted
+    EXPECT_TRUE(form->premier_affichage);
+    EXPECT_FALSE(form->m_demarrer.checked());
+
+    form->show();
+    hl::paint(*form);
+    EXPECT_FALSE(form->visible());
+    EXPECT_TRUE(form->m_demarrer.checked());
+}
+
+TEST_F(LifeCycle, CheckingWritesTheMarkerAndKeepsTheWindowShown) {
+    start();
+    test_support::writeBytes(marker(), "old content, longer than the marker");
+    ASSERT_FALSE(form->m_demarrer.checked());
+    hl::click(form->m_demarrer);
+    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_EQ(test_support::readBytes(marker()), std::string("\x2A\x0D\x0A"));
+    EXPECT_FALSE(test_support::exists(marker() + ".tmp"));
+    EXPECT_TRUE(form->visible());
+    EXPECT_TRUE(hl::shownBoxes().empty());
+
+    hl::click(form->m_demarrer);
+    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(test_support::exists(marker()));
+    EXPECT_TRUE(form->visible());
+}
+
+TEST_F(LifeCycle, TheHandlerGoesByTheCheckMarkNotByTheFile) {
+    start();
+    test_support::writeBytes(marker(), "");
+    hl::click(form->m_demarrer);  // unchecked although the file exists: write it
+    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_EQ(test_support::readBytes(marker()), "*\r\n");
+}
+
+TEST_F(LifeCycle, UncheckingWhenTheFileIsGoneClearsTheMark) {
+    start();
+    form->m_demarrer.setChecked(true);
+    hl::click(form->m_demarrer);
+    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(test_support::exists(marker()));
+    EXPECT_TRUE(hl::shownBoxes().empty());
+}
+
+TEST_F(LifeCycle, UncheckingLeavesAFolderOfThatNameAlone) {
+    start();
+    form->m_demarrer.setChecked(true);
+    test_support::makeFolder(marker());
+    hl::click(form->m_demarrer);
+    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_TRUE(test_support::exists(marker()));
+    EXPECT_TRUE(hl::shownBoxes().empty());
+}
+
+TEST_F(LifeCycle, AFailedDeleteIsIgnored) {
+    prepareDataFolder();
+    test_support::writeBytes(marker(), "*\r\n");
+    start();
+    ASSERT_TRUE(form->m_demarrer.checked());
+    platform::fs::failAfter(platform::fs::Op::Remove);
+    hl::click(form->m_demarrer);
+    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_TRUE(hl::shownBoxes().empty());
+}
+
+TEST_F(LifeCycle, AFailedMarkerWriteIsReportedWithTheMarkStayingSet) {
+    for (platform::fs::Op failing :
+         {platform::fs::Op::Create, platform::fs::Op::Write, platform::fs::Op::Replace}) {
+        start();
+        platform::fs::failAfter(failing);
+        hl::click(form->m_demarrer);
+        EXPECT_TRUE(form->m_demarrer.checked());
+        ASSERT_EQ(hl::shownBoxes().size(), 1u);
+        const hl::ShownBox& box = hl::shownBoxes()[0];
+        EXPECT_EQ(box.caption, "Festorin");
+        EXPECT_EQ(box.icon, platform::MbIcon::Error);
+        EXPECT_NE(box.text.find("st.txt"), std::string::npos) << box.text;
+        EXPECT_FALSE(test_support::exists(marker()));
+        EXPECT_FALSE(test_support::exists(marker() + ".tmp"));
+        EXPECT_TRUE(form->visible());
+        hl::reset();
+        platform::fs::clearFaults();
+        hl::setAppDataFolder(appData.path());
+    }
+}
+
+TEST_F(LifeCycle, AChangeWhoseSaveFailedIsWrittenWhenTheProgramEnds) {
+    for (bool throughQuit : {false, true}) {
+        start();
+        hl::click(form->b_ajouter);
+        hl::type(form->Edit1, "Dara");
+        hl::pick(form->cb1, 2);
+        hl::type(form->Edit6, "5");
+        platform::fs::failAfter(platform::fs::Op::Create);
+        hl::click(form->b_ok);
+        ASSERT_EQ(hl::shownBoxes().size(), 1u);
+        ASSERT_FALSE(test_support::exists(dataFile("dates.txt")));
+
+        if (throughQuit)
+            quitFromThePopup(MbResult::Yes);
+        else
+            form->close();
+        EXPECT_TRUE(ended());
+        EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")).size(), 364u);
+        EXPECT_FALSE(iconPresent());
+        std::filesystem::remove(std::filesystem::path(appData.path()) / "FN" / "dates.txt");
+        hl::reset();
+        hl::setAppDataFolder(appData.path());
+    }
+}
+
+TEST_F(LifeCycle, AFailureToWriteAtTheEndIsReportedAndTheIconStillGoes) {
+    start();
+    hl::click(form->b_ajouter);
+    hl::type(form->Edit1, "Dara");
+    hl::pick(form->cb1, 2);
+    hl::type(form->Edit6, "5");
+    platform::fs::failAfter(platform::fs::Op::Create);
+    hl::click(form->b_ok);
+    platform::fs::failAfter(platform::fs::Op::Create);
+    form->close();
+    ASSERT_EQ(hl::shownBoxes().size(), 2u);
+    EXPECT_EQ(hl::shownBoxes()[1].caption, "Festorin");
+    EXPECT_EQ(hl::shownBoxes()[1].icon, platform::MbIcon::Error);
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(iconPresent());
+    EXPECT_EQ(hl::destroyedIcons().size(), 1u);
+}
+
+}  // namespace
