@@ -16,6 +16,7 @@
 #include "platform/string_grid.h"
 #include "platform/timer.h"
 #include "platform/tray_icon.h"
+#include "reminders/form3.h"
 
 class TForm1 : public platform::Form {
 public:
@@ -79,6 +80,13 @@ public:
     void lire();
     void RemoveLine(platform::StringGrid& grid, int row);
 
+    // The daily reminder check and its windows.
+    void Timer1Timer();
+    void verif();
+    void afficher(const std::string& sentence, const std::string& action,
+                  const std::string& address, const std::string& subject);
+    const std::vector<std::unique_ptr<TForm3>>& reminderWindows() const { return reminderWindows_; }
+
     // The Order menu. trier orders the grid by column ordre_tri and returns
     // where each row came from, result[newRow] == oldRow over grid rows (see
     // book::sortRows), so that a row number held across it can follow its person.
@@ -124,6 +132,7 @@ private:
     void layOutEntryPanel();
     void setHeadersAndWidths();
     void fillChoiceLists();
+    void loadCheckDate();
     void wireLifeCycle();
     void askToQuit();
     void bringBack();
@@ -145,6 +154,9 @@ private:
 
     // Set while the grid holds a change that the contact file does not.
     bool unsavedChanges_ = false;
+
+    // Every reminder window opened, kept until the program ends.
+    std::vector<std::unique_ptr<TForm3>> reminderWindows_;
 };
 
 // Builds the main window, its real window and runs its creation handler.

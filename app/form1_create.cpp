@@ -40,6 +40,7 @@ void TForm1::FormCreate() {
         setColor(platform::rgb(255, 255, 153));
     });
     step([&] { fillChoiceLists(); });
+    step([&] { loadCheckDate(); });
     step([&] { readSortOrder(); });
     step([&] { lire(); });
     step([&] { trier(); });

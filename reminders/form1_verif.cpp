@@ -1,0 +1,84 @@
+// The main window's daily reminder check and the reminder windows it opens.
+#include <exception>
+
+#include "app/form1.h"
+#include "book/contact_table.h"
+#include "platform/backend.h"
+#include "platform/errors.h"
+#include "reminders/calendar.h"
+#include "reminders/check_date_file.h"
+#include "reminders/due_date.h"
+#include "reminders/reminder_texts.h"
+
+namespace {
+
+reminders::RowCells cellsOf(const platform::StringGrid& grid, int row) {
+    return {grid.cell(book::colFirstName, row), grid.cell(book::colSurname, row),
+            grid.cell(book::colEmail, row),     grid.cell(book::colPhone1, row),
+            grid.cell(book::colPhone2, row),    grid.cell(book::colShownDate, row),
+            grid.cell(book::colAction, row),    grid.cell(book::colReason, row)};
+}
+
+}  // namespace
+
+void TForm1::loadCheckDate() {
+    derniere_verif = platform::DateTime{};
+    if (auto stored = reminders::readCheckDateFile(dossier + reminders::checkDateFileName))
+        derniere_verif = reminders::midnightOf(*stored);
+}
+
+void TForm1::Timer1Timer() { verif(); }
+
+void TForm1::verif() {
+    const platform::DateTime now = platform::now();
+    if (reminders::sameDay(now, derniere_verif)) return;
+    // Held in memory first, so that whatever follows, the day is checked once.
+    derniere_verif = now;
+    const reminders::Date today = reminders::dateOf(now);
+
+    // The day's reminders still open when the date cannot be stored; the
+    // failure is reported once they are all shown.
+    std::exception_ptr unstored;
+    try {
+        reminders::writeCheckDateFile(dossier + reminders::checkDateFileName, today,
+                                      platform::dateSeparator());
+    } catch (const platform::IoError&) {
+        unstored = std::current_exception();
+    }
+
+    nb_rappels = 0;
+    for (int row = 1; row < gr1.rowCount(); ++row) {
+        const auto birthday = reminders::dueBirthday(
+            gr1.cell(book::colKey, row), gr1.cell(book::colWhen, row), cb3.items(), today);
+        if (!birthday) continue;
+        const reminders::ReminderTexts texts =
+            reminders::reminderTexts(cellsOf(gr1, row), *birthday, cb2.items(), cb4.items());
+        afficher(texts.sentence, texts.action, texts.address, texts.subject);
+    }
+
+    if (unstored) std::rethrow_exception(unstored);
+}
+
+void TForm1::afficher(const std::string& sentence, const std::string& action,
+                      const std::string& address, const std::string& subject) {
+    TForm3& window = *reminderWindows_.emplace_back(std::make_unique<TForm3>(this));
+    platform::backend::created(window);
+    window.Label1.setText(sentence);
+    window.Label2.setText(action);
+    window.Label3.setText(address);
+    window.Label5.setText(address);
+    window.Label4.setText(subject);
+    if (address.empty()) {
+        window.Label2.autoSize = false;
+        window.Label2.setWidth(window.outerWidth());
+        window.Label3.hide();
+    }
+    ++nb_rappels;
+    // The work area's size, not its edges, places the windows from the
+    // screen's top-left corner.
+    const platform::Rect area = platform::workArea();
+    window.moveTo(area.right - area.left - window.outerWidth() - 1,
+                  area.bottom - area.top - window.outerHeight() * nb_rappels);
+    window.show();
+    window.bringToFront();
+}

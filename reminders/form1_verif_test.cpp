@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/form1.h"
+#include "platform/file_faults.h"
+#include "test_support/headless_fixture.h"
+
+namespace {
+
+namespace headless = platform::headless;
+using Cells = std::vector<std::string>;
+
+Cells person(const std::string& key, const std::string& firstName,
+             const std::string& action = "Send an E-mail",
+             const std::string& when = "The exact day", const std::string& reason = "Birtday") {
+    return {key,           firstName, "Ruze", "d@example.org", "01", "02",
+            "December, 8", action,    when,   reason};
+}
+
+class DailyCheck : public test_support::HeadlessTest {
+protected:
+    void start(const platform::DateTime& at = {2026, 12, 8, 9, 0, 0},
+               const std::string& storedDate = "") {
+        prepareDataFolder();
+        if (!storedDate.empty()) test_support::writeBytes(checkDatePath(), storedDate);
+        headless::setNow(at);
+        form_ = createMainForm();
+    }
+
+    void tickWith(const std::vector<Cells>& people) {
+        form_->gr1.setRowCount(static_cast<int>(people.size()) + 1);
+        for (std::size_t row = 0; row < people.size(); ++row)
+            for (int col = 0; col < 10; ++col)
+                form_->gr1.setCell(col, static_cast<int>(row) + 1, people[row][col]);
+        headless::tick(form_->Timer1);
+    }
+
+    std::vector<std::string> sentences() const {
+        std::vector<std::string> texts;
+        for (const auto& window : form_->reminderWindows()) texts.push_back(window->Label1.text());
+        return texts;
+    }
+    std::string checkDatePath() const { return dataFile("date_verif.txt"); }
+    std::string checkDate() const { return test_support::readBytes(checkDatePath()); }
+
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(DailyCheck, FirstTickOfTheDayOpensTheDueRowsInGridOrderOnce) {
+    start();
+    tickWith({person("1208", "Ann"), person("1209", "Ben"), person("1208", "Cid", "Call phone 2"),
+              person("1208", "Dee", "Other", "The exact day", "Wedding")});
+    EXPECT_EQ(sentences(),
+              (std::vector<std::string>{"Birtday of Ann Ruze on Tuesday December, 8.",
+                                        "Birtday of Cid Ruze on Tuesday December, 8.",
+                                        "Wedding of Dee Ruze on Tuesday December, 8."}));
+    EXPECT_EQ(checkDate(), "08/12/2026\r\n");
+
+    headless::setNow({2026, 12, 8, 23, 59, 0});
+    tickWith({person("1208", "Eve")});
+    EXPECT_EQ(form_->reminderWindows().size(), 3u) << "once a day";
+    EXPECT_TRUE(headless::shownBoxes().empty());
+}
+
+TEST_F(DailyCheck, ARestartOnACheckedDayOpensNothingOtherStoredDaysDoNotBlock) {
+    start({2026, 12, 8, 18, 0, 0}, "08.12.2026\r\n");
+    tickWith({person("1208", "Ann")});
+    EXPECT_TRUE(form_->reminderWindows().empty());
+
+    for (const char* stored : {"07/12/2026\r\n", "09/12/2026\r\n", "08-12-2025", "31/02/2026"}) {
+        start({2026, 12, 8, 9, 0, 0}, stored);
+        tickWith({person("1208", "Ann")});
+        EXPECT_EQ(form_->reminderWindows().size(), 1u) << stored;
+        EXPECT_EQ(checkDate(), "08/12/2026\r\n") << stored;
+    }
+    EXPECT_TRUE(headless::shownBoxes().empty());
+}
+
+TEST_F(DailyCheck, CheckDateReadAtStartWhateverTheSeparatorWrittenWithTheUsers) {
+    start({2026, 12, 9, 9, 0, 0}, "08-12-2026");
+    EXPECT_EQ(form_->derniere_verif.day, 8);
+    EXPECT_EQ(form_->derniere_verif.month, 12);
+    EXPECT_EQ(form_->derniere_verif.year, 2026);
+
+    headless::setDateSeparator('.');
+    tickWith({});
+    EXPECT_EQ(checkDate(), "09.12.2026\r\n") << "an empty table still stores the day";
+}
+
+TEST_F(DailyCheck, NewYearAndLeapDayRemindersNameTheirBirthdaysWeekDay) {
+    start({2026, 12, 29, 9, 0, 0});
+    Cells newYear = person("0101", "Ann", "Other", "3 days before");
+    newYear[6] = "January, 1";
+    tickWith({newYear});
+
+    headless::setNow({2027, 2, 27, 9, 0, 0});
+    Cells leapDay = person("0229", "Ben", "Other", "1 day before");
+    leapDay[6] = "February,29";
+    tickWith({leapDay});
+    EXPECT_EQ(sentences(),
+              (std::vector<std::string>{"Birtday of Ann Ruze on Friday January, 1.",
+                                        "Birtday of Ben Ruze on Sunday February,29."}));
+}
+
+TEST_F(DailyCheck, RowsThatFormNoDateAreSkippedSilently) {
+    start();
+    tickWith({person("1200", "A"), person("", "B"), person("1232", "C"), person("ab08", "D"),
+              person("0230", "E"), person("1208", "Ann")});
+    EXPECT_EQ(sentences(), std::vector<std::string>{"Birtday of Ann Ruze on Tuesday December, 8."});
+    EXPECT_TRUE(headless::shownBoxes().empty());
+}
+
+TEST_F(DailyCheck, AnUnwritableCheckDateStillOpensTheRemindersAndIsReportedOnce) {
+    start({2026, 12, 8, 9, 0, 0}, "07/12/2026\r\n");
+    platform::fs::failAfter(platform::fs::Op::Create);
+    tickWith({person("1208", "Ann"), person("1208", "Ben")});
+    EXPECT_EQ(form_->reminderWindows().size(), 2u);
+    ASSERT_EQ(headless::shownBoxes().size(), 1u);
+    EXPECT_NE(headless::shownBoxes()[0].text.find("date_verif.txt"), std::string::npos);
+    EXPECT_EQ(checkDate(), "07/12/2026\r\n");
+
+    tickWith({person("1208", "Ann")});
+    EXPECT_EQ(form_->reminderWindows().size(), 2u);
+    EXPECT_EQ(headless::shownBoxes().size(), 1u);
+}
+
+TEST_F(DailyCheck, WindowsStackUpFromTheWorkAreasSizeAndEachDayFromTheBottom) {
+    headless::setWorkArea({0, 30, 1024, 768});  // a taskbar at the top
+    start();
+    tickWith({person("1208", "Ann"), person("1208", "Ben"), person("1208", "Cid")});
+    const auto& windows = form_->reminderWindows();
+    ASSERT_EQ(windows.size(), 3u);
+    EXPECT_EQ(form_->nb_rappels, 3);
+    const int height = windows[0]->outerHeight();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->left(), 1024 - windows[i]->outerWidth() - 1);
+        EXPECT_EQ(windows[i]->top(), 738 - height * (i + 1));
+        EXPECT_TRUE(windows[i]->visible());
+    }
+    EXPECT_EQ(headless::frontForm(), windows[2].get());
+
+    headless::setNow({2026, 12, 9, 0, 0, 30});
+    tickWith({person("1209", "Dee")});
+    ASSERT_EQ(windows.size(), 4u);
+    EXPECT_EQ(form_->nb_rappels, 1);
+    EXPECT_EQ(windows[3]->top(), windows[0]->top());
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#include "form3.h"
+
+#include "platform/color.h"
+#include "platform/services.h"
+
+namespace {
+
+void placeLabel(platform::Label& label, int left, int top) { label.setBounds(left, top, 0, 13); }
+
+}  // namespace
+
+TForm3::TForm3(platform::Form* owner) : platform::Form(owner) {
+    setText("Festorin");
+    borderStyle = platform::BorderStyle::ToolWindow;
+    minimizeBox = false;
+    setClientSize(312, 32);
+    color = platform::rgb(255, 255, 0);
+    fontName = "Tahoma";
+    fontPoints = 8;
+    placeLabel(Label1, 0, 0);
+    placeLabel(Label2, 0, 16);
+    placeLabel(Label3, 100, 16);
+    Label3.underline = true;
+    Label3.onClick = [this] { Label3Click(); };
+    Label4.hide();
+    Label5.hide();
+    // Closing a reminder only hides it; it goes with the main window.
+    onCloseQuery = [this](bool& canClose) {
+        canClose = false;
+        hide();
+    };
+}
+
+void TForm3::Label3Click() {
+    platform::shellOpen("mailto:" + Label5.text() + "?subject=" + Label4.text());
+}

@@ -1,0 +1,18 @@
+#pragma once
+// TForm3: the small yellow window of one reminder.
+#include "platform/form.h"
+#include "platform/label.h"
+
+class TForm3 : public platform::Form {
+public:
+    // Owned by the main window, which destroys it when the program ends.
+    explicit TForm3(platform::Form* owner);
+
+    platform::Label Label1{this};  // the sentence
+    platform::Label Label2{this};  // the action line
+    platform::Label Label3{this};  // the e-mail address, a link
+    platform::Label Label4{this};  // the link's subject, never shown
+    platform::Label Label5{this};  // the link's address, never shown
+
+    void Label3Click();
+};

@@ -1,0 +1,63 @@
+#include "form3.h"
+
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "test_support/headless_fixture.h"
+
+namespace {
+
+namespace headless = platform::headless;
+
+class ReminderWindow : public test_support::HeadlessTest {
+protected:
+    ReminderWindow() : form_(createMainForm()) {}
+
+    TForm3& open(const std::string& action, const std::string& address,
+                 const std::string& subject) {
+        form_->afficher("Birtday of Ann Ruze on Tuesday December, 8.", action, address, subject);
+        return *form_->reminderWindows().back();
+    }
+
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(ReminderWindow, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLink) {
+    TForm3& linked = open("Send an E-mail at ", "ann@example.org", "Festorin");
+    EXPECT_EQ(linked.owner(), form_.get());
+    EXPECT_TRUE(linked.Label2.autoSize);
+    EXPECT_TRUE(linked.Label3.visible());
+
+    for (const char* action : {"Send an E-mail at ", "Call the 01 23", ""}) {
+        TForm3& window = open(action, "", "Festorin");
+        EXPECT_EQ(window.Label2.text(), action);
+        EXPECT_EQ(window.Label2.width(), window.outerWidth());
+        EXPECT_FALSE(window.Label3.visible());
+        headless::click(window.Label3);
+    }
+    EXPECT_TRUE(headless::openedLinks().empty());
+}
+
+TEST_F(ReminderWindow, TheLinkIsHandedToTheShellUnchanged) {
+    headless::click(open("Send an E-mail at ", "ann@example.org", "Festorin").Label3);
+    headless::click(open("Send an E-mail at ", "ann@example.org", "").Label3);
+    TForm3& odd = open("Send an E-mail at ", "a b&c?d@example.org", "Festorin");
+    headless::click(odd.Label3);
+    headless::click(odd.Label3);
+    EXPECT_EQ(headless::openedLinks(),
+              (std::vector<std::string>{
+                  "mailto:ann@example.org?subject=Festorin",
+                  "mailto:ann@example.org?subject=", "mailto:a b&c?d@example.org?subject=Festorin",
+                  "mailto:a b&c?d@example.org?subject=Festorin"}));
+    EXPECT_TRUE(odd.visible()) << "following the link leaves the reminder open";
+}
+
+TEST_F(ReminderWindow, ClosingOnlyHidesIt) {
+    TForm3& window = open("Call the 01 23", "", "");
+    window.close();
+    EXPECT_FALSE(window.visible());
+    EXPECT_FALSE(window.destroyed());
+    EXPECT_EQ(form_->reminderWindows().size(), 1u);
+}
+
+}  // namespace
