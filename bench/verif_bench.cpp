@@ -1,0 +1,77 @@
+// The daily reminder check at the table's limit, beside the cost of a tick
+// on a day already checked, which is what 1,439 ticks of every day cost.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/form1.h"
+#include "book/contact_table.h"
+#include "platform/headless/headless.h"
+#include "reminders/calendar.h"
+
+namespace {
+
+std::string benchAppData() {
+    auto folder = std::filesystem::temp_directory_path() / "festorin-verif-bench";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder.string();
+}
+
+// Birthdays over every day of a leap year, with every lead time and action:
+// about ninety people fall due on any day.
+void fillPeople(TForm1& form, int people) {
+    platform::StringGrid& grid = form.gr1;
+    grid.setRowCount(people + 1);
+    for (int row = 1; row <= people; ++row) {
+        const reminders::Date birthday = reminders::addDays({2028, 1, 1}, row % 366);
+        const std::string day = std::to_string(birthday.day);
+        grid.setCell(book::colKey, row, book::birthdayKey(birthday.month, day));
+        grid.setCell(book::colFirstName, row, "Firstname" + std::to_string(row));
+        grid.setCell(book::colSurname, row, "Surname" + std::to_string(row));
+        grid.setCell(book::colEmail, row, "person" + std::to_string(row) + "@example.org");
+        grid.setCell(book::colPhone1, row, "0123456789");
+        grid.setCell(book::colShownDate, row,
+                     book::shownDate(form.cb1.item(birthday.month - 1), day));
+        grid.setCell(book::colAction, row, form.cb2.item(row % 4));
+        grid.setCell(book::colWhen, row, form.cb3.item(row % 5));
+        grid.setCell(book::colReason, row, form.cb4.item(row % 2));
+    }
+}
+
+std::unique_ptr<TForm1> formWithEveryone() {
+    platform::headless::reset();
+    platform::headless::setAppDataFolder(benchAppData());
+    platform::headless::setNow({2026, 1, 1, 0, 0, 30});
+    auto form = createMainForm();
+    fillPeople(*form, book::maxPeople);
+    return form;
+}
+
+// One iteration per day of a year: each is the first tick of a new day, which
+// stores the date, walks every row and opens that day's reminders.
+void BM_VerifOnANewDay(benchmark::State& state) {
+    auto form = formWithEveryone();
+    reminders::Date day{2026, 1, 1};
+    for (auto _ : state) {
+        platform::headless::setNow(reminders::midnightOf(day));
+        form->verif();
+        day = reminders::addDays(day, 1);
+    }
+    state.counters["reminders/day"] = benchmark::Counter(
+        static_cast<double>(form->reminderWindows().size()), benchmark::Counter::kAvgIterations);
+}
+
+void BM_TickOnACheckedDay(benchmark::State& state) {
+    auto form = formWithEveryone();
+    form->verif();
+    const auto opened = form->reminderWindows().size();
+    for (auto _ : state) platform::headless::tick(form->Timer1);
+    if (form->reminderWindows().size() != opened) state.SkipWithError("a checked day reopened");
+}
+
+BENCHMARK(BM_VerifOnANewDay)->Iterations(365)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickOnACheckedDay)->Unit(benchmark::kNanosecond);
+
+}  // namespace
