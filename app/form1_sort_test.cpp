@@ -152,6 +152,15 @@ TEST_F(OrderMenu, ANumberOutsideTheFourOrdersMeansByDateSilently) {
     EXPECT_TRUE(shownBoxes().empty());
 }
 
+TEST_F(OrderMenu, AFileThatCannotBeOpenedMeansByDateSilently) {
+    storePeople();
+    storeSortOrder("2\r\n");
+    platform::fs::failAfter(platform::fs::Op::OpenRead);
+    auto form = createMainForm();
+    expectByDate(*form);
+    EXPECT_TRUE(shownBoxes().empty());
+}
+
 TEST_F(OrderMenu, AFailedWriteIsReportedWithTheNewOrderAlreadyShown) {
     storePeople();
     auto form = createMainForm();

@@ -1,19 +1,47 @@
 #include "sort.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <numeric>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace book {
 
 namespace {
 
 // Byte by byte as unsigned values (memcmp's rule); a prefix is the smaller.
-bool ordinalLess(const std::string& a, const std::string& b) {
+int ordinalCompare(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
-    const int byBytes = std::memcmp(a.data(), b.data(), common);
-    return byBytes != 0 ? byBytes < 0 : a.size() < b.size();
+    const int byBytes = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+    if (byBytes != 0) return byBytes;
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// A row's text with its first eight bytes as one number, first byte highest,
+// padded with zeros. Numbers that differ order the texts the same way, so
+// most comparisons of a large table never reach the texts themselves.
+struct RowKey {
+    static constexpr std::size_t headBytes = 8;
+
+    RowKey(std::string_view text, int row) : text(text), row(row) {
+        for (std::size_t i = 0; i < headBytes; ++i)
+            head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    }
+
+    std::uint64_t head = 0;
+    std::string_view text;
+    int row;
+};
+
+int compareTexts(const RowKey& a, const RowKey& b) {
+    if (a.head != b.head) return a.head < b.head ? -1 : 1;
+    // Equal heads of texts that fit in them: the shorter is the other's beginning.
+    if (a.text.size() <= RowKey::headBytes && b.text.size() <= RowKey::headBytes)
+        return a.text.size() < b.text.size() ? -1 : a.text.size() > b.text.size() ? 1 : 0;
+    return ordinalCompare(a.text, b.text);
 }
 
 // Counts over positions 0 to size - 1 (a Fenwick tree).
@@ -94,25 +122,29 @@ std::vector<int> orderWithinKey(const std::vector<int>& rows, const PositionCoun
     return circle;
 }
 
-// The exchange sort's order of the keys: result[newIndex] == oldIndex. Keys
-// end in ascending order, each key's rows in the order of its queue.
-std::vector<int> exchangeSortOrder(const std::vector<const std::string*>& keys) {
+// The exchange sort's order of the rows: result[newIndex] == oldIndex. Texts
+// end in ascending order, the rows of each text in the order of its queue.
+std::vector<int> exchangeSortOrder(std::vector<RowKey> keys) {
     const int count = static_cast<int>(keys.size());
-    std::vector<int> byKey(count);
-    std::iota(byKey.begin(), byKey.end(), 0);
-    std::stable_sort(byKey.begin(), byKey.end(),
-                     [&](int a, int b) { return ordinalLess(*keys[a], *keys[b]); });
+    std::sort(keys.begin(), keys.end(), [](const RowKey& a, const RowKey& b) {
+        const int byText = compareTexts(a, b);
+        return byText != 0 ? byText < 0 : a.row < b.row;
+    });
 
     std::vector<int> order;
     order.reserve(count);
     PositionCounts smallerRows(count);
-    std::vector<int> rowsOfKey;
+    std::vector<int> rowsOfText;
     for (int first = 0; first < count;) {
+        rowsOfText.clear();
         int last = first;
-        while (last < count && *keys[byKey[last]] == *keys[byKey[first]]) ++last;
-        rowsOfKey.assign(byKey.begin() + first, byKey.begin() + last);
-        for (int row : orderWithinKey(rowsOfKey, smallerRows, count)) order.push_back(row);
-        for (int row : rowsOfKey) smallerRows.add(row, 1);
+        for (; last < count && compareTexts(keys[last], keys[first]) == 0; ++last)
+            rowsOfText.push_back(keys[last].row);
+        if (rowsOfText.size() == 1)
+            order.push_back(rowsOfText[0]);
+        else
+            for (int row : orderWithinKey(rowsOfText, smallerRows, count)) order.push_back(row);
+        for (int row : rowsOfText) smallerRows.add(row, 1);
         first = last;
     }
     return order;
@@ -126,10 +158,10 @@ std::vector<int> sortRows(platform::StringGrid& grid, int col) {
     std::iota(order.begin(), order.end(), 0);
     if (rowCount <= 2) return order;
 
-    std::vector<const std::string*> keys;
+    std::vector<RowKey> keys;
     keys.reserve(rowCount - 1);
-    for (int row = 1; row < rowCount; ++row) keys.push_back(&grid.cell(col, row));
-    const std::vector<int> people = exchangeSortOrder(keys);
+    for (int row = 1; row < rowCount; ++row) keys.emplace_back(grid.cell(col, row), row - 1);
+    const std::vector<int> people = exchangeSortOrder(std::move(keys));
 
     grid.beginUpdate();
     grid.permuteRows(people);

@@ -79,18 +79,23 @@ void expectSameForEveryTable(const std::vector<std::string>& alphabet, int maxRo
 TEST(Sort, SameOrderAsTheExchangeSortForEverySmallTable) {
     expectSameForEveryTable({"B", "A", "", "a"}, 6);
     expectSameForEveryTable({"b", "ab", "a"}, 8);
+    using namespace std::string_literals;
+    expectSameForEveryTable({"Christop"s, "Christo\0"s, "Christop\0"s, "Christoph"s, "Christo"s},
+                            5);
 }
 
 // A few keys per table, so that ties abound, built from a handful of bytes
-// so that empty texts, prefixes, case and bytes above 127 all occur.
+// so that empty texts, prefixes, case, zero bytes and bytes above 127 all
+// occur, some behind a common stem around eight bytes long.
 std::vector<std::string> randomKeyPool(std::mt19937& random) {
-    static const std::string bytes = {'a', 'A', 'b', ' ', '\x7f', '\x80', '\xe9', '\xff'};
+    static const std::string bytes("aAb \0\x7f\x80\xe9\xff", 9);
+    static const std::vector<std::string> stems{"", "", "Stem\xe9xy", "Stem\xe9xyz"};
     std::uniform_int_distribution<int> poolSize(1, 6), length(0, 3),
-        byte(0, static_cast<int>(bytes.size()) - 1);
+        byte(0, static_cast<int>(bytes.size()) - 1), stem(0, static_cast<int>(stems.size()) - 1);
     std::vector<std::string> pool(poolSize(random));
     for (std::string& key : pool) {
-        const int n = length(random);
-        for (int i = 0; i < n; ++i) key += bytes[byte(random)];
+        key = stems[stem(random)];
+        for (int n = length(random); n > 0; --n) key += bytes[byte(random)];
     }
     return pool;
 }
@@ -121,6 +126,9 @@ TEST(Sort, TextsCompareByteByByteAsStored) {
     EXPECT_EQ(sortedKeys({"anna", "Anna", "Ann", "\xc9mile", "Zo\xe9", " Zed", "", "Ann "}),
               (std::vector<std::string>{"", " Zed", "Ann", "Ann ", "Anna", "Zo\xe9", "anna",
                                         "\xc9mile"}));
+    EXPECT_EQ(
+        sortedKeys({"Christopher", "Christophe", "Christoph\xe9", "Christoph"}),
+        (std::vector<std::string>{"Christoph", "Christophe", "Christopher", "Christoph\xe9"}));
     EXPECT_EQ(sortedKeys({"1224", "0305", "0101", "0312", "0228"}),
               (std::vector<std::string>{"0101", "0228", "0305", "0312", "1224"}));
 }

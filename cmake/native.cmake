@@ -9,7 +9,9 @@ gtest_discover_tests(festorin_tests DISCOVERY_TIMEOUT 60)
 find_package(benchmark QUIET)
 file(GLOB FESTORIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND FESTORIN_BENCH_SOURCES)
+    # The literal sort is the reference both the tests and the benchmark measure against.
     add_executable(festorin_bench ${FESTORIN_BENCH_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
-        ${FESTORIN_POSIX_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+        ${FESTORIN_POSIX_FILES_SOURCES} ${CMAKE_SOURCE_DIR}/test_support/literal_sort.cpp
+        $<TARGET_OBJECTS:festorin_core>)
     target_link_libraries(festorin_bench PRIVATE benchmark::benchmark_main)
 endif()
