@@ -19,6 +19,7 @@ void placeLabel(platform::Label& label, const char* text, int left, int top) {
 }  // namespace
 
 TForm1::TForm1() {
+    className = "TForm1";
     setText("Festorin");
     setClientSize(794, 348);
     borderStyle = platform::BorderStyle::Single;

@@ -21,6 +21,8 @@ void close(Form& form);
 void bringToFront(Form& form);
 // The form's outer size for its client size, border, caption and menu.
 void outerSize(const Form& form, int& width, int& height);
+// The form object is going away: its real window, if still there, goes too.
+void deleted(Form& form);
 
 }  // namespace backend
 }  // namespace platform

@@ -62,6 +62,10 @@ public:
     // without echoing it back to that window.
     void adoptText(const std::string& text) { text_ = text; }
     void adoptVisible(bool visible) { visible_ = visible; }
+    void adoptPosition(int left, int top) {
+        left_ = left;
+        top_ = top;
+    }
 
     // Opaque handle of the real window, owned by the backend.
     void* native = nullptr;

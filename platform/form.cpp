@@ -7,7 +7,7 @@ namespace platform {
 
 Form::Form(Form* owner) : Control(Kind::Form, nullptr), owner_(owner) { adoptVisible(false); }
 
-Form::~Form() = default;
+Form::~Form() { backend::deleted(*this); }
 
 void Form::setColor(Color c) {
     color = c;

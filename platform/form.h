@@ -31,6 +31,7 @@ public:
     MenuItem* menu = nullptr;  // the menu bar, if any
     Button* defaultButton = nullptr;
     std::string iconResource;  // the window's icon, by resource name
+    std::string className = "TForm";  // the real window's class, which other programs see
 
     void setColor(Color c);
     void setClientSize(int width, int height) { setBounds(left(), top(), width, height); }

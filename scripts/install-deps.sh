@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ googletest libbenchmark-dev clang-format
           g++-mingw-w64-i686 mingw-w64-tools
-          wine wine32:i386 xvfb imagemagick xauth x11-utils)
+          wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -107,6 +107,8 @@ void close(Form& form) {
 
 void bringToFront(Form& form) { world().front = &form; }
 
+void deleted(Form&) {}
+
 // Frame sizes of the classic Windows look at 96 dots per inch.
 void outerSize(const Form& form, int& width, int& height) {
     const bool tool = form.borderStyle == BorderStyle::ToolWindow;

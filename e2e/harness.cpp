@@ -1,0 +1,290 @@
+#include "e2e/harness.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "platform/win32/menu_ids.h"
+
+namespace e2e {
+
+namespace {
+
+// Field sizes of a record of "dates.txt": a length byte and the characters.
+constexpr std::array<int, 10> fieldSizes{5, 61, 61, 61, 31, 31, 31, 21, 21, 41};
+
+std::string appDataFolder() {
+    char path[MAX_PATH] = "";
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+        throw std::runtime_error("no application-data folder in this prefix");
+    return path;
+}
+
+// The build hands over a Unix path; Wine's drive Z: is the Unix root.
+std::string windowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') {
+        std::replace(path.begin(), path.end(), '/', '\\');
+        path = "Z:" + path;
+    }
+    return path;
+}
+
+std::string festorinExe() {
+    const char* path = std::getenv("FESTORIN_EXE");
+    if (!path || !*path) throw std::runtime_error("FESTORIN_EXE is not set");
+    return windowsPath(path);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    std::string className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectTopLevel(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && classOf(window) == search.className)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+struct ChildSearch {
+    std::string className, text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findChild(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<ChildSearch*>(context);
+    if (classOf(window) != search.className) return TRUE;
+    if (!search.text.empty() && windowText(window) != search.text) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK collectStaticTexts(HWND window, LPARAM context) {
+    auto& texts = *reinterpret_cast<std::vector<std::string>*>(context);
+    if (classOf(window) == "Static" && GetWindowTextLengthA(window) > 0)
+        texts.push_back(windowText(window));
+    return TRUE;
+}
+
+// Memory in Festorin's process, for the messages whose arguments are pointers.
+class RemoteMemory {
+public:
+    RemoteMemory(HANDLE process, std::size_t size)
+        : process_(process),
+          address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {
+        if (!address_) throw std::runtime_error("cannot reserve memory in Festorin");
+    }
+    ~RemoteMemory() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    char* at(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+    void write(std::size_t offset, const void* data, std::size_t size) const {
+        WriteProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    void read(std::size_t offset, void* data, std::size_t size) const {
+        ReadProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+constexpr int textCapacity = 512;
+
+}  // namespace
+
+std::string windowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), text.size())));
+    return text;
+}
+
+std::string classOf(HWND window) {
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string dataFolder() { return appDataFolder() + "\\FN\\"; }
+
+void clearDataFolder() {
+    const std::string folder = dataFolder();
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA((folder + entry.cFileName).c_str());
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}
+
+void writeDataFile(const std::string& name, const std::string& bytes) {
+    std::ofstream file(dataFolder() + name, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw std::runtime_error("cannot write " + name);
+}
+
+std::string readDataFile(const std::string& name) {
+    std::ifstream file(dataFolder() + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+bool dataFileExists(const std::string& name) {
+    DWORD attributes = GetFileAttributesA((dataFolder() + name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string contactRecord(const Person& person) {
+    std::string record;
+    for (std::size_t field = 0; field < fieldSizes.size(); ++field) {
+        const std::size_t capacity = static_cast<std::size_t>(fieldSizes[field]) - 1;
+        std::string text = field < person.size() ? person[field].substr(0, capacity) : "";
+        record += static_cast<char>(text.size());
+        record += text;
+        record.append(capacity - text.size(), '\0');
+    }
+    return record;
+}
+
+Festorin::Festorin() {
+    std::string commandLine = "\"" + festorinExe() + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_))
+        throw std::runtime_error("cannot start " + commandLine);
+    waitUntil(
+        [&] {
+            for (HWND window : windowsOfClass("TForm1"))
+                if (windowText(window) == "Festorin" && IsWindowVisible(window))
+                    mainWindow_ = window;
+            return mainWindow_ != nullptr || !running();
+        },
+        20000);
+}
+
+Festorin::~Festorin() {
+    if (running() && !closeAndWait()) TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool Festorin::running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<HWND> Festorin::windowsOfClass(const std::string& className) const {
+    WindowSearch search{process_.dwProcessId, className, {}};
+    EnumWindows(collectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Festorin::control(HWND parent, const std::string& className, const std::string& text) const {
+    ChildSearch search{className, text};
+    EnumChildWindows(parent, findChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int Festorin::gridRows() const {
+    return static_cast<int>(SendMessageA(grid(), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string Festorin::gridCell(int item, int column) const {
+    RemoteMemory memory(process_.hProcess, sizeof(LVITEMA) + textCapacity);
+    LVITEMA request{};
+    request.iSubItem = column;
+    request.pszText = memory.at(sizeof request);
+    request.cchTextMax = textCapacity;
+    memory.write(0, &request, sizeof request);
+    auto length = SendMessageA(grid(), LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                               reinterpret_cast<LPARAM>(memory.at(0)));
+    std::string text(static_cast<std::size_t>(length), '\0');
+    memory.read(sizeof request, text.data(), text.size());
+    return text;
+}
+
+std::vector<std::string> Festorin::gridHeaders() const {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(grid(), LVM_GETHEADER, 0, 0));
+    int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    RemoteMemory memory(process_.hProcess, sizeof(HDITEMA) + textCapacity);
+    std::vector<std::string> headers;
+    for (int column = 0; column < count; ++column) {
+        HDITEMA request{};
+        request.mask = HDI_TEXT;
+        request.pszText = memory.at(sizeof request);
+        request.cchTextMax = textCapacity;
+        memory.write(0, &request, sizeof request);
+        memory.write(sizeof request, "", 1);
+        SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column),
+                     reinterpret_cast<LPARAM>(memory.at(0)));
+        std::array<char, textCapacity> text{};
+        memory.read(sizeof request, text.data(), text.size());
+        text.back() = '\0';
+        headers.emplace_back(text.data());
+    }
+    return headers;
+}
+
+int Festorin::gridColumnWidth(int column) const {
+    return static_cast<int>(SendMessageA(grid(), LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+void Festorin::click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
+
+void Festorin::clickLater(HWND button) const { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void Festorin::setText(HWND control, const std::string& text) const {
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Festorin::menuCommand(const std::vector<std::string>& captions) const {
+    postMessage(WM_COMMAND, MAKEWPARAM(platform::win32::commandIdFor(captions), 0), 0);
+}
+
+void Festorin::postMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    PostMessageA(mainWindow_, message, wParam, lParam);
+}
+
+LRESULT Festorin::sendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return SendMessageA(mainWindow_, message, wParam, lParam);
+}
+
+MessageBoxSeen Festorin::waitForMessageBox(int timeoutMs) const {
+    MessageBoxSeen box;
+    waitUntil(
+        [&] {
+            for (HWND window : windowsOfClass("#32770"))
+                if (IsWindowVisible(window)) box.window = window;
+            return box.window != nullptr;
+        },
+        timeoutMs);
+    if (!box.window) return box;
+    box.caption = windowText(box.window);
+    std::vector<std::string> texts;
+    EnumChildWindows(box.window, collectStaticTexts, reinterpret_cast<LPARAM>(&texts));
+    for (const std::string& text : texts) box.text += text;
+    return box;
+}
+
+bool Festorin::answer(const MessageBoxSeen& box, int buttonId) const {
+    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+    return waitUntil([&] { return !IsWindow(box.window); });
+}
+
+bool Festorin::closeAndWait(int timeoutMs) {
+    if (mainWindow_) PostMessageA(mainWindow_, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+}  // namespace e2e

@@ -1,0 +1,94 @@
+#pragma once
+// Drives the real Festorin.exe from another process of the same Wine
+// prefix: prepares its data folder, starts it, finds its windows, reads its
+// grid and sends it the messages a user's actions would.
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_api.h"
+
+namespace e2e {
+
+// "FN\" in this prefix's application-data folder, with a backslash at the end.
+std::string dataFolder();
+// Makes the data folder exist and hold no file.
+void clearDataFolder();
+void writeDataFile(const std::string& name, const std::string& bytes);
+std::string readDataFile(const std::string& name);
+bool dataFileExists(const std::string& name);
+
+// The ten cells of one person, in grid column order (column 0 is the key).
+using Person = std::vector<std::string>;
+// One 364-byte record of "dates.txt", the way Festorin writes it.
+std::string contactRecord(const Person& person);
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+
+// One run of Festorin.exe (path from the environment variable FESTORIN_EXE).
+class Festorin {
+public:
+    Festorin();
+    ~Festorin();
+    Festorin(const Festorin&) = delete;
+    Festorin& operator=(const Festorin&) = delete;
+
+    bool started() const { return mainWindow_ != nullptr; }
+    HWND mainWindow() const { return mainWindow_; }
+    bool running() const;
+
+    // Top-level windows of the program, of a window class ("TForm3", "#32770").
+    std::vector<HWND> windowsOfClass(const std::string& className) const;
+    // A control anywhere inside `parent`, by class and, if given, by text.
+    HWND control(HWND parent, const std::string& className, const std::string& text = "") const;
+    HWND control(const std::string& className, const std::string& text = "") const {
+        return control(mainWindow_, className, text);
+    }
+
+    // The grid, read through the list view's messages in Festorin's memory.
+    HWND grid() const { return control("SysListView32"); }
+    int gridRows() const;
+    std::string gridCell(int item, int column) const;
+    std::vector<std::string> gridHeaders() const;
+    int gridColumnWidth(int column) const;
+
+    // A button click that waits for its handler; the posted one does not.
+    void click(HWND button) const;
+    void clickLater(HWND button) const;
+    void setText(HWND control, const std::string& text) const;
+    // A menu item's command, by its captions from the menu bar down; posted.
+    void menuCommand(const std::vector<std::string>& captions) const;
+    void postMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
+    LRESULT sendMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    // The next message box of the program, once it is shown.
+    MessageBoxSeen waitForMessageBox(int timeoutMs = 5000) const;
+    // Presses a box's button (IDOK, IDYES, IDNO) and waits until it is gone.
+    bool answer(const MessageBoxSeen& box, int buttonId) const;
+
+    // Closes the main window as its close box does; true when the program ended.
+    bool closeAndWait(int timeoutMs = 10000);
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND mainWindow_ = nullptr;
+};
+
+// Waits until `condition` holds, checking every few milliseconds.
+template <typename Condition>
+bool waitUntil(Condition condition, int timeoutMs = 5000) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::string windowText(HWND window);
+std::string classOf(HWND window);
+
+}  // namespace e2e

@@ -1,0 +1,90 @@
+// The real main window under Wine: its frame, grid, buttons and About box.
+#include <gtest/gtest.h>
+
+#include "e2e/harness.h"
+
+namespace {
+
+using e2e::Festorin;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { e2e::clearDataFolder(); }
+
+    static bool shown(HWND window) { return window && IsWindowVisible(window); }
+};
+
+const std::vector<e2e::Person> threePeople{
+    {"0115", "Ada", "Lovelace", "ada@example.org", "0101", "0102", "January,15", "Send an E-mail",
+     "The exact day", "Birtday"},
+    {"0520", "Blaise", "Pascal", "", "0201", "", "May,20", "Call phone 1", "1 day before", "Other"},
+    {"1103", "Carl", "Gauss", "carl@example.org", "", "0302", "November, 3", "Other",
+     "4 days before", "Lunch"},
+};
+
+TEST_F(MainWindowTest, FirstStartShowsAnEmptyCentredWindowWithOnlyAdd) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    EXPECT_EQ(e2e::windowText(main), "Festorin");
+
+    RECT client, outer;
+    GetClientRect(main, &client);
+    GetWindowRect(main, &outer);
+    EXPECT_EQ(client.right, 794);
+    EXPECT_EQ(client.bottom, 348);
+    // Centred on the whole screen (Wine's virtual desktop), taskbar included.
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    LONG style = GetWindowLongA(main, GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+
+    const std::vector<std::string> headers{"",        "Firstname", "Surname",      "E-mail",
+                                           "Phone 1", "Phone 2",   "Day of birth", "Action",
+                                           "When",    "Reason"};
+    EXPECT_EQ(festorin.gridHeaders(), headers);
+    EXPECT_EQ(festorin.gridColumnWidth(0), 0);
+    ASSERT_EQ(festorin.gridRows(), 1);
+    for (int column = 0; column < 10; ++column) EXPECT_EQ(festorin.gridCell(0, column), "");
+
+    EXPECT_TRUE(shown(festorin.control("Button", "Add")));
+    EXPECT_FALSE(shown(festorin.control("Button", "Modify")));
+    EXPECT_FALSE(shown(festorin.control("Button", "Delete")));
+    EXPECT_TRUE(festorin.closeAndWait());
+}
+
+TEST_F(MainWindowTest, ShowsThePeopleOfTheContactFileInFileOrder) {
+    std::string contacts;
+    for (const e2e::Person& person : threePeople) contacts += e2e::contactRecord(person);
+    contacts += std::string(100, 'x');
+    e2e::writeDataFile("dates.txt", contacts);
+
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    ASSERT_EQ(festorin.gridRows(), 3);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 10; ++column)
+            EXPECT_EQ(festorin.gridCell(row, column), threePeople[row][column])
+                << "row " << row << ", column " << column;
+    EXPECT_EQ(festorin.gridColumnWidth(0), 0);
+    EXPECT_TRUE(shown(festorin.control("Button", "Add")));
+    EXPECT_TRUE(shown(festorin.control("Button", "Modify")));
+    EXPECT_TRUE(shown(festorin.control("Button", "Delete")));
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndItsVersion) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    festorin.menuCommand({"?", "&About..."});
+    e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    ASSERT_TRUE(box.window);
+    EXPECT_EQ(box.caption, "About");
+    EXPECT_EQ(box.text.substr(0, box.text.find("\r\n")), "Festorin v 1.0");
+    EXPECT_TRUE(festorin.answer(box, IDOK));
+    EXPECT_TRUE(festorin.running());
+}
+
+}  // namespace

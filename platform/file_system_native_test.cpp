@@ -1,0 +1,117 @@
+// The real file operations of the running platform: POSIX in the native
+// tests, kernel32 when the same tests run under Wine.
+#include "platform/file_system_native.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support/test_folder.h"
+
+namespace {
+
+namespace native = platform::fs::native;
+using platform::fs::Handle;
+using platform::fs::invalidHandle;
+using test_support::readBytes;
+using test_support::writeBytes;
+
+class FileSystemNativeTest : public ::testing::Test {
+protected:
+    std::string path(const std::string& name) const { return folder.path() + "\\" + name; }
+
+    void writeWhole(const std::string& name, const std::string& bytes) {
+        Handle file = native::create(path(name));
+        ASSERT_NE(file, invalidHandle);
+        EXPECT_TRUE(native::write(file, bytes.data(), bytes.size()));
+        EXPECT_TRUE(native::flush(file));
+        EXPECT_TRUE(native::close(file));
+    }
+
+    test_support::TestFolder folder;
+};
+
+TEST_F(FileSystemNativeTest, TellsFilesFromFolders) {
+    writeBytes(path("file.txt"), "x");
+    test_support::makeFolder(path("folder"));
+
+    EXPECT_TRUE(native::fileExists(path("file.txt")));
+    EXPECT_FALSE(native::folderExists(path("file.txt")));
+    EXPECT_TRUE(native::folderExists(path("folder")));
+    EXPECT_TRUE(native::folderExists(path("folder") + "\\"));
+    EXPECT_FALSE(native::fileExists(path("folder")));
+    EXPECT_FALSE(native::fileExists(path("missing")));
+    EXPECT_FALSE(native::folderExists(path("missing")));
+}
+
+TEST_F(FileSystemNativeTest, MakesOneFolderLevelOnly) {
+    EXPECT_TRUE(native::makeFolder(path("FN") + "\\"));
+    EXPECT_TRUE(native::folderExists(path("FN")));
+    EXPECT_FALSE(native::makeFolder(path("FN")));
+    EXPECT_FALSE(native::makeFolder(path("a") + "\\b"));
+    EXPECT_FALSE(native::folderExists(path("a")));
+}
+
+// Binary files: a CR LF and zero bytes come back exactly as written.
+TEST_F(FileSystemNativeTest, WritesAndReadsBytesExactly) {
+    const std::string bytes("*\r\n\0\x01\xff\n", 7);
+    writeWhole("st.txt", bytes);
+    EXPECT_EQ(readBytes(path("st.txt")), bytes);
+
+    Handle file = native::openRead(path("st.txt"));
+    ASSERT_NE(file, invalidHandle);
+    EXPECT_EQ(native::size(file), 7);
+    std::string back(7, '?');
+    EXPECT_TRUE(native::read(file, back.data(), back.size()));
+    EXPECT_EQ(back, bytes);
+    char more = 0;
+    EXPECT_FALSE(native::read(file, &more, 1));
+    EXPECT_TRUE(native::close(file));
+}
+
+TEST_F(FileSystemNativeTest, CreateCutsAnExistingFileToEmpty) {
+    writeBytes(path("dates.txt"), std::string(364 * 3, 'a'));
+    writeWhole("dates.txt", "b");
+    EXPECT_EQ(readBytes(path("dates.txt")), "b");
+}
+
+TEST_F(FileSystemNativeTest, ReadingMoreThanTheFileHoldsFails) {
+    writeBytes(path("dates.txt"), std::string(100, 'a'));
+    Handle file = native::openRead(path("dates.txt"));
+    ASSERT_NE(file, invalidHandle);
+    std::string record(364, '\0');
+    EXPECT_FALSE(native::read(file, record.data(), record.size()));
+    native::close(file);
+}
+
+TEST_F(FileSystemNativeTest, OpensNoMissingFileAndNoFolder) {
+    test_support::makeFolder(path("dates.txt"));
+    EXPECT_EQ(native::openRead(path("dates.txt")), invalidHandle);
+    EXPECT_EQ(native::openRead(path("missing.txt")), invalidHandle);
+    EXPECT_EQ(native::create(path("missing") + "\\dates.txt"), invalidHandle);
+}
+
+TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOne) {
+    writeBytes(path("dates.txt"), "old");
+    writeBytes(path("dates.txt.tmp"), "new");
+    EXPECT_TRUE(native::replace(path("dates.txt.tmp"), path("dates.txt")));
+    EXPECT_EQ(readBytes(path("dates.txt")), "new");
+    EXPECT_FALSE(test_support::exists(path("dates.txt.tmp")));
+
+    writeBytes(path("first.tmp"), "first");
+    EXPECT_TRUE(native::replace(path("first.tmp"), path("first.txt")));
+    EXPECT_EQ(readBytes(path("first.txt")), "first");
+}
+
+TEST_F(FileSystemNativeTest, ReplaceWithoutASourceLeavesTheTargetAlone) {
+    writeBytes(path("dates.txt"), "old");
+    EXPECT_FALSE(native::replace(path("gone.tmp"), path("dates.txt")));
+    EXPECT_EQ(readBytes(path("dates.txt")), "old");
+}
+
+TEST_F(FileSystemNativeTest, RemovesFilesOnly) {
+    writeBytes(path("st.txt"), "*\r\n");
+    EXPECT_TRUE(native::remove(path("st.txt")));
+    EXPECT_FALSE(native::fileExists(path("st.txt")));
+    EXPECT_FALSE(native::remove(path("st.txt")));
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "platform/win32/application_win32.h"
+
+#include "platform/application.h"
+#include "platform/backend.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/window_class.h"
+
+namespace platform::win32 {
+
+namespace {
+
+Form* theMainForm = nullptr;
+
+// The application window only carries the title and owns the forms; a
+// close request to it is a close request to the main form.
+class ApplicationWindow {
+public:
+    void attach(HWND hwnd) { window = hwnd; }
+    void detach() { window = nullptr; }
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CLOSE && theMainForm) {
+            backend::close(*theMainForm);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    HWND window = nullptr;
+};
+
+ApplicationWindow& applicationObject() {
+    static ApplicationWindow object;
+    return object;
+}
+
+HWND mainFormWindow() { return theMainForm ? windowOf(*theMainForm) : nullptr; }
+
+bool isIconic(HWND window) { return window && IsIconic(window); }
+
+// Keys for a form go through the dialog manager first, for Tab, Enter and
+// the default button.
+bool dialogKey(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    return root && FormWindow::of(root) && IsDialogMessageA(root, &message);
+}
+
+}  // namespace
+
+HWND applicationWindow() {
+    ApplicationWindow& object = applicationObject();
+    if (!object.window) {
+        const char* className = "TApplication";
+        registerWindowClass(className, windowProcedure<ApplicationWindow>);
+        object.window =
+            CreateWindowExA(0, className, application::title().c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
+                            0, nullptr, nullptr, instance(), &object);
+    }
+    return object.window;
+}
+
+Form* mainForm() { return theMainForm; }
+
+void formCreated(Form& form) {
+    if (!theMainForm && !form.owner()) theMainForm = &form;
+}
+
+void formGone(Form& form) {
+    if (theMainForm == &form) theMainForm = nullptr;
+}
+
+HWND popupOwner() {
+    HWND main = mainFormWindow();
+    return main ? main : applicationWindow();
+}
+
+HWND boxOwner() {
+    HWND main = mainFormWindow();
+    return main && IsWindowVisible(main) ? main : applicationWindow();
+}
+
+}  // namespace platform::win32
+
+namespace platform::application {
+
+void setExStyle(unsigned style) {
+    SetWindowLongA(win32::applicationWindow(), GWL_EXSTYLE, static_cast<LONG>(style));
+}
+
+unsigned exStyle() {
+    return static_cast<unsigned>(GetWindowLongA(win32::applicationWindow(), GWL_EXSTYLE));
+}
+
+bool minimized() {
+    return win32::isIconic(win32::applicationWindow()) || win32::isIconic(win32::mainFormWindow());
+}
+
+void restore() {
+    for (HWND window : {win32::applicationWindow(), win32::mainFormWindow()})
+        if (win32::isIconic(window)) ShowWindow(window, SW_RESTORE);
+}
+
+void run(Form& mainForm) {
+    win32::theMainForm = &mainForm;
+    if (mainForm.destroyed()) return;
+    if (!mainForm.native) backend::created(mainForm);
+    mainForm.show();
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (win32::dialogKey(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+}  // namespace platform::application

@@ -1,0 +1,91 @@
+// The file operations over kernel32, always binary.
+
+#include <limits>
+
+#include "platform/file_system_native.h"
+#include "platform/win32/win32_api.h"
+
+namespace platform::fs::native {
+
+namespace {
+
+HANDLE handleOf(Handle file) { return reinterpret_cast<HANDLE>(file); }
+
+Handle handleFrom(HANDLE file) {
+    return file == INVALID_HANDLE_VALUE ? invalidHandle : reinterpret_cast<Handle>(file);
+}
+
+DWORD attributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+
+// Kernel32 moves at most a DWORD's worth of bytes per call.
+DWORD chunkOf(std::size_t count) {
+    constexpr std::size_t largest = std::numeric_limits<DWORD>::max();
+    return static_cast<DWORD>(count < largest ? count : largest);
+}
+
+}  // namespace
+
+bool fileExists(const std::string& path) {
+    DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool folderExists(const std::string& path) {
+    DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool makeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+Handle openRead(const std::string& path) {
+    if (!fileExists(path)) return invalidHandle;
+    return handleFrom(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+std::int64_t size(Handle file) {
+    LARGE_INTEGER length{};
+    return GetFileSizeEx(handleOf(file), &length) ? length.QuadPart : -1;
+}
+
+bool read(Handle file, void* buffer, std::size_t count) {
+    auto* bytes = static_cast<char*>(buffer);
+    while (count > 0) {
+        DWORD got = 0;
+        if (!ReadFile(handleOf(file), bytes, chunkOf(count), &got, nullptr) || got == 0)
+            return false;
+        bytes += got;
+        count -= got;
+    }
+    return true;
+}
+
+Handle create(const std::string& path) {
+    return handleFrom(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool write(Handle file, const void* buffer, std::size_t count) {
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (count > 0) {
+        DWORD put = 0;
+        if (!WriteFile(handleOf(file), bytes, chunkOf(count), &put, nullptr) || put == 0)
+            return false;
+        bytes += put;
+        count -= put;
+    }
+    return true;
+}
+
+bool flush(Handle file) { return FlushFileBuffers(handleOf(file)) != 0; }
+
+bool close(Handle file) { return CloseHandle(handleOf(file)) != 0; }
+
+bool replace(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+}  // namespace platform::fs::native

@@ -1,0 +1,59 @@
+// The system services the handlers ask for: clock, regional settings,
+// folders, screen and the shell.
+
+#include "platform/services.h"
+#include "platform/win32/application_win32.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_api.h"
+
+namespace platform {
+
+DateTime now() {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+}
+
+char dateSeparator() {
+    char separator[4] = "/";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator);
+    return separator[0] ? separator[0] : '/';
+}
+
+// The shell's answers are not examined: a failure leaves the path empty.
+std::string appDataFolder() {
+    Form* main = win32::mainForm();
+    HWND owner = main ? win32::windowOf(*main) : nullptr;
+    LPITEMIDLIST location = nullptr;
+    SHGetSpecialFolderLocation(owner, CSIDL_APPDATA, &location);
+    char path[MAX_PATH] = "";
+    if (location) {
+        SHGetPathFromIDListA(location, path);
+        CoTaskMemFree(location);
+    }
+    return path;
+}
+
+std::string executablePath() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
+Rect workArea() {
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+Point cursorPos() {
+    POINT point{};
+    GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
+void shellOpen(const std::string& link) {
+    ShellExecuteA(GetDesktopWindow(), "open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace platform

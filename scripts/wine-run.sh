@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine: wine-run.sh PROGRAM [ARGS...]
+#
+# The Wine prefix (build/wineprefix, or $FESTORIN_WINEPREFIX) is made once,
+# with one virtual desktop of 1024x768 with a taskbar and a notification
+# area that every program of the prefix shares. Runs on one prefix take
+# turns. The program gets an Xvfb display of its own, or the display named
+# by $FESTORIN_DISPLAY. Exits with the program's exit code.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+export WINEPREFIX="${FESTORIN_WINEPREFIX:-$root/build/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No downloads of Mono or Gecko, which Festorin does not use.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+[ $# -ge 1 ] || { echo "usage: $0 PROGRAM [ARGS...]" >&2; exit 2; }
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+
+xvfb_pid=""
+display_file=""
+stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    [ -z "$display_file" ] || rm -f "$display_file"
+}
+trap stop EXIT
+
+start_xvfb() {
+    display_file="$(mktemp)"
+    Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$display_file" 9>&- >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        if [ -s "$display_file" ]; then
+            export DISPLAY=":$(head -n1 "$display_file")"
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "wine-run: Xvfb did not start" >&2
+    exit 1
+}
+
+make_prefix() {
+    [ -f "$WINEPREFIX/.festorin-ready" ] && return 0
+    echo "wine-run: making the Wine prefix $WINEPREFIX (once)" >&2
+    rm -rf "$WINEPREFIX"
+    wineboot --init >/dev/null 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 9>&-
+    wineserver -w
+    touch "$WINEPREFIX/.festorin-ready"
+}
+
+# Debian's Wine does not look for its own fonts (Tahoma, and Marlett for the
+# caption buttons) where fonts-wine puts them; the prefix gets a copy.
+add_wine_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f "$fonts/tahoma.ttf" ] && return 0
+    [ -d /usr/share/wine/fonts ] || return 0
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/*.ttf "$fonts/"
+}
+
+if [ -n "${FESTORIN_DISPLAY:-}" ]; then
+    export DISPLAY="$FESTORIN_DISPLAY"
+else
+    start_xvfb
+fi
+make_prefix
+add_wine_fonts
+
+set +e
+wine "$@" 9>&-
+status=$?
+set -e
+exit "$status"
