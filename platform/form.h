@@ -30,7 +30,7 @@ public:
     bool centered = false;     // centred on the desktop when first shown
     MenuItem* menu = nullptr;  // the menu bar, if any
     Button* defaultButton = nullptr;
-    std::string iconResource;  // the window's icon, by resource name
+    std::string iconResource;         // the window's icon, by resource name
     std::string className = "TForm";  // the real window's class, which other programs see
 
     void setColor(Color c);
