@@ -10,6 +10,7 @@ void placeLabel(platform::Label& label, int left, int top) { label.setBounds(lef
 }  // namespace
 
 TForm3::TForm3(platform::Form* owner) : platform::Form(owner) {
+    className = "TForm3";
     setText("Festorin");
     borderStyle = platform::BorderStyle::ToolWindow;
     minimizeBox = false;
