@@ -66,10 +66,28 @@ BOOL CALLBACK findChild(HWND window, LPARAM context) {
     return FALSE;
 }
 
+struct ChildrenOfClass {
+    std::string className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectChildren(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<ChildrenOfClass*>(context);
+    if (classOf(window) == search.className) search.found.push_back(window);
+    return TRUE;
+}
+
+void notifyParent(HWND control, WORD code) {
+    SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
 BOOL CALLBACK collectStaticTexts(HWND window, LPARAM context) {
     auto& texts = *reinterpret_cast<std::vector<std::string>*>(context);
-    if (classOf(window) == "Static" && GetWindowTextLengthA(window) > 0)
-        texts.push_back(windowText(window));
+    if (classOf(window) == "Static") {
+        std::string text = windowText(window);
+        if (!text.empty()) texts.push_back(text);
+    }
     return TRUE;
 }
 
@@ -102,9 +120,17 @@ constexpr int textCapacity = 512;
 
 }  // namespace
 
+// Asked of the window itself: GetWindowText gives another process's text
+// boxes only their initial text.
 std::string windowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), text.size())));
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+        return "";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 2000, &copied);
+    text.resize(copied);
     return text;
 }
 
@@ -196,6 +222,12 @@ HWND Festorin::control(HWND parent, const std::string& className, const std::str
     return search.found;
 }
 
+std::vector<HWND> Festorin::controls(const std::string& className) const {
+    ChildrenOfClass search{className, {}};
+    EnumChildWindows(mainWindow_, collectChildren, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 int Festorin::gridRows() const {
     return static_cast<int>(SendMessageA(grid(), LVM_GETITEMCOUNT, 0, 0));
 }
@@ -246,6 +278,31 @@ void Festorin::clickLater(HWND button) const { PostMessageA(button, BM_CLICK, 0,
 
 void Festorin::setText(HWND control, const std::string& text) const {
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Festorin::type(HWND edit, const std::string& characters) const {
+    for (char c : characters) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void Festorin::pick(HWND comboBox, int index) const {
+    SendMessageA(comboBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    notifyParent(comboBox, CBN_SELCHANGE);
+}
+
+void Festorin::typeInto(HWND comboBox, const std::string& text) const {
+    setText(comboBox, text);
+    notifyParent(comboBox, CBN_EDITCHANGE);
+}
+
+HWND Festorin::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+void Festorin::pressKey(HWND window, WPARAM virtualKey) const {
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
 void Festorin::menuCommand(const std::vector<std::string>& captions) const {

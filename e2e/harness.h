@@ -47,6 +47,8 @@ public:
     HWND control(const std::string& className, const std::string& text = "") const {
         return control(mainWindow_, className, text);
     }
+    // Every control of a class inside the main window, in tab order.
+    std::vector<HWND> controls(const std::string& className) const;
 
     // The grid, read through the list view's messages in Festorin's memory.
     HWND grid() const { return control("SysListView32"); }
@@ -59,6 +61,16 @@ public:
     void click(HWND button) const;
     void clickLater(HWND button) const;
     void setText(HWND control, const std::string& text) const;
+    // Characters as typed, through the box's key filter.
+    void type(HWND edit, const std::string& characters) const;
+    // A drop-down list's choice, told to its parent as the user's pick is.
+    void pick(HWND comboBox, int index) const;
+    // Text typed into an editable drop-down list.
+    void typeInto(HWND comboBox, const std::string& text) const;
+    // The control that has the keyboard focus in Festorin, if any.
+    HWND focus() const;
+    // A key pressed while `window` has the keyboard; posted.
+    void pressKey(HWND window, WPARAM virtualKey) const;
     // A menu item's command, by its captions from the menu bar down; posted.
     void menuCommand(const std::vector<std::string>& captions) const;
     void postMessage(UINT message, WPARAM wParam, LPARAM lParam) const;

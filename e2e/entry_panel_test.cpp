@@ -1,0 +1,77 @@
+// The entry panel's real controls: text boxes with their key filter, the
+// drop-down lists, and Enter pressing Ok.
+#include <gtest/gtest.h>
+
+#include "e2e/harness.h"
+
+namespace {
+
+TEST(EntryPanelTest, AddingAPersonWithEnterWritesTheContactFile) {
+    e2e::clearDataFolder();
+    e2e::Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    festorin.click(festorin.control("Button", "Add"));
+    HWND ok = festorin.control("Button", "Ok");
+    ASSERT_TRUE(IsWindowVisible(ok));
+    EXPECT_FALSE(IsWindowVisible(festorin.control("Button", "Add")));
+
+    std::vector<HWND> edits = festorin.controls("Edit");
+    std::vector<HWND> lists = festorin.controls("ComboBox");
+    ASSERT_GE(edits.size(), 6u);
+    ASSERT_EQ(lists.size(), 4u);
+    festorin.setText(edits[0], "Dora");
+    festorin.setText(edits[1], "Maar");
+    festorin.type(edits[5],
+                  "x07"
+                  "9");
+    EXPECT_EQ(e2e::windowText(edits[5]), "07");
+    festorin.pick(lists[0], 2);
+    festorin.pick(lists[1], 1);
+    festorin.pick(lists[2], 2);
+    festorin.typeInto(lists[3], " Party ");
+
+    festorin.pressKey(edits[1], VK_RETURN);
+    ASSERT_TRUE(e2e::waitUntil([&] { return !IsWindowVisible(ok); }));
+    const e2e::Person dora{"0307",     "Dora",         "Maar",          "",       "", "",
+                           "March,07", "Call phone 1", "2 days before", " Party "};
+    EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecord(dora));
+    ASSERT_EQ(festorin.gridRows(), 1);
+    for (int column = 0; column < 10; ++column)
+        EXPECT_EQ(festorin.gridCell(0, column), dora[column]) << "column " << column;
+    EXPECT_TRUE(IsWindowVisible(festorin.control("Button", "Modify")));
+}
+
+// Tab goes through the visible controls in their tab order, into the panel
+// and out of it again; the hidden buttons are passed over.
+TEST(EntryPanelTest, TabWalksTheVisibleControlsInTabOrder) {
+    e2e::clearDataFolder();
+    e2e::Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    festorin.click(festorin.control("Button", "Add"));
+    std::vector<HWND> edits = festorin.controls("Edit");
+    std::vector<HWND> lists = festorin.controls("ComboBox");
+    ASSERT_GE(edits.size(), 6u);
+    ASSERT_EQ(lists.size(), 4u);
+
+    std::vector<HWND> order(edits.begin(), edits.begin() + 6);
+    order.insert(order.end(), lists.begin(), lists.end());
+    order.push_back(festorin.control("Button", "Ok"));
+    order.push_back(festorin.control("Button", "Cancel"));
+    order.push_back(festorin.grid());
+    order.push_back(edits[0]);
+    // The editable list hands its focus to the text box inside it.
+    auto holds = [&](HWND control) {
+        HWND focus = festorin.focus();
+        return focus == control || (focus && GetParent(focus) == control);
+    };
+    festorin.sendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edits[0]), TRUE);
+    ASSERT_TRUE(e2e::waitUntil([&] { return holds(edits[0]); }));
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        festorin.pressKey(festorin.focus(), VK_TAB);
+        EXPECT_TRUE(e2e::waitUntil([&] { return holds(order[step]); }, 2000))
+            << "step " << step << ": focus on " << e2e::classOf(festorin.focus()) << " "
+            << e2e::windowText(festorin.focus());
+    }
+}
+
+}  // namespace
