@@ -48,7 +48,8 @@ BOOL CALLBACK collectTopLevel(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<WindowSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && classOf(window) == search.className)
+    if (owner == search.processId &&
+        (search.className.empty() || classOf(window) == search.className))
         search.found.push_back(window);
     return TRUE;
 }
@@ -183,7 +184,7 @@ std::string contactRecord(const Person& person) {
     return record;
 }
 
-Festorin::Festorin() {
+Festorin::Festorin(Start start) {
     std::string commandLine = "\"" + festorinExe() + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -193,7 +194,8 @@ Festorin::Festorin() {
     waitUntil(
         [&] {
             for (HWND window : windowsOfClass("TForm1"))
-                if (windowText(window) == "Festorin" && IsWindowVisible(window))
+                if (windowText(window) == "Festorin" &&
+                    (start == Start::Created || IsWindowVisible(window)))
                     mainWindow_ = window;
             return mainWindow_ != nullptr || !running();
         },
@@ -270,6 +272,19 @@ std::vector<std::string> Festorin::gridHeaders() const {
 
 int Festorin::gridColumnWidth(int column) const {
     return static_cast<int>(SendMessageA(grid(), LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+void Festorin::selectGridItem(int item) const {
+    RemoteMemory memory(process_.hProcess, sizeof(LVITEMA));
+    LVITEMA change{};
+    change.stateMask = LVIS_SELECTED;
+    memory.write(0, &change, sizeof change);
+    SendMessageA(grid(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(memory.at(0)));
+    change.state = change.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    memory.write(0, &change, sizeof change);
+    SendMessageA(grid(), LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                 reinterpret_cast<LPARAM>(memory.at(0)));
 }
 
 void Festorin::click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }

@@ -31,7 +31,10 @@ struct MessageBoxSeen {
 // One run of Festorin.exe (path from the environment variable FESTORIN_EXE).
 class Festorin {
 public:
-    Festorin();
+    // Whether the start waits for the main window to be seen, or only for it
+    // to exist (it may hide itself at once).
+    enum class Start { Shown, Created };
+    explicit Festorin(Start start = Start::Shown);
     ~Festorin();
     Festorin(const Festorin&) = delete;
     Festorin& operator=(const Festorin&) = delete;
@@ -40,7 +43,8 @@ public:
     HWND mainWindow() const { return mainWindow_; }
     bool running() const;
 
-    // Top-level windows of the program, of a window class ("TForm3", "#32770").
+    // Top-level windows of the program, of a window class ("TForm3", "#32770"),
+    // or of every class for "".
     std::vector<HWND> windowsOfClass(const std::string& className) const;
     // A control anywhere inside `parent`, by class and, if given, by text.
     HWND control(HWND parent, const std::string& className, const std::string& text = "") const;
@@ -56,6 +60,8 @@ public:
     std::string gridCell(int item, int column) const;
     std::vector<std::string> gridHeaders() const;
     int gridColumnWidth(int column) const;
+    // Moves the grid's focus and selection to an item (row - 1), as a click does.
+    void selectGridItem(int item) const;
 
     // A button click that waits for its handler; the posted one does not.
     void click(HWND button) const;

@@ -1,0 +1,36 @@
+// The grid's real list view: a row chosen in it is the row the buttons act on.
+#include <gtest/gtest.h>
+
+#include "e2e/harness.h"
+
+namespace {
+
+const std::vector<e2e::Person> people{
+    {"0115", "Ada", "Lovelace", "", "", "", "January,15", "Other", "The exact day", "Birtday"},
+    {"0520", "Blaise", "Pascal", "", "", "", "May,20", "Other", "The exact day", "Birtday"},
+    {"1103", "Carl", "Gauss", "", "", "", "November, 3", "Other", "The exact day", "Birtday"},
+};
+
+std::string recordsOf(const std::vector<e2e::Person>& persons) {
+    std::string records;
+    for (const e2e::Person& person : persons) records += e2e::contactRecord(person);
+    return records;
+}
+
+TEST(GridTest, DeleteRemovesThePersonSelectedInTheGrid) {
+    e2e::clearDataFolder();
+    e2e::writeDataFile("dates.txt", recordsOf(people));
+    e2e::Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    ASSERT_EQ(festorin.gridRows(), 3);
+
+    festorin.selectGridItem(1);
+    festorin.click(festorin.control("Button", "Delete"));
+
+    EXPECT_EQ(festorin.gridRows(), 2);
+    EXPECT_EQ(festorin.gridCell(0, 1), "Ada");
+    EXPECT_EQ(festorin.gridCell(1, 1), "Carl");
+    EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({people[0], people[2]}));
+}
+
+}  // namespace
