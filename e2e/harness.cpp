@@ -332,6 +332,21 @@ LRESULT Festorin::sendMessage(UINT message, WPARAM wParam, LPARAM lParam) const 
     return SendMessageA(mainWindow_, message, wParam, lParam);
 }
 
+bool Festorin::choosePopupItem(int index, int timeoutMs) const {
+    HWND menu = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND window : windowsOfClass("#32768"))
+                if (IsWindowVisible(window)) menu = window;
+            return menu != nullptr;
+        },
+        timeoutMs);
+    if (!menu) return false;
+    for (int step = 0; step <= index; ++step) pressKey(menu, VK_DOWN);
+    pressKey(menu, VK_RETURN);
+    return waitUntil([&] { return !IsWindowVisible(menu); });
+}
+
 MessageBoxSeen Festorin::waitForMessageBox(int timeoutMs) const {
     MessageBoxSeen box;
     waitUntil(

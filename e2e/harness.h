@@ -82,6 +82,10 @@ public:
     void postMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
     LRESULT sendMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
 
+    // Chooses an item of the program's open pop-up menu with the keyboard,
+    // counting from 0; false when no menu opened.
+    bool choosePopupItem(int index, int timeoutMs = 5000) const;
+
     // The next message box of the program, once it is shown.
     MessageBoxSeen waitForMessageBox(int timeoutMs = 5000) const;
     // Presses a box's button (IDOK, IDYES, IDNO) and waits until it is gone.
