@@ -33,4 +33,25 @@ TEST(GridTest, DeleteRemovesThePersonSelectedInTheGrid) {
     EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({people[0], people[2]}));
 }
 
+// Column 0 stays at width 0 whatever the mouse does on its divider, while
+// the other columns can be widened by theirs.
+TEST(GridTest, OnlyTheVisibleColumnsCanBeResized) {
+    e2e::clearDataFolder();
+    e2e::writeDataFile("dates.txt", recordsOf(people));
+    e2e::Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    ASSERT_EQ(festorin.gridColumnWidth(0), 0);
+    ASSERT_EQ(festorin.gridColumnWidth(1), 90);
+
+    festorin.dragGridHeader(90, 110);
+    EXPECT_EQ(festorin.gridColumnWidth(1), 110);
+
+    for (int x : {0, 1, 2, 3}) {
+        festorin.dragGridHeader(x, x + 40);
+        festorin.doubleClickGridHeader(x);
+    }
+    EXPECT_EQ(festorin.gridColumnWidth(0), 0);
+    EXPECT_EQ(festorin.gridCell(0, 0), "0115");
+}
+
 }  // namespace

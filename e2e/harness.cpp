@@ -119,6 +119,12 @@ private:
 
 constexpr int textCapacity = 512;
 
+HWND headerOf(HWND listView) {
+    return reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
+}
+
+LPARAM pointOnHeader(int x) { return MAKELPARAM(x, 5); }
+
 }  // namespace
 
 // Asked of the window itself: GetWindowText gives another process's text
@@ -249,7 +255,7 @@ std::string Festorin::gridCell(int item, int column) const {
 }
 
 std::vector<std::string> Festorin::gridHeaders() const {
-    HWND header = reinterpret_cast<HWND>(SendMessageA(grid(), LVM_GETHEADER, 0, 0));
+    HWND header = headerOf(grid());
     int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     RemoteMemory memory(process_.hProcess, sizeof(HDITEMA) + textCapacity);
     std::vector<std::string> headers;
@@ -272,6 +278,23 @@ std::vector<std::string> Festorin::gridHeaders() const {
 
 int Festorin::gridColumnWidth(int column) const {
     return static_cast<int>(SendMessageA(grid(), LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+void Festorin::dragGridHeader(int fromX, int toX) const {
+    HWND header = headerOf(grid());
+    SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, pointOnHeader(fromX));
+    for (int x = fromX; x != toX; x += (toX > fromX ? 1 : -1))
+        SendMessageA(header, WM_MOUSEMOVE, MK_LBUTTON, pointOnHeader(x));
+    SendMessageA(header, WM_MOUSEMOVE, MK_LBUTTON, pointOnHeader(toX));
+    SendMessageA(header, WM_LBUTTONUP, 0, pointOnHeader(toX));
+}
+
+void Festorin::doubleClickGridHeader(int x) const {
+    HWND header = headerOf(grid());
+    SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, pointOnHeader(x));
+    SendMessageA(header, WM_LBUTTONUP, 0, pointOnHeader(x));
+    SendMessageA(header, WM_LBUTTONDBLCLK, MK_LBUTTON, pointOnHeader(x));
+    SendMessageA(header, WM_LBUTTONUP, 0, pointOnHeader(x));
 }
 
 void Festorin::selectGridItem(int item) const {

@@ -60,6 +60,9 @@ public:
     std::string gridCell(int item, int column) const;
     std::vector<std::string> gridHeaders() const;
     int gridColumnWidth(int column) const;
+    // The mouse on the grid's header row, at points of the header.
+    void dragGridHeader(int fromX, int toX) const;
+    void doubleClickGridHeader(int x) const;
     // Moves the grid's focus and selection to an item (row - 1), as a click does.
     void selectGridItem(int item) const;
 
