@@ -155,6 +155,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             return onGetDefaultId();
+        case WM_QUERYENDSESSION:
+            return onQueryEndSession();
+        case WM_ENDSESSION:
+            onEndSession(wParam != 0);
+            return 0;
         case WM_WINDOWPOSCHANGED:
             onPositionChanged(*reinterpret_cast<WINDOWPOS*>(lParam));
             break;
@@ -194,6 +199,13 @@ void FormWindow::onDestroy() {
     releaseChildren();
     formGone(form_);
     if (wasMain) PostQuitMessage(0);
+}
+
+// Logging off closes the main form as its close box does.
+LRESULT FormWindow::onQueryEndSession() { return isMain() ? form_.queryClose() : TRUE; }
+
+void FormWindow::onEndSession(bool ending) {
+    if (ending && isMain()) DestroyWindow(hwnd_);
 }
 
 void FormWindow::onCommand(WPARAM wParam, LPARAM lParam) {

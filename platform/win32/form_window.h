@@ -37,6 +37,8 @@ private:
     LRESULT onEraseBackground(HDC dc);
     void onClose();
     void onDestroy();
+    LRESULT onQueryEndSession();
+    void onEndSession(bool ending);
     void onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onNotify(NMHDR& header);
     void onTimer(UINT_PTR id);
