@@ -1,0 +1,146 @@
+// The real daily check under Wine: a tick opens one yellow reminder window per
+// person due today, stacked at the bottom right, and stores today's date.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "e2e/harness.h"
+
+namespace {
+
+using e2e::Festorin;
+
+constexpr UINT_PTR reminderTimerId = 1;
+
+// A day `days` after today, with its week day.
+SYSTEMTIME dayFromToday(int days) {
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    today.wHour = 12;
+    today.wMinute = today.wSecond = today.wMilliseconds = 0;
+    FILETIME time;
+    SystemTimeToFileTime(&today, &time);
+    ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+    ticks.QuadPart += static_cast<LONGLONG>(days) * 24 * 60 * 60 * 10000000LL;
+    time = {ticks.LowPart, ticks.HighPart};
+    SYSTEMTIME day;
+    FileTimeToSystemTime(&time, &day);
+    return day;
+}
+
+std::string key(const SYSTEMTIME& day) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02u%02u", day.wMonth, day.wDay);
+    return text;
+}
+
+std::string shownDate(const SYSTEMTIME& day) {
+    static const char* const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    const std::string number = std::to_string(day.wDay);
+    return std::string(months[day.wMonth - 1]) + "," + (number.size() == 1 ? " " : "") + number;
+}
+
+std::string dayName(const SYSTEMTIME& day) {
+    static const char* const names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                        "Thursday", "Friday", "Saturday"};
+    return names[day.wDayOfWeek];
+}
+
+std::string checkDateLine(const SYSTEMTIME& day) {
+    char separator[4] = "/";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator);
+    char line[16];
+    std::snprintf(line, sizeof line, "%02u%c%02u%c%04u\r\n", day.wDay, separator[0], day.wMonth,
+                  separator[0], day.wYear);
+    return line;
+}
+
+struct Due {
+    e2e::Person person;
+    std::string sentence, action, address;
+};
+
+// Three people due today through three lead times; the grid holds them by date.
+std::vector<Due> threeDueToday() {
+    const SYSTEMTIME today = dayFromToday(0), tomorrow = dayFromToday(1), later = dayFromToday(2);
+    std::vector<Due> due{
+        {{key(today), "Ada", "Lovelace", "ada@example.org", "01 23", "", shownDate(today),
+          "Send an E-mail", "The exact day", "Birtday"},
+         "Birtday of Ada Lovelace on " + dayName(today) + " " + shownDate(today) + ".",
+         "Send an E-mail at ",
+         "ada@example.org"},
+        {{key(tomorrow), "Blaise", "Pascal", "", "03 45", "", shownDate(tomorrow), "Call phone 1",
+          "1 day before", "Birtday"},
+         "Birtday of Blaise Pascal on " + dayName(tomorrow) + " " + shownDate(tomorrow) + ".",
+         "Call the 03 45",
+         ""},
+        {{key(later), "Carl", "Gauss", "carl@example.org", "", "", shownDate(later), "Other",
+          "2 days before", "Lunch"},
+         "Lunch of Carl Gauss on " + dayName(later) + " " + shownDate(later) + ".",
+         "",
+         ""},
+    };
+    std::sort(due.begin(), due.end(),
+              [](const Due& a, const Due& b) { return a.person[0] < b.person[0]; });
+    return due;
+}
+
+HWND windowSaying(const Festorin& festorin, const std::string& sentence) {
+    for (HWND window : festorin.windowsOfClass("TForm3"))
+        if (festorin.control(window, "Static", sentence)) return window;
+    return nullptr;
+}
+
+TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
+    e2e::clearDataFolder();
+    const std::vector<Due> due = threeDueToday();
+    std::string contacts;
+    for (const Due& one : due) contacts += e2e::contactRecord(one.person);
+    e2e::writeDataFile("dates.txt", contacts);
+    e2e::writeDataFile("date_verif.txt", checkDateLine(dayFromToday(-1)));
+
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    EXPECT_TRUE(festorin.windowsOfClass("TForm3").empty());
+    festorin.postMessage(WM_TIMER, reminderTimerId, 0);
+    ASSERT_TRUE(e2e::waitUntil([&] { return festorin.windowsOfClass("TForm3").size() == 3; }));
+
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    for (std::size_t i = 0; i < due.size(); ++i) {
+        SCOPED_TRACE(due[i].sentence);
+        HWND window = windowSaying(festorin, due[i].sentence);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(e2e::windowText(window), "Festorin");
+        EXPECT_EQ(GetWindow(window, GW_OWNER), festorin.mainWindow());
+        EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+        RECT client, outer;
+        GetClientRect(window, &client);
+        GetWindowRect(window, &outer);
+        EXPECT_EQ(client.right, 312);
+        EXPECT_EQ(client.bottom, 32);
+        const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+        EXPECT_EQ(outer.left, area.right - area.left - width - 1);
+        EXPECT_EQ(outer.top, area.bottom - area.top - height * static_cast<int>(i + 1));
+
+        if (!due[i].action.empty()) {
+            EXPECT_NE(festorin.control(window, "Static", due[i].action), nullptr);
+        }
+        if (!due[i].address.empty()) {
+            HWND link = festorin.control(window, "Static", due[i].address);
+            ASSERT_NE(link, nullptr);
+            EXPECT_TRUE(IsWindowVisible(link));
+        }
+    }
+    EXPECT_EQ(e2e::readDataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
+
+    festorin.postMessage(WM_TIMER, reminderTimerId, 0);
+    Sleep(1000);
+    EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 3u) << "a second tick opens nothing";
+    EXPECT_TRUE(festorin.closeAndWait());
+}
+
+}  // namespace
