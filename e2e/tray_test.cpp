@@ -1,0 +1,316 @@
+// The real notification-area icon and window life cycle under Wine: no
+// taskbar button, minimise hides, the icon's menu and double-click, starting
+// hidden, and the quit question.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "e2e/harness.h"
+
+namespace {
+
+using e2e::Festorin;
+using e2e::waitUntil;
+
+constexpr UINT iconMessage = WM_USER + 1;
+const std::vector<std::string> fileQuit{"&File", "&Quit"};
+const std::vector<std::string> startInTray{"&Options", "Start in the system tray"};
+
+class TrayTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        e2e::clearDataFolder();
+        RemoveDirectoryA((e2e::dataFolder() + "st.txt").c_str());
+    }
+
+    // Asks the notification area about the icon without changing it.
+    static bool iconShown(HWND main) {
+        NOTIFYICONDATAA data{};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = main;
+        data.uID = 1;
+        return Shell_NotifyIconA(NIM_MODIFY, &data);
+    }
+
+    static void iconMouse(const Festorin& festorin, UINT mouseMessage) {
+        festorin.postMessage(iconMessage, 1, mouseMessage);
+    }
+
+    static bool shown(HWND window) { return IsWindowVisible(window); }
+
+    // A taskbar button belongs to a visible window that has no owner and is
+    // not a tool window, or that asks for one.
+    static void expectNoTaskbarButton(const Festorin& festorin) {
+        for (HWND window : festorin.windowsOfClass("")) {
+            if (!IsWindowVisible(window)) continue;
+            const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+            EXPECT_TRUE(GetWindow(window, GW_OWNER) || (exStyle & WS_EX_TOOLWINDOW))
+                << "a visible window of class " << e2e::classOf(window);
+            EXPECT_FALSE(exStyle & WS_EX_APPWINDOW) << e2e::classOf(window);
+        }
+        const std::vector<HWND> application = festorin.windowsOfClass("TApplication");
+        ASSERT_EQ(application.size(), 1u);
+        const LONG exStyle = GetWindowLongA(application[0], GWL_EXSTYLE);
+        EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+        EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    }
+
+    static HWND openMenu(const Festorin& festorin) {
+        HWND menu = nullptr;
+        waitUntil([&] {
+            for (HWND window : festorin.windowsOfClass("#32768"))
+                if (IsWindowVisible(window)) menu = window;
+            return menu != nullptr;
+        });
+        return menu;
+    }
+
+    static bool menuClosed(const Festorin& festorin) {
+        return waitUntil([&] {
+            for (HWND window : festorin.windowsOfClass("#32768"))
+                if (IsWindowVisible(window)) return false;
+            return true;
+        });
+    }
+
+    // Opens the icon's menu and chooses an item, counting from 0.
+    static void chooseFromIconMenu(const Festorin& festorin, int item) {
+        iconMouse(festorin, WM_RBUTTONUP);
+        EXPECT_TRUE(festorin.choosePopupItem(item));
+    }
+    static void chooseQuit(const Festorin& f) { chooseFromIconMenu(f, 0); }
+    static void chooseRestore(const Festorin& f) { chooseFromIconMenu(f, 1); }
+    static void chooseMinimize(const Festorin& f) { chooseFromIconMenu(f, 2); }
+
+    static e2e::MessageBoxSeen expectQuitQuestion(const Festorin& festorin) {
+        e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+        EXPECT_TRUE(box.window);
+        EXPECT_EQ(box.caption, "Confirmation");
+        EXPECT_EQ(box.text, "Do you really want to quit Festorin ?");
+        const auto isDefault = [&](int button) {
+            return (GetWindowLongA(GetDlgItem(box.window, button), GWL_STYLE) & BS_TYPEMASK) ==
+                   BS_DEFPUSHBUTTON;
+        };
+        EXPECT_TRUE(GetDlgItem(box.window, IDNO));
+        EXPECT_TRUE(isDefault(IDYES));
+        EXPECT_FALSE(isDefault(IDNO));
+        EXPECT_FALSE(GetDlgItem(box.window, IDCANCEL));
+        return box;
+    }
+
+    static bool ends(const Festorin& festorin) {
+        return waitUntil([&] { return !festorin.running(); }, 10000);
+    }
+
+    // The README's picture is taken while the menu is open, when asked.
+    static void holdForPicture() {
+        const char* handshake = std::getenv("FESTORIN_TRAY_PICTURE");
+        if (!handshake || !*handshake) return;
+        std::ofstream(std::string(handshake) + ".ready") << "menu open\n";
+        const std::string done = std::string(handshake) + ".done";
+        waitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                  60000);
+    }
+};
+
+TEST_F(TrayTest, MinimiseHidesAndTheDoubleClickBringsItBackInPlace) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    EXPECT_TRUE(iconShown(main));
+    expectNoTaskbarButton(festorin);
+    RECT before;
+    GetWindowRect(main, &before);
+
+    festorin.postMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(waitUntil([&] { return !shown(main); }));
+    EXPECT_FALSE(IsIconic(main));
+    EXPECT_TRUE(festorin.running());
+    EXPECT_TRUE(iconShown(main));
+    expectNoTaskbarButton(festorin);
+
+    iconMouse(festorin, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(waitUntil([&] { return shown(main) && GetForegroundWindow() == main; }));
+    RECT after;
+    GetWindowRect(main, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    expectNoTaskbarButton(festorin);
+    EXPECT_TRUE(festorin.closeAndWait());
+}
+
+TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    SetCursorPos(880, 680);  // above the icon, where a user's click is
+    for (UINT mouse : {WM_RBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE})
+        iconMouse(festorin, mouse);
+    Sleep(500);
+    EXPECT_TRUE(menuClosed(festorin));
+
+    iconMouse(festorin, WM_RBUTTONUP);
+    HWND menu = openMenu(festorin);
+    ASSERT_TRUE(menu);
+    RECT place;
+    GetWindowRect(menu, &place);
+    EXPECT_EQ(place.left, 880);
+    EXPECT_EQ(place.top, 680);
+    expectNoTaskbarButton(festorin);
+    holdForPicture();
+    ASSERT_TRUE(festorin.choosePopupItem(2));
+    EXPECT_TRUE(waitUntil([&] { return !shown(main); })) << "Minimize";
+
+    chooseMinimize(festorin);
+    EXPECT_FALSE(shown(main));
+    chooseRestore(festorin);
+    EXPECT_TRUE(waitUntil([&] { return shown(main); })) << "Restore";
+    EXPECT_TRUE(festorin.running());
+}
+
+TEST_F(TrayTest, AClickElsewhereClosesTheMenuWithoutACommand) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    SetCursorPos(900, 700);
+    iconMouse(festorin, WM_RBUTTONUP);
+    ASSERT_TRUE(openMenu(festorin));
+
+    SetCursorPos(20, 20);
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    EXPECT_TRUE(menuClosed(festorin));
+    Sleep(300);
+    EXPECT_TRUE(shown(main));
+    EXPECT_TRUE(festorin.running());
+
+    chooseMinimize(festorin);
+    EXPECT_TRUE(waitUntil([&] { return !shown(main); })) << "the menu works again";
+}
+
+TEST_F(TrayTest, RestoreBringsBackAnApplicationMinimisedFromOutside) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    HWND application = festorin.windowsOfClass("TApplication").at(0);
+    ShowWindow(application, SW_MINIMIZE);
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(application); }));
+
+    iconMouse(festorin, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(waitUntil([&] { return !IsIconic(application) && shown(main); }));
+    expectNoTaskbarButton(festorin);
+}
+
+TEST_F(TrayTest, TheStartHiddenOptionSurvivesARestart) {
+    {
+        Festorin festorin;
+        ASSERT_TRUE(festorin.started());
+        festorin.menuCommand(startInTray);
+        EXPECT_TRUE(waitUntil([] {
+            return e2e::dataFileExists("st.txt") && e2e::readDataFile("st.txt") == "*\r\n";
+        }));
+        Sleep(300);
+        EXPECT_TRUE(shown(festorin.mainWindow())) << "the option waits for the next start";
+        EXPECT_TRUE(festorin.closeAndWait());
+    }
+    Festorin festorin(Festorin::Start::Created);
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    // It is centred when shown, so hidden and centred means shown, painted, hidden.
+    const auto hiddenAfterItsFirstPaint = [&] {
+        RECT place;
+        GetWindowRect(main, &place);
+        const int left = (GetSystemMetrics(SM_CXSCREEN) - (place.right - place.left)) / 2;
+        return !shown(main) && place.left == left;
+    };
+    EXPECT_TRUE(waitUntil(hiddenAfterItsFirstPaint));
+    Sleep(300);
+    EXPECT_FALSE(shown(main));
+    EXPECT_TRUE(iconShown(main));
+    expectNoTaskbarButton(festorin);
+
+    // Checked: choosing the option now takes the marker away.
+    festorin.menuCommand(startInTray);
+    EXPECT_TRUE(waitUntil([] { return !e2e::dataFileExists("st.txt"); }));
+    iconMouse(festorin, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(waitUntil([&] { return shown(main); }));
+}
+
+TEST_F(TrayTest, QuitAnsweredNoKeepsItRunningAndYesEndsItAndTakesTheIconOut) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+
+    festorin.menuCommand(fileQuit);
+    e2e::MessageBoxSeen box = expectQuitQuestion(festorin);
+    festorin.pressKey(box.window, VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(box.window); })) << "Escape answers No";
+    Sleep(300);
+    EXPECT_TRUE(festorin.running());
+    EXPECT_TRUE(shown(main));
+    EXPECT_TRUE(iconShown(main));
+
+    festorin.postMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !shown(main); }));
+    chooseQuit(festorin);
+    box = expectQuitQuestion(festorin);
+    EXPECT_TRUE(festorin.answer(box, IDNO));
+    Sleep(300);
+    EXPECT_TRUE(festorin.running());
+    EXPECT_FALSE(shown(main));
+
+    chooseQuit(festorin);
+    box = expectQuitQuestion(festorin);
+    festorin.answer(box, IDYES);
+    EXPECT_TRUE(ends(festorin));
+    EXPECT_FALSE(iconShown(main));
+}
+
+TEST_F(TrayTest, TheCloseButtonEndsWithoutAQuestionEvenAfterAQuitAnsweredNo) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    festorin.menuCommand(fileQuit);
+    EXPECT_TRUE(festorin.answer(expectQuitQuestion(festorin), IDNO));
+
+    festorin.postMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(ends(festorin));
+    EXPECT_FALSE(iconShown(main));
+}
+
+TEST_F(TrayTest, LoggingOffEndsWithoutAQuestion) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    EXPECT_TRUE(festorin.sendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_TRUE(festorin.windowsOfClass("#32770").empty());
+    festorin.postMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(ends(festorin));
+    EXPECT_FALSE(iconShown(main));
+}
+
+TEST_F(TrayTest, TheIconComesBackWhenTheTaskbarIsRecreated) {
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND main = festorin.mainWindow();
+    festorin.postMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !shown(main); }));
+
+    // A restarted shell has lost the icon, then tells every window.
+    NOTIFYICONDATAA forgotten{};
+    forgotten.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    forgotten.hWnd = main;
+    forgotten.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &forgotten));
+    ASSERT_FALSE(iconShown(main));
+    festorin.postMessage(RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return iconShown(main); }));
+
+    iconMouse(festorin, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(waitUntil([&] { return shown(main); }));
+}
+
+}  // namespace
