@@ -1,0 +1,160 @@
+// The contact editor through the real controls: people added, modified and
+// deleted, the contact file after each step, the same people after a restart.
+#include <gtest/gtest.h>
+
+#include "e2e/harness.h"
+
+namespace {
+
+using e2e::Festorin;
+using e2e::Person;
+
+std::string recordsOf(const std::vector<Person>& persons) {
+    std::string records;
+    for (const Person& person : persons) records += e2e::contactRecord(person);
+    return records;
+}
+
+std::vector<Person> gridPeople(const Festorin& festorin) {
+    std::vector<Person> people;
+    for (int item = 0; item < festorin.gridRows(); ++item) {
+        Person person;
+        for (int column = 0; column < 10; ++column)
+            person.push_back(festorin.gridCell(item, column));
+        people.push_back(person);
+    }
+    return people;
+}
+
+// The entry panel's boxes in tab order: six text boxes, four lists, Ok.
+struct Panel {
+    explicit Panel(const Festorin& festorin)
+        : edits(festorin.controls("Edit")),
+          lists(festorin.controls("ComboBox")),
+          ok(festorin.control("Button", "Ok")) {
+        edits.resize(6);
+    }
+    std::vector<HWND> edits, lists;
+    HWND ok;
+};
+
+const Person ada{"1210", "Ada",         "Lovelace",       "ada@example.org", "",
+                 "",     "December,10", "Send an E-mail", "1 day before",    "Birtday"};
+const Person blaise{"0520",   "Blaise",       "Pascal",        "",     "0102030405", "",
+                    "May,20", "Call phone 1", "The exact day", "Party"};
+const Person carl{"0430",     "Carl",  "Gauss",         "",       "", "",
+                  "April,30", "Other", "4 days before", "Birtday"};
+// Blaise after Modify: born on the 2nd, his free reason gone back to the first choice.
+const Person blaiseModified = [] {
+    Person person = blaise;
+    person[0] = "0502";
+    person[6] = "May, 2";
+    person[9] = "Birtday";
+    return person;
+}();
+
+TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
+    e2e::clearDataFolder();
+    {
+        Festorin festorin;
+        ASSERT_TRUE(festorin.started());
+        const Panel panel(festorin);
+        ASSERT_EQ(panel.lists.size(), 4u);
+
+        festorin.click(festorin.control("Button", "Add"));
+        festorin.type(panel.edits[0], "Ada");
+        festorin.type(panel.edits[1], "Lovelace");
+        festorin.type(panel.edits[2], "ada@example.org");
+        festorin.pick(panel.lists[0], 11);
+        festorin.type(panel.edits[5], "10");
+        festorin.pick(panel.lists[2], 1);
+        festorin.click(panel.ok);
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({ada}));
+
+        festorin.click(festorin.control("Button", "Add"));
+        festorin.type(panel.edits[0], "Blaise");
+        festorin.type(panel.edits[1], "Pascal");
+        festorin.type(panel.edits[3], "0102030405");
+        festorin.pick(panel.lists[0], 4);
+        festorin.type(panel.edits[5], "20");
+        festorin.pick(panel.lists[1], 1);
+        festorin.typeInto(panel.lists[3], "Party");
+        festorin.click(panel.ok);
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({blaise, ada}));
+
+        festorin.click(festorin.control("Button", "Add"));
+        festorin.type(panel.edits[0], "Carl");
+        festorin.type(panel.edits[1], "Gauss");
+        festorin.pick(panel.lists[0], 3);
+        festorin.type(panel.edits[5], "30");
+        festorin.pick(panel.lists[1], 3);
+        festorin.pick(panel.lists[2], 4);
+        festorin.pressKey(panel.edits[0], VK_RETURN);
+        // Enter is posted: wait for the save, which ends Ok's handler.
+        EXPECT_TRUE(e2e::waitUntil([] {
+            return e2e::readDataFile("dates.txt") == recordsOf({carl, blaise, ada});
+        })) << "Enter in the first-name box acts as Ok";
+        EXPECT_FALSE(IsWindowVisible(panel.ok));
+        EXPECT_EQ(gridPeople(festorin), (std::vector<Person>{carl, blaise, ada}));
+
+        // Blaise's free reason shows as the first choice, and Ok keeps it so.
+        festorin.selectGridItem(1);
+        festorin.click(festorin.control("Button", "Modify"));
+        EXPECT_EQ(e2e::windowText(panel.edits[0]), "Blaise");
+        EXPECT_EQ(e2e::windowText(panel.edits[5]), "20");
+        EXPECT_EQ(SendMessageA(panel.lists[0], CB_GETCURSEL, 0, 0), 4);
+        EXPECT_EQ(e2e::windowText(panel.lists[3]), "Birtday");
+        festorin.setText(panel.edits[5], "");
+        festorin.type(panel.edits[5], "2");
+        festorin.click(panel.ok);
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({carl, blaiseModified, ada}));
+
+        festorin.selectGridItem(0);
+        festorin.click(festorin.control("Button", "Delete"));
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({blaiseModified, ada}));
+        EXPECT_EQ(gridPeople(festorin), (std::vector<Person>{blaiseModified, ada}));
+        EXPECT_TRUE(festorin.closeAndWait());
+    }
+    Festorin again;
+    ASSERT_TRUE(again.started());
+    EXPECT_EQ(gridPeople(again), (std::vector<Person>{blaiseModified, ada}));
+}
+
+// A refused day is told in a real "Error" box; afterwards the keyboard is in
+// the day box and nothing was written.
+TEST(EditorTest, ARefusedDayShowsTheErrorBoxAndFocusesTheDayBox) {
+    e2e::clearDataFolder();
+    e2e::writeDataFile("dates.txt", recordsOf({ada}));
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    const Panel panel(festorin);
+    festorin.click(festorin.control("Button", "Add"));
+    festorin.type(panel.edits[0], "Dora");
+    festorin.pick(panel.lists[0], 1);
+    festorin.type(panel.edits[5], "30");
+    festorin.clickLater(panel.ok);
+
+    const e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.text, "there are 29 days at max. in February");
+    ASSERT_TRUE(festorin.answer(box, IDOK));
+    EXPECT_TRUE(e2e::waitUntil([&] { return festorin.focus() == panel.edits[5]; }));
+    EXPECT_TRUE(IsWindowVisible(panel.ok));
+    EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({ada}));
+}
+
+// Typing stops where the contact file's field ends, so nothing typed is cut
+// at the next start.
+TEST(EditorTest, TypingStopsAtTheLengthOfTheField) {
+    e2e::clearDataFolder();
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    const Panel panel(festorin);
+    festorin.click(festorin.control("Button", "Add"));
+    festorin.type(panel.edits[0], std::string(70, 'f'));
+    festorin.type(panel.edits[3], std::string(35, '1'));
+    EXPECT_EQ(e2e::windowText(panel.edits[0]).size(), 60u);
+    EXPECT_EQ(e2e::windowText(panel.edits[3]).size(), 30u);
+}
+
+}  // namespace
