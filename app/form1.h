@@ -159,5 +159,6 @@ private:
     std::vector<std::unique_ptr<TForm3>> reminderWindows_;
 };
 
-// Builds the main window, its real window and runs its creation handler.
+// Titles the application, builds the main window and its real window, and
+// runs its creation handler.
 std::unique_ptr<TForm1> createMainForm();
