@@ -24,7 +24,9 @@ flock 9
 xvfb_pid=""
 display_file=""
 stop() {
+    # The prefix's programs end before their display goes away.
     wineserver -k >/dev/null 2>&1 || true
+    timeout 10 wineserver -w >/dev/null 2>&1 || true
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
