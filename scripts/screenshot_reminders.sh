@@ -6,32 +6,14 @@
 # given).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-exe="${FESTORIN_EXE:-$root/build/win32/Festorin.exe}"
+source "$root/scripts/lib/screenshot_common.sh"
 output="${1:-$root/docs/reminders.png}"
-export WINEPREFIX="${FESTORIN_WINEPREFIX:-$root/build/wineprefix}"
 
-display_file="$(mktemp)"
-Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-festorin_pid=""
-cleanup() {
-    [ -z "$festorin_pid" ] || kill "$festorin_pid" 2>/dev/null || true
-    [ -z "$festorin_pid" ] || wait "$festorin_pid" 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
-    rm -f "$display_file"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-display=":$(head -n1 "$display_file")"
-
-# The prefix must exist before its data folder can be filled.
-FESTORIN_DISPLAY="$display" "$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1
-data="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Roaming/FN"
-mkdir -p "$data"
-rm -f "$data"/*
-python3 - "$data" <<'PY'
+trap stop_festorin_and_display EXIT
+start_display
+fill_data_folder <<'PY'
 import datetime, sys
-sizes = [5, 61, 61, 61, 31, 31, 31, 21, 21, 41]
+from contact_file import write_contacts
 today = datetime.date.today()
 def person(lead, first, last, email, phone, action, when, reason):
     day = today + datetime.timedelta(days=lead)
@@ -44,21 +26,14 @@ people = [
     person(1, "Blaise", "Pascal", "", "03 45 67 89", "Call phone 1", "1 day before", "Birtday"),
     person(2, "Carl", "Gauss", "carl@example.org", "", "Other", "2 days before", "Lunch"),
 ]
-with open(sys.argv[1] + "/dates.txt", "wb") as f:
-    for fields in people:
-        for size, text in zip(sizes, fields):
-            data = text.encode("cp1252")[: size - 1]
-            f.write(bytes([len(data)]) + data + b"\0" * (size - 1 - len(data)))
+write_contacts(sys.argv[1] + "/dates.txt", people)
 yesterday = today - datetime.timedelta(days=1)
 with open(sys.argv[1] + "/date_verif.txt", "wb") as f:
     f.write(yesterday.strftime("%d/%m/%Y\r\n").encode())
 PY
 
-FESTORIN_DISPLAY="$display" "$root/scripts/wine-run.sh" "$exe" >/dev/null 2>&1 &
-festorin_pid=$!
+start_festorin
 # The first tick of the one-minute timer runs the day's check.
 sleep 70
-mkdir -p "$(dirname "$output")"
 # Three reminder windows stand at the bottom right of the 1024x768 desktop.
-DISPLAY="$display" import -window root -crop 340x180+684+588 +repage "$output"
-echo "wrote $output"
+take_picture "$output" -crop 340x180+684+588 +repage

@@ -5,24 +5,20 @@
 # given) while the menu is open.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/lib/screenshot_common.sh"
 build="${FESTORIN_BUILD:-$root/build/win32}"
 output="${1:-$root/docs/tray-menu.png}"
 
-display_file="$(mktemp)"
 handshake_dir="$(mktemp -d)"
-Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
 test_pid=""
 cleanup() {
     touch "$handshake_dir/picture.done"
     [ -z "$test_pid" ] || wait "$test_pid" 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$display_file" "$handshake_dir"
+    stop_display
+    rm -rf "$handshake_dir"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-display=":$(head -n1 "$display_file")"
+start_display
 
 # The test program sees the handshake files through Wine's drive Z:.
 handshake="Z:${handshake_dir//\//\\}\\picture"
@@ -36,6 +32,4 @@ for _ in $(seq 600); do
     sleep 0.1
 done
 [ -f "$handshake_dir/picture.ready" ] || { echo "the menu did not open" >&2; exit 1; }
-mkdir -p "$(dirname "$output")"
-DISPLAY="$display" import -window root "$output"
-echo "wrote $output"
+take_picture "$output"
