@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "bench/bench_people.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
 #include "platform/atomic_file.h"
@@ -16,19 +17,9 @@ std::string benchFolder() {
     return folder.string();
 }
 
+// Everyone born on the 5th of March.
 void fillPeople(platform::StringGrid& grid, int people) {
-    grid.setRowCount(people + 1);
-    for (int row = 1; row <= people; ++row) {
-        grid.setCell(book::colKey, row, "0305");
-        grid.setCell(book::colFirstName, row, "Firstname" + std::to_string(row));
-        grid.setCell(book::colSurname, row, "Surname" + std::to_string(row));
-        grid.setCell(book::colEmail, row, "person" + std::to_string(row) + "@example.org");
-        grid.setCell(book::colPhone1, row, "0123456789");
-        grid.setCell(book::colShownDate, row, "March, 5");
-        grid.setCell(book::colAction, row, "Send an E-mail");
-        grid.setCell(book::colWhen, row, "The exact day");
-        grid.setCell(book::colReason, row, "Birtday");
-    }
+    bench::fillPeople(grid, people, [](int) { return bench::Birthday{"0305", "March, 5"}; });
 }
 
 const std::string& contactFile() {

@@ -2,40 +2,24 @@
 // the row, the sort and the save of the whole contact file.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "app/form1.h"
+#include "bench/bench_folder.h"
+#include "bench/bench_people.h"
 #include "book/contact_table.h"
 #include "platform/headless/headless.h"
 
 namespace {
 
-std::string benchAppData() {
-    auto folder = std::filesystem::temp_directory_path() / "festorin-editor-bench";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
-}
-
 // People spread over the whole year, sorted as the table always is before Ok.
 void fillPeople(TForm1& form, int people) {
-    platform::StringGrid& grid = form.gr1;
-    grid.setRowCount(people + 1);
-    for (int row = 1; row <= people; ++row) {
+    bench::fillPeople(form.gr1, people, [&form](int row) {
         const int month = 1 + row % 12;
-        const int day = 1 + row % 28;
-        grid.setCell(book::colKey, row, book::birthdayKey(month, std::to_string(day)));
-        grid.setCell(book::colFirstName, row, "Firstname" + std::to_string(row));
-        grid.setCell(book::colSurname, row, "Surname" + std::to_string(row));
-        grid.setCell(book::colEmail, row, "person" + std::to_string(row) + "@example.org");
-        grid.setCell(book::colPhone1, row, "0123456789");
-        grid.setCell(book::colShownDate, row,
-                     book::shownDate(form.cb1.item(month - 1), std::to_string(day)));
-        grid.setCell(book::colAction, row, "Send an E-mail");
-        grid.setCell(book::colWhen, row, "The exact day");
-        grid.setCell(book::colReason, row, "Birtday");
-    }
+        const std::string day = std::to_string(1 + row % 28);
+        return bench::Birthday{book::birthdayKey(month, day),
+                               book::shownDate(form.cb1.item(month - 1), day)};
+    });
     form.trier();
 }
 
@@ -47,7 +31,7 @@ int rowOf(const platform::StringGrid& grid, const std::string& firstName) {
 
 void BM_OkAddsTheLastPerson(benchmark::State& state) {
     platform::headless::reset();
-    platform::headless::setAppDataFolder(benchAppData());
+    platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-editor-bench"));
     auto form = createMainForm();
     fillPeople(*form, book::maxPeople - 1);
     for (auto _ : state) {

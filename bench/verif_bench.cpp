@@ -2,38 +2,28 @@
 // on a day already checked, which is what 1,439 ticks of every day cost.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "app/form1.h"
+#include "bench/bench_folder.h"
+#include "bench/bench_people.h"
 #include "book/contact_table.h"
 #include "platform/headless/headless.h"
 #include "reminders/calendar.h"
 
 namespace {
 
-std::string benchAppData() {
-    auto folder = std::filesystem::temp_directory_path() / "festorin-verif-bench";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
-}
-
 // Birthdays over every day of a leap year, with every lead time and action:
 // about ninety people fall due on any day.
 void fillPeople(TForm1& form, int people) {
     platform::StringGrid& grid = form.gr1;
-    grid.setRowCount(people + 1);
-    for (int row = 1; row <= people; ++row) {
+    bench::fillPeople(grid, people, [&form](int row) {
         const reminders::Date birthday = reminders::addDays({2028, 1, 1}, row % 366);
         const std::string day = std::to_string(birthday.day);
-        grid.setCell(book::colKey, row, book::birthdayKey(birthday.month, day));
-        grid.setCell(book::colFirstName, row, "Firstname" + std::to_string(row));
-        grid.setCell(book::colSurname, row, "Surname" + std::to_string(row));
-        grid.setCell(book::colEmail, row, "person" + std::to_string(row) + "@example.org");
-        grid.setCell(book::colPhone1, row, "0123456789");
-        grid.setCell(book::colShownDate, row,
-                     book::shownDate(form.cb1.item(birthday.month - 1), day));
+        return bench::Birthday{book::birthdayKey(birthday.month, day),
+                               book::shownDate(form.cb1.item(birthday.month - 1), day)};
+    });
+    for (int row = 1; row <= people; ++row) {
         grid.setCell(book::colAction, row, form.cb2.item(row % 4));
         grid.setCell(book::colWhen, row, form.cb3.item(row % 5));
         grid.setCell(book::colReason, row, form.cb4.item(row % 2));
@@ -42,7 +32,7 @@ void fillPeople(TForm1& form, int people) {
 
 std::unique_ptr<TForm1> formWithEveryone() {
     platform::headless::reset();
-    platform::headless::setAppDataFolder(benchAppData());
+    platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-verif-bench"));
     platform::headless::setNow({2026, 1, 1, 0, 0, 30});
     auto form = createMainForm();
     fillPeople(*form, book::maxPeople);
