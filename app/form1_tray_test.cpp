@@ -46,7 +46,48 @@ protected:
         EXPECT_EQ(box.icon, platform::MbIcon::Question);
         EXPECT_EQ(box.buttons, platform::MbButtons::YesNo);
     }
+    // What the program handed the shell about its icon, the texts padded
+    // with zeros to the structure's size.
+    void expectIconData(const hl::TrayCall& call, unsigned message, unsigned flags,
+                        unsigned callbackMessage, platform::IconHandle icon,
+                        const std::string& tip) const {
+        EXPECT_EQ(call.message, message);
+        EXPECT_EQ(call.data.cbSize, 88u);
+        EXPECT_EQ(call.data.window, form.get());
+        EXPECT_EQ(call.data.id, 1u);
+        EXPECT_EQ(call.data.flags, flags);
+        EXPECT_EQ(call.data.callbackMessage, callbackMessage);
+        EXPECT_EQ(call.data.icon, icon);
+        EXPECT_EQ(std::string(call.data.tip, sizeof call.data.tip),
+                  tip + std::string(sizeof call.data.tip - tip.size(), '\0'));
+    }
+    void expectIconAdded(const hl::TrayCall& call) const {
+        expectIconData(call, platform::nimAdd, 7, 1025, form->icone, "Festorin");
+    }
+
     std::string marker() const { return dataFile("st.txt"); }
+    void startWithMarker(const std::string& contents) {
+        prepareDataFolder();
+        test_support::writeBytes(marker(), contents);
+        start();
+    }
+
+    // Adds Dara through the entry panel; the save of her Ok fails.
+    void addDaraWithAFailedSave() {
+        hl::click(form->b_ajouter);
+        hl::type(form->Edit1, "Dara");
+        hl::pick(form->cb1, 2);
+        hl::type(form->Edit6, "5");
+        platform::fs::failAfter(platform::fs::Op::Create);
+        hl::click(form->b_ok);
+    }
+
+    // A fresh world on the same application-data folder, to start again.
+    void restartTheWorld() {
+        hl::reset();
+        platform::fs::clearFaults();
+        hl::setAppDataFolder(appData.path());
+    }
 
     std::unique_ptr<TForm1> form;
 };
@@ -60,16 +101,7 @@ TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
     EXPECT_EQ(platform::application::exStyle(), 128u);
 
     ASSERT_EQ(hl::trayCalls().size(), 1u);
-    const hl::TrayCall& add = hl::trayCalls()[0];
-    EXPECT_EQ(add.message, platform::nimAdd);
-    EXPECT_EQ(add.data.cbSize, 88u);
-    EXPECT_EQ(add.data.window, form.get());
-    EXPECT_EQ(add.data.id, 1u);
-    EXPECT_EQ(add.data.flags, 7u);
-    EXPECT_EQ(add.data.callbackMessage, 1025u);
-    EXPECT_EQ(add.data.icon, form->icone);
-    EXPECT_EQ(std::string(add.data.tip, sizeof add.data.tip),
-              std::string("Festorin") + std::string(56, '\0'));
+    expectIconAdded(hl::trayCalls()[0]);
 }
 
 TEST_F(LifeCycle, TheIconComesBackWhenTheTaskbarIsRecreated) {
@@ -77,11 +109,7 @@ TEST_F(LifeCycle, TheIconComesBackWhenTheTaskbarIsRecreated) {
     form->hide();
     EXPECT_TRUE(hl::sendMessage(*form, platform::taskbarCreatedMessage(), 0, 0));
     ASSERT_EQ(hl::trayCalls().size(), 2u);
-    const hl::TrayCall& again = hl::trayCalls()[1];
-    EXPECT_EQ(again.message, platform::nimAdd);
-    EXPECT_EQ(std::string(again.data.tip), "Festorin");
-    EXPECT_EQ(again.data.icon, form->icone);
-    EXPECT_EQ(again.data.callbackMessage, 1025u);
+    expectIconAdded(hl::trayCalls()[1]);
     EXPECT_FALSE(form->visible());
 }
 
@@ -91,15 +119,7 @@ TEST_F(LifeCycle, TheCloseButtonEndsWithoutAQuestionAndTakesTheIconOut) {
     EXPECT_TRUE(ended());
     EXPECT_TRUE(hl::shownBoxes().empty());
     ASSERT_EQ(hl::trayCalls().size(), 2u);
-    const hl::TrayCall& removal = hl::trayCalls()[1];
-    EXPECT_EQ(removal.message, platform::nimDelete);
-    EXPECT_EQ(removal.data.cbSize, 88u);
-    EXPECT_EQ(removal.data.window, form.get());
-    EXPECT_EQ(removal.data.id, 1u);
-    EXPECT_EQ(removal.data.flags, 0u);
-    EXPECT_EQ(removal.data.callbackMessage, 0u);
-    EXPECT_EQ(removal.data.icon, 0u);
-    EXPECT_EQ(std::string(removal.data.tip, sizeof removal.data.tip), std::string(64, '\0'));
+    expectIconData(hl::trayCalls()[1], platform::nimDelete, 0, 0, 0, "");
     EXPECT_EQ(hl::destroyedIcons(), std::vector<platform::IconHandle>{form->icone});
 }
 
@@ -247,9 +267,7 @@ TEST_F(LifeCycle, CloseAfterAQuitAnsweredNoEndsWithoutAQuestion) {
 }
 
 TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
-    prepareDataFolder();
-    test_support::writeBytes(marker(), "anything");
-    start();
+    startWithMarker("anything");
     EXPECT_FALSE(form->visible());
     EXPECT_TRUE(form->m_demarrer.checked());
     EXPECT_FALSE(form->premier_affichage);
@@ -261,9 +279,7 @@ TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
 }
 
 TEST_F(LifeCycle, AnEmptyMarkerFileCounts) {
-    prepareDataFolder();
-    test_support::writeBytes(marker(), "");
-    start();
+    startWithMarker("");
     EXPECT_FALSE(form->visible());
     EXPECT_TRUE(form->m_demarrer.checked());
 }
@@ -348,9 +364,7 @@ TEST_F(LifeCycle, UncheckingLeavesAFolderOfThatNameAlone) {
 }
 
 TEST_F(LifeCycle, AFailedDeleteIsIgnored) {
-    prepareDataFolder();
-    test_support::writeBytes(marker(), "*\r\n");
-    start();
+    startWithMarker("*\r\n");
     ASSERT_TRUE(form->m_demarrer.checked());
     platform::fs::failAfter(platform::fs::Op::Remove);
     hl::click(form->m_demarrer);
@@ -373,21 +387,14 @@ TEST_F(LifeCycle, AFailedMarkerWriteIsReportedWithTheMarkStayingSet) {
         EXPECT_FALSE(test_support::exists(marker()));
         EXPECT_FALSE(test_support::exists(marker() + ".tmp"));
         EXPECT_TRUE(form->visible());
-        hl::reset();
-        platform::fs::clearFaults();
-        hl::setAppDataFolder(appData.path());
+        restartTheWorld();
     }
 }
 
 TEST_F(LifeCycle, AChangeWhoseSaveFailedIsWrittenWhenTheProgramEnds) {
     for (bool throughQuit : {false, true}) {
         start();
-        hl::click(form->b_ajouter);
-        hl::type(form->Edit1, "Dara");
-        hl::pick(form->cb1, 2);
-        hl::type(form->Edit6, "5");
-        platform::fs::failAfter(platform::fs::Op::Create);
-        hl::click(form->b_ok);
+        addDaraWithAFailedSave();
         ASSERT_EQ(hl::shownBoxes().size(), 1u);
         ASSERT_FALSE(test_support::exists(dataFile("dates.txt")));
 
@@ -399,19 +406,13 @@ TEST_F(LifeCycle, AChangeWhoseSaveFailedIsWrittenWhenTheProgramEnds) {
         EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")).size(), 364u);
         EXPECT_FALSE(iconPresent());
         std::filesystem::remove(std::filesystem::path(appData.path()) / "FN" / "dates.txt");
-        hl::reset();
-        hl::setAppDataFolder(appData.path());
+        restartTheWorld();
     }
 }
 
 TEST_F(LifeCycle, AFailureToWriteAtTheEndIsReportedAndTheIconStillGoes) {
     start();
-    hl::click(form->b_ajouter);
-    hl::type(form->Edit1, "Dara");
-    hl::pick(form->cb1, 2);
-    hl::type(form->Edit6, "5");
-    platform::fs::failAfter(platform::fs::Op::Create);
-    hl::click(form->b_ok);
+    addDaraWithAFailedSave();
     platform::fs::failAfter(platform::fs::Op::Create);
     form->close();
     ASSERT_EQ(hl::shownBoxes().size(), 2u);
