@@ -1,25 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "book/contact_table.h"
-#include "book/fiche.h"
 #include "platform/errors.h"
 #include "test_support/headless_fixture.h"
+#include "test_support/records.h"
 
 namespace {
 
 using platform::headless::shownBoxes;
+using test_support::record;
 
-class StartUp : public test_support::HeadlessTest {
-protected:
-    static std::string record(const std::string& key, const std::string& firstName) {
-        platform::StringGrid one(nullptr, book::columnCount);
-        one.setCell(book::colKey, 1, key);
-        one.setCell(book::colFirstName, 1, firstName);
-        one.setCell(book::colShownDate, 1, "March, 5");
-        auto fiche = book::TFiche::fromRow(one, 1);
-        return std::string(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
-    }
-};
+class StartUp : public test_support::HeadlessTest {};
 
 TEST_F(StartUp, FirstStartWithNoDataFiles) {
     auto form = createMainForm();

@@ -6,6 +6,7 @@
 #include "book/contact_table.h"
 #include "book/fiche.h"
 #include "test_support/headless_fixture.h"
+#include "test_support/records.h"
 
 namespace {
 
@@ -26,23 +27,12 @@ Row person(const std::string& key, const std::string& firstName, const std::stri
     return {key, firstName, "", "", "", "", shown, "Send an E-mail", "The exact day", reason};
 }
 
-std::string bytesOf(const std::vector<Row>& rows) {
-    platform::StringGrid grid(nullptr, book::columnCount);
-    std::string bytes;
-    for (const Row& row : rows) {
-        for (int col = 0; col < book::columnCount; ++col) grid.setCell(col, 1, row[col]);
-        auto fiche = book::TFiche::fromRow(grid, 1);
-        bytes.append(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
-    }
-    return bytes;
-}
-
 class Editor : public test_support::HeadlessTest {
 protected:
     void start(const std::vector<Row>& people = {}) {
         if (!people.empty()) {
             prepareDataFolder();
-            test_support::writeBytes(contactFile(), bytesOf(people));
+            test_support::writeBytes(contactFile(), test_support::records(people));
         }
         form = createMainForm();
     }
@@ -608,7 +598,7 @@ TEST_F(Editor, AnUnsavedChangeIsWrittenWhenTheProgramEnds) {
 
 TEST_F(Editor, AContactFileUnreadableAtStartIsNeverReplaced) {
     prepareDataFolder();
-    test_support::writeBytes(contactFile(), bytesOf({zoe, anis}));
+    test_support::writeBytes(contactFile(), test_support::records({zoe, anis}));
     platform::fs::failAfter(platform::fs::Op::Read);
     start();
     expectStandardError();

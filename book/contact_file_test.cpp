@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "contact_table.h"
-#include "fiche.h"
 #include "platform/errors.h"
 #include "platform/file_faults.h"
+#include "test_support/records.h"
 #include "test_support/test_folder.h"
 
 namespace {
 
 using test_support::readBytes;
+using test_support::record;
 using test_support::writeBytes;
 
 class ContactFileTest : public ::testing::Test {
@@ -24,14 +25,6 @@ protected:
         int row = book::lastRowTaken(grid) ? book::appendRow(grid) : grid.rowCount() - 1;
         grid.setCell(book::colKey, row, key);
         grid.setCell(book::colFirstName, row, firstName);
-    }
-
-    static std::string record(const std::string& key, const std::string& firstName) {
-        platform::StringGrid one(nullptr, book::columnCount);
-        one.setCell(book::colKey, 1, key);
-        one.setCell(book::colFirstName, 1, firstName);
-        auto fiche = book::TFiche::fromRow(one, 1);
-        return std::string(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
     }
 
     test_support::TestFolder folder;
