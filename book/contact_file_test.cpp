@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "contact_table.h"
 #include "platform/errors.h"
 #include "platform/file_faults.h"
@@ -20,6 +22,14 @@ protected:
     ~ContactFileTest() override { platform::fs::clearFaults(); }
 
     std::string path() const { return folder.path() + "\\dates.txt"; }
+
+    // What reading the file into the grid says: whether it existed, whether
+    // every whole record was read, and how many people.
+    using ReadSays = std::tuple<bool, bool, int>;
+    ReadSays readFile() {
+        const book::ContactFileRead read = book::readContactFile(path(), grid);
+        return {read.existed, read.complete, read.people};
+    }
 
     void addPerson(const std::string& key, const std::string& firstName) {
         int row = book::lastRowTaken(grid) ? book::appendRow(grid) : grid.rowCount() - 1;
@@ -50,10 +60,7 @@ TEST_F(ContactFileTest, AnEmptyTableWritesAnEmptyFile) {
 TEST_F(ContactFileTest, ReadsWholeRecordsAndIgnoresAShortTail) {
     writeBytes(path(), record("0305", "Dara") + record("0101", "Anis") + record("1224", "Noe") +
                            std::string(100, 'x'));
-    auto read = book::readContactFile(path(), grid);
-    EXPECT_TRUE(read.existed);
-    EXPECT_TRUE(read.complete);
-    EXPECT_EQ(read.people, 3);
+    EXPECT_EQ(readFile(), (ReadSays{true, true, 3}));
     ASSERT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cell(book::colFirstName, 1), "Dara");
     EXPECT_EQ(grid.cell(book::colFirstName, 2), "Anis");
@@ -64,10 +71,7 @@ TEST_F(ContactFileTest, AnEmptyOrMissingFileLeavesThePlaceholder) {
     auto missing = book::readContactFile(path(), grid);
     EXPECT_FALSE(missing.existed);
     writeBytes(path(), "");
-    auto empty = book::readContactFile(path(), grid);
-    EXPECT_TRUE(empty.existed);
-    EXPECT_TRUE(empty.complete);
-    EXPECT_EQ(empty.people, 0);
+    EXPECT_EQ(readFile(), (ReadSays{true, true, 0}));
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.cell(book::colKey, 1), "");
 }
@@ -98,10 +102,7 @@ TEST_F(ContactFileTest, AFailedReadKeepsThePeopleReadBeforeAndSaysSo) {
 TEST_F(ContactFileTest, AFileThatCannotBeOpenedIsIncomplete) {
     writeBytes(path(), record("0101", "Anis"));
     platform::fs::failAfter(platform::fs::Op::OpenRead);
-    auto read = book::readContactFile(path(), grid);
-    EXPECT_TRUE(read.existed);
-    EXPECT_FALSE(read.complete);
-    EXPECT_EQ(read.people, 0);
+    EXPECT_EQ(readFile(), (ReadSays{true, false, 0}));
 }
 
 class FailedWrite : public ContactFileTest,
