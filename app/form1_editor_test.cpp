@@ -94,6 +94,14 @@ protected:
         click(form->b_modifier);
     }
 
+    // Delete pressed on one row while the panel modifies the person of another,
+    // or of the same row.
+    void deleteWhileModifying(int modifiedRow, int deletedRow) {
+        openModify(modifiedRow);
+        selectRow(form->gr1, deletedRow);
+        click(form->b_supprimer);
+    }
+
     void replaceText(platform::Edit& box, const std::string& text) {
         box.adoptText("");
         type(box, text);
@@ -501,9 +509,7 @@ TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
 
 TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
     start({zoe, anis, malo});
-    openModify(3);
-    selectRow(form->gr1, 1);
-    click(form->b_supprimer);
+    deleteWhileModifying(3, 1);
     EXPECT_EQ(form->ligne_saisie, 2);
     EXPECT_TRUE(form->gp1.visible()) << "deleting someone else leaves the panel open";
     replaceText(form->Edit1, "Malou");
@@ -513,9 +519,7 @@ TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
 
 TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
     start({zoe, anis, malo});
-    openModify(1);
-    selectRow(form->gr1, 3);
-    click(form->b_supprimer);
+    deleteWhileModifying(1, 3);
     EXPECT_EQ(form->ligne_saisie, 1);
     replaceText(form->Edit1, "Zoey");
     click(form->b_ok);
@@ -524,9 +528,7 @@ TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
 
 TEST_F(Editor, DeletingThePersonBeingModifiedClosesThePanelAsCancel) {
     start({zoe, anis, malo});
-    openModify(2);
-    selectRow(form->gr1, 2);
-    click(form->b_supprimer);
+    deleteWhileModifying(2, 2);
     expectPanelClosed();
     EXPECT_TRUE(form->b_modifier.visible()) << "the selected row now holds Malo";
     EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo}));
@@ -536,9 +538,7 @@ TEST_F(Editor, DeletingThePersonBeingModifiedClosesThePanelAsCancel) {
 
 TEST_F(Editor, DeletingTheOnlyPersonWhileModifyingItClosesThePanel) {
     start({anis});
-    openModify(1);
-    selectRow(form->gr1, 1);
-    click(form->b_supprimer);
+    deleteWhileModifying(1, 1);
     expectPanelClosed();
     EXPECT_FALSE(form->b_modifier.visible());
     EXPECT_EQ(gridRow(1), Row(book::columnCount));
