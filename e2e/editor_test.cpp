@@ -9,23 +9,6 @@ namespace {
 using e2e::Festorin;
 using e2e::Person;
 
-std::string recordsOf(const std::vector<Person>& persons) {
-    std::string records;
-    for (const Person& person : persons) records += e2e::contactRecord(person);
-    return records;
-}
-
-std::vector<Person> gridPeople(const Festorin& festorin) {
-    std::vector<Person> people;
-    for (int item = 0; item < festorin.gridRows(); ++item) {
-        Person person;
-        for (int column = 0; column < 10; ++column)
-            person.push_back(festorin.gridCell(item, column));
-        people.push_back(person);
-    }
-    return people;
-}
-
 // The entry panel's boxes in tab order: six text boxes, four lists, Ok.
 struct Panel {
     explicit Panel(const Festorin& festorin)
@@ -69,7 +52,7 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         festorin.type(panel.edits[5], "10");
         festorin.pick(panel.lists[2], 1);
         festorin.click(panel.ok);
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({ada}));
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({ada}));
 
         festorin.click(festorin.control("Button", "Add"));
         festorin.type(panel.edits[0], "Blaise");
@@ -80,7 +63,7 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         festorin.pick(panel.lists[1], 1);
         festorin.typeInto(panel.lists[3], "Party");
         festorin.click(panel.ok);
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({blaise, ada}));
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
 
         festorin.click(festorin.control("Button", "Add"));
         festorin.type(panel.edits[0], "Carl");
@@ -92,10 +75,10 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         festorin.pressKey(panel.edits[0], VK_RETURN);
         // Enter is posted: wait for the save, which ends Ok's handler.
         EXPECT_TRUE(e2e::waitUntil([] {
-            return e2e::readDataFile("dates.txt") == recordsOf({carl, blaise, ada});
+            return e2e::readDataFile("dates.txt") == e2e::contactRecords({carl, blaise, ada});
         })) << "Enter in the first-name box acts as Ok";
         EXPECT_FALSE(IsWindowVisible(panel.ok));
-        EXPECT_EQ(gridPeople(festorin), (std::vector<Person>{carl, blaise, ada}));
+        EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{carl, blaise, ada}));
 
         // Blaise's free reason shows as the first choice, and Ok keeps it so.
         festorin.selectGridItem(1);
@@ -107,24 +90,24 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         festorin.setText(panel.edits[5], "");
         festorin.type(panel.edits[5], "2");
         festorin.click(panel.ok);
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({carl, blaiseModified, ada}));
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({carl, blaiseModified, ada}));
 
         festorin.selectGridItem(0);
         festorin.click(festorin.control("Button", "Delete"));
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({blaiseModified, ada}));
-        EXPECT_EQ(gridPeople(festorin), (std::vector<Person>{blaiseModified, ada}));
+        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({blaiseModified, ada}));
+        EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{blaiseModified, ada}));
         EXPECT_TRUE(festorin.closeAndWait());
     }
     Festorin again;
     ASSERT_TRUE(again.started());
-    EXPECT_EQ(gridPeople(again), (std::vector<Person>{blaiseModified, ada}));
+    EXPECT_EQ(again.gridPeople(), (std::vector<Person>{blaiseModified, ada}));
 }
 
 // A refused day is told in a real "Error" box; afterwards the keyboard is in
 // the day box and nothing was written.
 TEST(EditorTest, ARefusedDayShowsTheErrorBoxAndFocusesTheDayBox) {
     e2e::clearDataFolder();
-    e2e::writeDataFile("dates.txt", recordsOf({ada}));
+    e2e::writeDataFile("dates.txt", e2e::contactRecords({ada}));
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     const Panel panel(festorin);
@@ -140,7 +123,7 @@ TEST(EditorTest, ARefusedDayShowsTheErrorBoxAndFocusesTheDayBox) {
     ASSERT_TRUE(festorin.answer(box, IDOK));
     EXPECT_TRUE(e2e::waitUntil([&] { return festorin.focus() == panel.edits[5]; }));
     EXPECT_TRUE(IsWindowVisible(panel.ok));
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({ada}));
+    EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({ada}));
 }
 
 // Typing stops where the contact file's field ends, so nothing typed is cut

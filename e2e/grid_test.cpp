@@ -11,15 +11,9 @@ const std::vector<e2e::Person> people{
     {"1103", "Carl", "Gauss", "", "", "", "November, 3", "Other", "The exact day", "Birtday"},
 };
 
-std::string recordsOf(const std::vector<e2e::Person>& persons) {
-    std::string records;
-    for (const e2e::Person& person : persons) records += e2e::contactRecord(person);
-    return records;
-}
-
 TEST(GridTest, DeleteRemovesThePersonSelectedInTheGrid) {
     e2e::clearDataFolder();
-    e2e::writeDataFile("dates.txt", recordsOf(people));
+    e2e::writeDataFile("dates.txt", e2e::contactRecords(people));
     e2e::Festorin festorin;
     ASSERT_TRUE(festorin.started());
     ASSERT_EQ(festorin.gridRows(), 3);
@@ -30,14 +24,14 @@ TEST(GridTest, DeleteRemovesThePersonSelectedInTheGrid) {
     EXPECT_EQ(festorin.gridRows(), 2);
     EXPECT_EQ(festorin.gridCell(0, 1), "Ada");
     EXPECT_EQ(festorin.gridCell(1, 1), "Carl");
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), recordsOf({people[0], people[2]}));
+    EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({people[0], people[2]}));
 }
 
 // Column 0 stays at width 0 whatever the mouse does on its divider, while
 // the other columns can be widened by theirs.
 TEST(GridTest, OnlyTheVisibleColumnsCanBeResized) {
     e2e::clearDataFolder();
-    e2e::writeDataFile("dates.txt", recordsOf(people));
+    e2e::writeDataFile("dates.txt", e2e::contactRecords(people));
     e2e::Festorin festorin;
     ASSERT_TRUE(festorin.started());
     ASSERT_EQ(festorin.gridColumnWidth(0), 0);

@@ -147,6 +147,14 @@ std::string classOf(HWND window) {
     return name;
 }
 
+Placement placementOf(HWND window) {
+    RECT outer, client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    return {outer.left,   outer.top,    outer.right - outer.left, outer.bottom - outer.top,
+            client.right, client.bottom};
+}
+
 std::string dataFolder() { return appDataFolder() + "\\FN\\"; }
 
 void clearDataFolder() {
@@ -188,6 +196,12 @@ std::string contactRecord(const Person& person) {
         record.append(capacity - text.size(), '\0');
     }
     return record;
+}
+
+std::string contactRecords(const std::vector<Person>& people) {
+    std::string records;
+    for (const Person& person : people) records += contactRecord(person);
+    return records;
 }
 
 Festorin::Festorin(Start start) {
@@ -252,6 +266,16 @@ std::string Festorin::gridCell(int item, int column) const {
     std::string text(static_cast<std::size_t>(length), '\0');
     memory.read(sizeof request, text.data(), text.size());
     return text;
+}
+
+std::vector<Person> Festorin::gridPeople() const {
+    std::vector<Person> people;
+    for (int item = 0; item < gridRows(); ++item) {
+        Person person;
+        for (int column = 0; column < 10; ++column) person.push_back(gridCell(item, column));
+        people.push_back(person);
+    }
+    return people;
 }
 
 std::vector<std::string> Festorin::gridHeaders() const {

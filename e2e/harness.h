@@ -21,6 +21,8 @@ bool dataFileExists(const std::string& name);
 using Person = std::vector<std::string>;
 // One 364-byte record of "dates.txt", the way Festorin writes it.
 std::string contactRecord(const Person& person);
+// The records of several people, one after another, as "dates.txt" holds them.
+std::string contactRecords(const std::vector<Person>& people);
 
 struct MessageBoxSeen {
     HWND window = nullptr;
@@ -58,6 +60,8 @@ public:
     HWND grid() const { return control("SysListView32"); }
     int gridRows() const;
     std::string gridCell(int item, int column) const;
+    // Every row of the grid, all ten cells.
+    std::vector<Person> gridPeople() const;
     std::vector<std::string> gridHeaders() const;
     int gridColumnWidth(int column) const;
     // The mouse on the grid's header row, at points of the header.
@@ -115,5 +119,13 @@ bool waitUntil(Condition condition, int timeoutMs = 5000) {
 
 std::string windowText(HWND window);
 std::string classOf(HWND window);
+
+// Where a window stands on the screen and how large it is, outside and inside
+// its frame.
+struct Placement {
+    int left, top, width, height;
+    int clientWidth, clientHeight;
+};
+Placement placementOf(HWND window);
 
 }  // namespace e2e

@@ -28,15 +28,12 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyCentredWindowWithOnlyAdd) {
     HWND main = festorin.mainWindow();
     EXPECT_EQ(e2e::windowText(main), "Festorin");
 
-    RECT client, outer;
-    GetClientRect(main, &client);
-    GetWindowRect(main, &outer);
-    EXPECT_EQ(client.right, 794);
-    EXPECT_EQ(client.bottom, 348);
+    const e2e::Placement place = e2e::placementOf(main);
+    EXPECT_EQ(place.clientWidth, 794);
+    EXPECT_EQ(place.clientHeight, 348);
     // Centred on the whole screen (Wine's virtual desktop), taskbar included.
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    EXPECT_EQ(place.left, (GetSystemMetrics(SM_CXSCREEN) - place.width) / 2);
+    EXPECT_EQ(place.top, (GetSystemMetrics(SM_CYSCREEN) - place.height) / 2);
     LONG style = GetWindowLongA(main, GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
@@ -57,18 +54,12 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyCentredWindowWithOnlyAdd) {
 }
 
 TEST_F(MainWindowTest, ShowsThePeopleOfTheContactFileInFileOrder) {
-    std::string contacts;
-    for (const e2e::Person& person : threePeople) contacts += e2e::contactRecord(person);
-    contacts += std::string(100, 'x');
-    e2e::writeDataFile("dates.txt", contacts);
+    e2e::writeDataFile("dates.txt", e2e::contactRecords(threePeople) + std::string(100, 'x'));
 
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     ASSERT_EQ(festorin.gridRows(), 3);
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 10; ++column)
-            EXPECT_EQ(festorin.gridCell(row, column), threePeople[row][column])
-                << "row " << row << ", column " << column;
+    EXPECT_EQ(festorin.gridPeople(), threePeople);
     EXPECT_EQ(festorin.gridColumnWidth(0), 0);
     EXPECT_TRUE(shown(festorin.control("Button", "Add")));
     EXPECT_TRUE(shown(festorin.control("Button", "Modify")));

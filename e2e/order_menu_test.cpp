@@ -32,8 +32,7 @@ const std::vector<std::string> byDate{"Ada", "Blaise", "Carl"};
 const std::vector<std::string> bySurname{"Carl", "Ada", "Blaise"};
 
 TEST_F(OrderMenuTest, BySurnameResortsTheGridAndWritesTwo) {
-    std::string contacts;
-    for (const e2e::Person& person : people) contacts += e2e::contactRecord(person);
+    const std::string contacts = e2e::contactRecords(people);
     e2e::writeDataFile("dates.txt", contacts);
     {
         Festorin festorin;

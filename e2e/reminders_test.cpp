@@ -117,14 +117,11 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
         EXPECT_EQ(e2e::windowText(window), "Festorin");
         EXPECT_EQ(GetWindow(window, GW_OWNER), festorin.mainWindow());
         EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-        RECT client, outer;
-        GetClientRect(window, &client);
-        GetWindowRect(window, &outer);
-        EXPECT_EQ(client.right, 312);
-        EXPECT_EQ(client.bottom, 32);
-        const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-        EXPECT_EQ(outer.left, area.right - area.left - width - 1);
-        EXPECT_EQ(outer.top, area.bottom - area.top - height * static_cast<int>(i + 1));
+        const e2e::Placement place = e2e::placementOf(window);
+        EXPECT_EQ(place.clientWidth, 312);
+        EXPECT_EQ(place.clientHeight, 32);
+        EXPECT_EQ(place.left, area.right - area.left - place.width - 1);
+        EXPECT_EQ(place.top, area.bottom - area.top - place.height * static_cast<int>(i + 1));
 
         if (!due[i].action.empty()) {
             EXPECT_NE(festorin.control(window, "Static", due[i].action), nullptr);
