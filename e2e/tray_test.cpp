@@ -103,6 +103,12 @@ protected:
         return waitUntil([&] { return !festorin.running(); }, 10000);
     }
 
+    // The program ends by itself and its icon leaves the notification area.
+    static void expectEndsTakingTheIconOut(const Festorin& festorin, HWND main) {
+        EXPECT_TRUE(ends(festorin));
+        EXPECT_FALSE(iconShown(main));
+    }
+
     // The README's picture is taken while the menu is open, when asked.
     static void holdForPicture() {
         const char* handshake = std::getenv("FESTORIN_TRAY_PICTURE");
@@ -152,8 +158,7 @@ TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
     iconMouse(festorin, WM_RBUTTONUP);
     HWND menu = openMenu(festorin);
     ASSERT_TRUE(menu);
-    RECT place;
-    GetWindowRect(menu, &place);
+    const e2e::Placement place = e2e::placementOf(menu);
     EXPECT_EQ(place.left, 880);
     EXPECT_EQ(place.top, 680);
     expectNoTaskbarButton(festorin);
@@ -221,10 +226,8 @@ TEST_F(TrayTest, TheStartHiddenOptionSurvivesARestart) {
     HWND main = festorin.mainWindow();
     // It is centred when shown, so hidden and centred means shown, painted, hidden.
     const auto hiddenAfterItsFirstPaint = [&] {
-        RECT place;
-        GetWindowRect(main, &place);
-        const int left = (GetSystemMetrics(SM_CXSCREEN) - (place.right - place.left)) / 2;
-        return !shown(main) && place.left == left;
+        const e2e::Placement place = e2e::placementOf(main);
+        return !shown(main) && place.left == (GetSystemMetrics(SM_CXSCREEN) - place.width) / 2;
     };
     EXPECT_TRUE(waitUntil(hiddenAfterItsFirstPaint));
     Sleep(300);
@@ -265,8 +268,7 @@ TEST_F(TrayTest, QuitAnsweredNoKeepsItRunningAndYesEndsItAndTakesTheIconOut) {
     chooseQuit(festorin);
     box = expectQuitQuestion(festorin);
     festorin.answer(box, IDYES);
-    EXPECT_TRUE(ends(festorin));
-    EXPECT_FALSE(iconShown(main));
+    expectEndsTakingTheIconOut(festorin, main);
 }
 
 TEST_F(TrayTest, TheCloseButtonEndsWithoutAQuestionEvenAfterAQuitAnsweredNo) {
@@ -277,8 +279,7 @@ TEST_F(TrayTest, TheCloseButtonEndsWithoutAQuestionEvenAfterAQuitAnsweredNo) {
     EXPECT_TRUE(festorin.answer(expectQuitQuestion(festorin), IDNO));
 
     festorin.postMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(ends(festorin));
-    EXPECT_FALSE(iconShown(main));
+    expectEndsTakingTheIconOut(festorin, main);
 }
 
 TEST_F(TrayTest, LoggingOffEndsWithoutAQuestion) {
@@ -288,8 +289,7 @@ TEST_F(TrayTest, LoggingOffEndsWithoutAQuestion) {
     EXPECT_TRUE(festorin.sendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     EXPECT_TRUE(festorin.windowsOfClass("#32770").empty());
     festorin.postMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_TRUE(ends(festorin));
-    EXPECT_FALSE(iconShown(main));
+    expectEndsTakingTheIconOut(festorin, main);
 }
 
 TEST_F(TrayTest, TheIconComesBackWhenTheTaskbarIsRecreated) {
