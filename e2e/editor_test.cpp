@@ -21,6 +21,17 @@ struct Panel {
     HWND ok;
 };
 
+// Presses Add and types the texts of the first boxes ("" left alone), picks
+// the month by its place in the list and types the day; Ok is still to come.
+void enterNewPerson(const Festorin& festorin, const Panel& panel,
+                    const std::vector<std::string>& texts, int month, const std::string& day) {
+    festorin.click(festorin.control("Button", "Add"));
+    for (std::size_t box = 0; box < texts.size(); ++box)
+        if (!texts[box].empty()) festorin.type(panel.edits[box], texts[box]);
+    festorin.pick(panel.lists[0], month);
+    festorin.type(panel.edits[5], day);
+}
+
 const Person ada{"1210", "Ada",         "Lovelace",       "ada@example.org", "",
                  "",     "December,10", "Send an E-mail", "1 day before",    "Birtday"};
 const Person blaise{"0520",   "Blaise",       "Pascal",        "",     "0102030405", "",
@@ -44,32 +55,18 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         const Panel panel(festorin);
         ASSERT_EQ(panel.lists.size(), 4u);
 
-        festorin.click(festorin.control("Button", "Add"));
-        festorin.type(panel.edits[0], "Ada");
-        festorin.type(panel.edits[1], "Lovelace");
-        festorin.type(panel.edits[2], "ada@example.org");
-        festorin.pick(panel.lists[0], 11);
-        festorin.type(panel.edits[5], "10");
+        enterNewPerson(festorin, panel, {"Ada", "Lovelace", "ada@example.org"}, 11, "10");
         festorin.pick(panel.lists[2], 1);
         festorin.click(panel.ok);
         EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({ada}));
 
-        festorin.click(festorin.control("Button", "Add"));
-        festorin.type(panel.edits[0], "Blaise");
-        festorin.type(panel.edits[1], "Pascal");
-        festorin.type(panel.edits[3], "0102030405");
-        festorin.pick(panel.lists[0], 4);
-        festorin.type(panel.edits[5], "20");
+        enterNewPerson(festorin, panel, {"Blaise", "Pascal", "", "0102030405"}, 4, "20");
         festorin.pick(panel.lists[1], 1);
         festorin.typeInto(panel.lists[3], "Party");
         festorin.click(panel.ok);
         EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
 
-        festorin.click(festorin.control("Button", "Add"));
-        festorin.type(panel.edits[0], "Carl");
-        festorin.type(panel.edits[1], "Gauss");
-        festorin.pick(panel.lists[0], 3);
-        festorin.type(panel.edits[5], "30");
+        enterNewPerson(festorin, panel, {"Carl", "Gauss"}, 3, "30");
         festorin.pick(panel.lists[1], 3);
         festorin.pick(panel.lists[2], 4);
         festorin.pressKey(panel.edits[0], VK_RETURN);
@@ -111,10 +108,7 @@ TEST(EditorTest, ARefusedDayShowsTheErrorBoxAndFocusesTheDayBox) {
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     const Panel panel(festorin);
-    festorin.click(festorin.control("Button", "Add"));
-    festorin.type(panel.edits[0], "Dora");
-    festorin.pick(panel.lists[0], 1);
-    festorin.type(panel.edits[5], "30");
+    enterNewPerson(festorin, panel, {"Dora"}, 1, "30");
     festorin.clickLater(panel.ok);
 
     const e2e::MessageBoxSeen box = festorin.waitForMessageBox();
