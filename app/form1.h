@@ -124,23 +124,20 @@ public:
     void FormDestroy();
 
 private:
+    // Start-up.
     void layOut();
-    void wireOrderMenu();
-    void readSortOrder();
-    void chooseOrder(int order);
-    void checkOrderItem();
     void layOutEntryPanel();
     void setHeadersAndWidths();
     void fillChoiceLists();
     void loadCheckDate();
-    void wireLifeCycle();
-    void askToQuit();
-    void bringBack();
 
-    // Set when the contact file exists but could not be read whole: saving
-    // then would replace the people that were not read.
-    bool contactsUnreadable_ = false;
+    // The Order menu.
+    void wireOrderMenu();
+    void readSortOrder();
+    void chooseOrder(int order);
+    void checkOrderItem();
 
+    // The contact editor.
     void wireEditor();
     void openEntryPanel(const char* caption);
     void closeEntryPanel();
@@ -151,6 +148,15 @@ private:
     void followDeletion(int row);
     void followSort(const std::vector<int>& order);
     void saveChanges();
+
+    // The life cycle.
+    void wireLifeCycle();
+    void askToQuit();
+    void bringBack();
+
+    // Set when the contact file exists but could not be read whole: saving
+    // then would replace the people that were not read.
+    bool contactsUnreadable_ = false;
 
     // Set while the grid holds a change that the contact file does not.
     bool unsavedChanges_ = false;
