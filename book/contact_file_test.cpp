@@ -123,9 +123,17 @@ TEST_P(FailedWrite, LeavesTheOldFileWholeAndNamesIt) {
     EXPECT_FALSE(test_support::exists(path() + ".tmp"));
 }
 
+std::string stepName(const ::testing::TestParamInfo<platform::fs::Op>& info) {
+    static const char* const names[] = {"Exists", "MakeFolder", "OpenRead", "Size",
+                                        "Read",   "Create",     "Write",    "Flush",
+                                        "Close",  "Replace",    "Remove"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(AtEveryStep, FailedWrite,
                          ::testing::Values(platform::fs::Op::Create, platform::fs::Op::Write,
                                            platform::fs::Op::Flush, platform::fs::Op::Close,
-                                           platform::fs::Op::Replace));
+                                           platform::fs::Op::Replace),
+                         stepName);
 
 }  // namespace
