@@ -2,22 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_faults.h"
-#include "platform/headless/headless.h"
-#include "test_support/test_folder.h"
+#include "test_support/headless_fixture.h"
 
 namespace {
 
-class DataFolderTest : public ::testing::Test {
+class DataFolderTest : public test_support::HeadlessTest {
 protected:
-    DataFolderTest() {
-        platform::headless::reset();
-        platform::fs::clearFaults();
-        platform::headless::setAppDataFolder(appData.path());
-        platform::headless::setExecutablePath("C:\\Apps\\Festorin\\Festorin.exe");
-    }
-    ~DataFolderTest() override { platform::fs::clearFaults(); }
-    test_support::TestFolder appData;
+    DataFolderTest() { platform::headless::setExecutablePath("C:\\Apps\\Festorin\\Festorin.exe"); }
 };
 
 TEST_F(DataFolderTest, UsesAnExistingFolder) {
