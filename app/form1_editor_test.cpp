@@ -241,6 +241,25 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
     EXPECT_EQ(storedFirstNames(), std::vector<std::string>(3, "Dara"));
 }
 
+// The message loop runs the timer while Ok's message is open: the day's
+// check then sees the people as they were before Ok.
+TEST_F(Editor, ATickWhileOksMessageIsOpenSeesTheGridUnchanged) {
+    start({anis});
+    platform::headless::setNow({2027, 3, 5, 0, 1, 0});
+    std::vector<std::string> seenDuringTheBox;
+    platform::headless::duringNextBox([&] {
+        platform::headless::tick(form->Timer1);
+        seenDuringTheBox = gridFirstNames();
+    });
+    add("Dara", 1, "30");
+    expectRefused("there are 29 days at max. in February", &form->Edit6);
+    EXPECT_EQ(seenDuringTheBox, std::vector<std::string>{"Anis"});
+    ASSERT_EQ(form->reminderWindows().size(), 1u);
+    EXPECT_EQ(form->reminderWindows()[0]->Label1.text(), "Birtday of Anis  on Friday March, 5.");
+    EXPECT_EQ(gridFirstNames(), std::vector<std::string>{"Anis"});
+    EXPECT_EQ(form->mode_saisie, 1);
+}
+
 TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     start();
     openAdd();

@@ -32,7 +32,6 @@ public:
 
     int colWidth(int col) const { return colWidths_[col]; }
     void setColWidth(int col, int width);
-    int defaultColWidth() const { return defaultColWidth_; }
     int defaultRowHeight() const { return defaultRowHeight_; }
 
     Color color = defaultColor;
