@@ -2,15 +2,13 @@
 
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
-#include "platform/file_system.h"
 
 namespace book {
 
 int readSortOrder(const std::string& path) {
-    std::string content;
-    if (!platform::fs::fileExists(path) || !platform::readSmallFile(path, content))
-        return orderByDate;
-    const int order = platform::toInt(content.substr(0, content.find_first_of("\r\n")));
+    std::string line;
+    if (!platform::readFirstLine(path, line)) return orderByDate;
+    const int order = platform::toInt(line);
     return order >= 0 && order < orderCount ? order : orderByDate;
 }
 

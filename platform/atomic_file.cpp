@@ -45,4 +45,11 @@ bool readSmallFile(const std::string& path, std::string& content) {
     return ok;
 }
 
+bool readFirstLine(const std::string& path, std::string& line) {
+    std::string content;
+    if (!fs::fileExists(path) || !readSmallFile(path, content)) return false;
+    line = content.substr(0, content.find_first_of("\r\n"));
+    return true;
+}
+
 }  // namespace platform

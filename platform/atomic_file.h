@@ -11,4 +11,8 @@ void writeFileAtomically(const std::string& path, const std::string& content);
 // Reads a whole small file; false when it is missing or cannot be read.
 bool readSmallFile(const std::string& path, std::string& content);
 
+// The first line of a small text file, without its line end; false when the
+// file is missing or cannot be read.
+bool readFirstLine(const std::string& path, std::string& line);
+
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "platform/atomic_file.h"
-#include "platform/file_system.h"
 
 namespace reminders {
 
@@ -43,10 +42,9 @@ void writeCheckDateFile(const std::string& path, const Date& date, char separato
 }
 
 std::optional<Date> readCheckDateFile(const std::string& path) {
-    std::string content;
-    if (!platform::fs::fileExists(path) || !platform::readSmallFile(path, content))
-        return std::nullopt;
-    return parseCheckDate(content);
+    std::string line;
+    if (!platform::readFirstLine(path, line)) return std::nullopt;
+    return parseCheckDate(line);
 }
 
 }  // namespace reminders
