@@ -61,13 +61,17 @@ void writeContactFile(const std::string& path, const platform::StringGrid& grid)
 
 ContactFileRead readContactFile(const std::string& path, platform::StringGrid& grid) {
     ContactFileRead result;
-    if (!platform::fs::fileExists(path)) return result;
-    result.existed = true;
+    // Opened before anything else, so that a failed look at the folder can
+    // never make a file full of people count as absent and be replaced.
     platform::fs::Handle file = platform::fs::openRead(path);
     if (file == platform::fs::invalidHandle) {
-        result.complete = false;
+        if (platform::fs::fileExists(path)) {
+            result.existed = true;
+            result.complete = false;
+        }
         return result;
     }
+    result.existed = true;
     grid.beginUpdate();
     readRecords(file, grid, result);
     grid.endUpdate();

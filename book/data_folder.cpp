@@ -26,7 +26,11 @@ std::string resolveDataFolder() {
     std::string appData = platform::appDataFolder();
     if (!trimmed(appData).empty()) {
         std::string folder = withBackslash(appData) + "FN\\";
-        if (platform::fs::folderExists(folder) || platform::fs::makeFolder(folder)) return folder;
+        // A folder that cannot be made may have been there all along, if the
+        // first look at it failed.
+        if (platform::fs::folderExists(folder) || platform::fs::makeFolder(folder) ||
+            platform::fs::folderExists(folder))
+            return folder;
     }
     return executableFolder();
 }

@@ -10,13 +10,24 @@ std::map<Op, int>& plan() {
     static std::map<Op, int> faults;
     return faults;
 }
+
+std::map<Op, int>& calls() {
+    static std::map<Op, int> counts;
+    return counts;
+}
 }  // namespace
 
 void failAfter(Op op, int skip) { plan()[op] = skip; }
 
-void clearFaults() { plan().clear(); }
+void clearFaults() {
+    plan().clear();
+    calls().clear();
+}
+
+int callsOf(Op op) { return calls()[op]; }
 
 bool faultDue(Op op) {
+    ++calls()[op];
     auto found = plan().find(op);
     if (found == plan().end()) return false;
     if (found->second-- > 0) return false;

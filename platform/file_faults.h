@@ -18,7 +18,10 @@ enum class Op {
 
 // The next `skip` calls of op succeed, the one after fails; then all succeed again.
 void failAfter(Op op, int skip = 0);
+// Also starts counting the calls of every operation afresh.
 void clearFaults();
+// How many calls of op were made since the last clearFaults().
+int callsOf(Op op);
 // True when this call of op is to fail; used by the file system front.
 bool faultDue(Op op);
 
