@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,10 @@ namespace {
 
 // Field sizes of a record of "dates.txt": a length byte and the characters.
 constexpr std::array<int, 10> fieldSizes{5, 61, 61, 61, 31, 31, 31, 21, 21, 41};
+
+constexpr std::array<const char*, 12> monthNames{"January",   "February", "March",    "April",
+                                                 "May",       "June",     "July",     "August",
+                                                 "September", "October",  "November", "December"};
 
 std::string appDataFolder() {
     char path[MAX_PATH] = "";
@@ -119,11 +124,63 @@ private:
 
 constexpr int textCapacity = 512;
 
+// A cell's text through memory reserved in Festorin for the request and the text.
+std::string itemText(const RemoteMemory& memory, HWND listView, int item, int column) {
+    LVITEMA request{};
+    request.iSubItem = column;
+    request.pszText = memory.at(sizeof request);
+    request.cchTextMax = textCapacity;
+    memory.write(0, &request, sizeof request);
+    auto length = SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                               reinterpret_cast<LPARAM>(memory.at(0)));
+    std::string text(static_cast<std::size_t>(length), '\0');
+    memory.read(sizeof request, text.data(), text.size());
+    return text;
+}
+
 HWND headerOf(HWND listView) {
     return reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
 }
 
 LPARAM pointOnHeader(int x) { return MAKELPARAM(x, 5); }
+
+// Wine's own name of a Windows path on the Unix side.
+std::string unixPath(const std::string& windowsName) {
+    using UnixFileName = char*(CDECL*)(const WCHAR*);
+    auto toUnix = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    if (!toUnix) throw std::runtime_error("not running under Wine");
+    std::wstring wide(windowsName.size() + 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, windowsName.c_str(), -1, wide.data(),
+                        static_cast<int>(wide.size()));
+    char* name = toUnix(wide.c_str());
+    if (!name) throw std::runtime_error("no Unix name for " + windowsName);
+    std::string result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+// Wine starts a Unix program as it is; it cannot be waited for, so the
+// caller checks the command's effect.
+void runUnixShell(const std::string& command) {
+    std::string commandLine = "/bin/sh -c \"" + command + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        throw std::runtime_error("cannot run " + commandLine);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+bool canCreateFileIn(const std::string& folder) {
+    HANDLE probe = CreateFileA((folder + "write_probe").c_str(), GENERIC_WRITE, 0, nullptr,
+                               CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(probe);
+    return true;
+}
 
 }  // namespace
 
@@ -157,17 +214,40 @@ Placement placementOf(HWND window) {
 
 std::string dataFolder() { return appDataFolder() + "\\FN\\"; }
 
+std::vector<std::string> dataFolderEntries() {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((dataFolder() + "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+// Folders that a test put in place of a data file go too (when empty).
 void clearDataFolder() {
     const std::string folder = dataFolder();
     CreateDirectoryA(folder.c_str(), nullptr);
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileA((folder + entry.cFileName).c_str());
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    for (const std::string& name : dataFolderEntries()) {
+        const std::string path = folder + name;
+        if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveDirectoryA(path.c_str());
+        else
+            DeleteFileA(path.c_str());
+    }
+}
+
+bool setDataFolderWritable(bool writable) {
+    const std::string folder = unixPath(dataFolder());
+    // Root writes through missing write bits; the immutable flag stops it too.
+    const std::string command =
+        writable ? "chattr -i '" + folder + "' 2>/dev/null; chmod u+w '" + folder + "'"
+                 : "chmod a-w '" + folder + "'; chattr +i '" + folder + "' 2>/dev/null";
+    runUnixShell(command);
+    return waitUntil([&] { return canCreateFileIn(dataFolder()) == writable; });
 }
 
 void writeDataFile(const std::string& name, const std::string& bytes) {
@@ -204,6 +284,49 @@ std::string contactRecords(const std::vector<Person>& people) {
     return records;
 }
 
+SYSTEMTIME dayFromToday(int days) {
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    today.wHour = 12;
+    today.wMinute = today.wSecond = today.wMilliseconds = 0;
+    FILETIME time;
+    SystemTimeToFileTime(&today, &time);
+    ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+    ticks.QuadPart += static_cast<LONGLONG>(days) * 24 * 60 * 60 * 10000000LL;
+    time = {ticks.LowPart, ticks.HighPart};
+    SYSTEMTIME day;
+    FileTimeToSystemTime(&time, &day);
+    return day;
+}
+
+std::string birthdayKey(const SYSTEMTIME& day) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02u%02u", day.wMonth, day.wDay);
+    return text;
+}
+
+std::string shownDate(const SYSTEMTIME& day) {
+    const std::string number = std::to_string(day.wDay);
+    return std::string(monthNames[day.wMonth - 1]) + "," + (number.size() == 1 ? " " : "") + number;
+}
+
+std::string checkDateLine(const SYSTEMTIME& day) {
+    char separator[4] = "/";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator);
+    char line[16];
+    std::snprintf(line, sizeof line, "%02u%c%02u%c%04u\r\n", day.wDay, separator[0], day.wMonth,
+                  separator[0], day.wYear);
+    return line;
+}
+
+Person enteredPerson(const std::string& firstName, const std::string& surname, int month, int day) {
+    SYSTEMTIME date{};
+    date.wMonth = static_cast<WORD>(month);
+    date.wDay = static_cast<WORD>(day);
+    return {birthdayKey(date), firstName,        surname,         "",       "", "",
+            shownDate(date),   "Send an E-mail", "The exact day", "Birtday"};
+}
+
 Festorin::Festorin(Start start) {
     std::string commandLine = "\"" + festorinExe() + "\"";
     STARTUPINFOA startup{};
@@ -226,6 +349,11 @@ Festorin::~Festorin() {
     if (running() && !closeAndWait()) TerminateProcess(process_.hProcess, 1);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
+}
+
+void Festorin::kill() {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 10000);
 }
 
 bool Festorin::running() const {
@@ -256,16 +384,7 @@ int Festorin::gridRows() const {
 
 std::string Festorin::gridCell(int item, int column) const {
     RemoteMemory memory(process_.hProcess, sizeof(LVITEMA) + textCapacity);
-    LVITEMA request{};
-    request.iSubItem = column;
-    request.pszText = memory.at(sizeof request);
-    request.cchTextMax = textCapacity;
-    memory.write(0, &request, sizeof request);
-    auto length = SendMessageA(grid(), LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
-                               reinterpret_cast<LPARAM>(memory.at(0)));
-    std::string text(static_cast<std::size_t>(length), '\0');
-    memory.read(sizeof request, text.data(), text.size());
-    return text;
+    return itemText(memory, grid(), item, column);
 }
 
 std::vector<Person> Festorin::gridPeople() const {
@@ -276,6 +395,15 @@ std::vector<Person> Festorin::gridPeople() const {
         people.push_back(person);
     }
     return people;
+}
+
+std::vector<std::string> Festorin::gridColumn(int column) const {
+    RemoteMemory memory(process_.hProcess, sizeof(LVITEMA) + textCapacity);
+    const HWND listView = grid();
+    std::vector<std::string> texts;
+    for (int item = 0, rows = gridRows(); item < rows; ++item)
+        texts.push_back(itemText(memory, listView, item, column));
+    return texts;
 }
 
 std::vector<std::string> Festorin::gridHeaders() const {
@@ -332,6 +460,15 @@ void Festorin::selectGridItem(int item) const {
     memory.write(0, &change, sizeof change);
     SendMessageA(grid(), LVM_SETITEMSTATE, static_cast<WPARAM>(item),
                  reinterpret_cast<LPARAM>(memory.at(0)));
+}
+
+void Festorin::enterPerson(const Person& person) const {
+    click(control("Button", "Add"));
+    const std::vector<HWND> edits = controls("Edit");
+    setText(edits[0], person[1]);
+    setText(edits[1], person[2]);
+    pick(controls("ComboBox")[0], std::stoi(person[0].substr(0, 2)) - 1);
+    type(edits[5], std::to_string(std::stoi(person[0].substr(2))));
 }
 
 void Festorin::click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }

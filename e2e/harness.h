@@ -16,6 +16,12 @@ void clearDataFolder();
 void writeDataFile(const std::string& name, const std::string& bytes);
 std::string readDataFile(const std::string& name);
 bool dataFileExists(const std::string& name);
+// The names in the data folder, files and folders, in no particular order.
+std::vector<std::string> dataFolderEntries();
+// Takes the right to write away from the data folder, or gives it back, as
+// the Unix file system sees it (a Windows attribute does not stop Wine
+// there); true once a file can no longer, or again, be created in it.
+bool setDataFolderWritable(bool writable);
 
 // The ten cells of one person, in grid column order (column 0 is the key).
 using Person = std::vector<std::string>;
@@ -23,6 +29,18 @@ using Person = std::vector<std::string>;
 std::string contactRecord(const Person& person);
 // The records of several people, one after another, as "dates.txt" holds them.
 std::string contactRecords(const std::vector<Person>& people);
+
+// A day `days` after today, at noon, with its week day.
+SYSTEMTIME dayFromToday(int days);
+// The birthday key (column 0) and the birthday as shown (column 6) of a day.
+std::string birthdayKey(const SYSTEMTIME& day);
+std::string shownDate(const SYSTEMTIME& day);
+// The line of "date_verif.txt" for a day, with the user's date separator.
+std::string checkDateLine(const SYSTEMTIME& day);
+
+// The person the entry panel makes of a first name, a surname, a month
+// (1 to 12) and a day, its lists left at their first choices.
+Person enteredPerson(const std::string& firstName, const std::string& surname, int month, int day);
 
 struct MessageBoxSeen {
     HWND window = nullptr;
@@ -44,6 +62,8 @@ public:
     bool started() const { return mainWindow_ != nullptr; }
     HWND mainWindow() const { return mainWindow_; }
     bool running() const;
+    // Ends the process at once, as a power cut would, and waits for its end.
+    void kill();
 
     // Top-level windows of the program, of a window class ("TForm3", "#32770"),
     // or of every class for "".
@@ -62,6 +82,8 @@ public:
     std::string gridCell(int item, int column) const;
     // Every row of the grid, all ten cells.
     std::vector<Person> gridPeople() const;
+    // One column of every row, read faster than cell by cell.
+    std::vector<std::string> gridColumn(int column) const;
     std::vector<std::string> gridHeaders() const;
     int gridColumnWidth(int column) const;
     // The mouse on the grid's header row, at points of the header.
@@ -69,6 +91,11 @@ public:
     void doubleClickGridHeader(int x) const;
     // Moves the grid's focus and selection to an item (row - 1), as a click does.
     void selectGridItem(int item) const;
+
+    // Presses Add and enters the first name, surname and birthday of a person
+    // made by enteredPerson; Ok is still to come.
+    void enterPerson(const Person& person) const;
+    HWND okButton() const { return control("Button", "Ok"); }
 
     // A button click that waits for its handler; the posted one does not.
     void click(HWND button) const;

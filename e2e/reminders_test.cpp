@@ -3,59 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "e2e/harness.h"
 
 namespace {
 
+using e2e::checkDateLine;
+using e2e::dayFromToday;
 using e2e::Festorin;
+using e2e::shownDate;
 
 constexpr UINT_PTR reminderTimerId = 1;
-
-// A day `days` after today, with its week day.
-SYSTEMTIME dayFromToday(int days) {
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    today.wHour = 12;
-    today.wMinute = today.wSecond = today.wMilliseconds = 0;
-    FILETIME time;
-    SystemTimeToFileTime(&today, &time);
-    ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
-    ticks.QuadPart += static_cast<LONGLONG>(days) * 24 * 60 * 60 * 10000000LL;
-    time = {ticks.LowPart, ticks.HighPart};
-    SYSTEMTIME day;
-    FileTimeToSystemTime(&time, &day);
-    return day;
-}
-
-std::string key(const SYSTEMTIME& day) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02u%02u", day.wMonth, day.wDay);
-    return text;
-}
-
-std::string shownDate(const SYSTEMTIME& day) {
-    static const char* const months[] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-    const std::string number = std::to_string(day.wDay);
-    return std::string(months[day.wMonth - 1]) + "," + (number.size() == 1 ? " " : "") + number;
-}
 
 std::string dayName(const SYSTEMTIME& day) {
     static const char* const names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                         "Thursday", "Friday", "Saturday"};
     return names[day.wDayOfWeek];
-}
-
-std::string checkDateLine(const SYSTEMTIME& day) {
-    char separator[4] = "/";
-    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator);
-    char line[16];
-    std::snprintf(line, sizeof line, "%02u%c%02u%c%04u\r\n", day.wDay, separator[0], day.wMonth,
-                  separator[0], day.wYear);
-    return line;
 }
 
 struct Due {
@@ -67,18 +30,18 @@ struct Due {
 std::vector<Due> threeDueToday() {
     const SYSTEMTIME today = dayFromToday(0), tomorrow = dayFromToday(1), later = dayFromToday(2);
     std::vector<Due> due{
-        {{key(today), "Ada", "Lovelace", "ada@example.org", "01 23", "", shownDate(today),
-          "Send an E-mail", "The exact day", "Birtday"},
+        {{e2e::birthdayKey(today), "Ada", "Lovelace", "ada@example.org", "01 23", "",
+          shownDate(today), "Send an E-mail", "The exact day", "Birtday"},
          "Birtday of Ada Lovelace on " + dayName(today) + " " + shownDate(today) + ".",
          "Send an E-mail at ",
          "ada@example.org"},
-        {{key(tomorrow), "Blaise", "Pascal", "", "03 45", "", shownDate(tomorrow), "Call phone 1",
-          "1 day before", "Birtday"},
+        {{e2e::birthdayKey(tomorrow), "Blaise", "Pascal", "", "03 45", "", shownDate(tomorrow),
+          "Call phone 1", "1 day before", "Birtday"},
          "Birtday of Blaise Pascal on " + dayName(tomorrow) + " " + shownDate(tomorrow) + ".",
          "Call the 03 45",
          ""},
-        {{key(later), "Carl", "Gauss", "carl@example.org", "", "", shownDate(later), "Other",
-          "2 days before", "Lunch"},
+        {{e2e::birthdayKey(later), "Carl", "Gauss", "carl@example.org", "", "", shownDate(later),
+          "Other", "2 days before", "Lunch"},
          "Lunch of Carl Gauss on " + dayName(later) + " " + shownDate(later) + ".",
          "",
          ""},
