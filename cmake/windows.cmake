@@ -25,3 +25,10 @@ if(FESTORIN_E2E_SOURCES)
     set_tests_properties(end_to_end PROPERTIES
         ENVIRONMENT "FESTORIN_EXE=$<TARGET_FILE:Festorin>" TIMEOUT 900)
 endif()
+
+# Start-up time and memory of the real Festorin.exe at the table's limit; run
+# by scripts/performance.sh, not a test.
+add_executable(festorin_start_up_probe ${CMAKE_SOURCE_DIR}/bench/wine/start_up_probe.cpp
+    ${CMAKE_SOURCE_DIR}/e2e/harness.cpp)
+target_link_libraries(festorin_start_up_probe PRIVATE psapi comctl32 shell32 gdi32 user32)
+add_dependencies(festorin_start_up_probe Festorin)

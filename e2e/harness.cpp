@@ -37,12 +37,6 @@ std::string windowsPath(std::string path) {
     return path;
 }
 
-std::string festorinExe() {
-    const char* path = std::getenv("FESTORIN_EXE");
-    if (!path || !*path) throw std::runtime_error("FESTORIN_EXE is not set");
-    return windowsPath(path);
-}
-
 struct WindowSearch {
     DWORD processId;
     std::string className;
@@ -210,6 +204,12 @@ Placement placementOf(HWND window) {
     GetClientRect(window, &client);
     return {outer.left,   outer.top,    outer.right - outer.left, outer.bottom - outer.top,
             client.right, client.bottom};
+}
+
+std::string festorinExe() {
+    const char* path = std::getenv("FESTORIN_EXE");
+    if (!path || !*path) throw std::runtime_error("FESTORIN_EXE is not set");
+    return windowsPath(path);
 }
 
 std::string dataFolder() { return appDataFolder() + "\\FN\\"; }

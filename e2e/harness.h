@@ -9,6 +9,8 @@
 
 namespace e2e {
 
+// Festorin.exe's path in this prefix, from the environment variable FESTORIN_EXE.
+std::string festorinExe();
 // "FN\" in this prefix's application-data folder, with a backslash at the end.
 std::string dataFolder();
 // Makes the data folder exist and hold no file.

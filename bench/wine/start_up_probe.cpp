@@ -1,0 +1,139 @@
+// Starts the real Festorin.exe over an empty data folder and over a contact
+// file of 32,767 people, several times each, and prints as JSON how long it
+// took until the main window and its grid were first painted, and the peak
+// working set of the process then, beside the size of the contact file.
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "e2e/harness.h"
+// After <windows.h>, which the harness brings.
+#include <psapi.h>
+
+namespace {
+
+constexpr int maxPeople = 32767;
+constexpr int startsEach = 5;
+
+double secondsNow() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string everyone() {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(maxPeople) * 364);
+    for (int i = 1; i <= maxPeople; ++i) {
+        const std::string day = std::to_string(1 + i % 28);
+        const int month = 1 + i % 12;
+        const std::string key =
+            (month < 10 ? "0" : "") + std::to_string(month) + (day.size() < 2 ? "0" : "") + day;
+        bytes +=
+            e2e::contactRecord({key, "Firstname" + std::to_string(i), "Surname" + std::to_string(i),
+                                "person" + std::to_string(i) + "@example.org", "0102030405", "",
+                                "March, " + day, "Send an E-mail", "The exact day", "Birtday"});
+    }
+    return bytes;
+}
+
+struct Run {
+    double secondsToFirstPaint = 0;
+    SIZE_T peakWorkingSet = 0;
+};
+
+BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->first && e2e::classOf(window) == "TForm1" &&
+        e2e::windowText(window) == "Festorin")
+        search->second = window;
+    return TRUE;
+}
+
+HWND mainWindowOf(DWORD processId) {
+    std::pair<DWORD, HWND> search{processId, nullptr};
+    EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// Shown, and neither the window nor its grid waits for a paint any more.
+bool painted(HWND main) {
+    if (!main || !IsWindowVisible(main) || GetUpdateRect(main, nullptr, FALSE)) return false;
+    HWND grid = FindWindowExA(main, nullptr, "SysListView32", nullptr);
+    return grid && !GetUpdateRect(grid, nullptr, FALSE);
+}
+
+Run startOnce(const std::string& exe) {
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const double start = secondsNow();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        throw std::runtime_error("cannot start " + exe);
+    HWND main = nullptr;
+    while (!painted(main)) {
+        if (secondsNow() - start > 60) throw std::runtime_error("no first paint within 60 s");
+        main = mainWindowOf(process.dwProcessId);
+        Sleep(1);
+    }
+    Run run;
+    run.secondsToFirstPaint = secondsNow() - start;
+    Sleep(500);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+        run.peakWorkingSet = memory.PeakWorkingSetSize;
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+void printRuns(const char* name, const std::vector<Run>& runs, bool last) {
+    std::printf("  \"%s\": {\"seconds_to_first_paint\": [", name);
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        std::printf("%s%.4f", i ? ", " : "", runs[i].secondsToFirstPaint);
+    std::printf("], \"peak_working_set_bytes\": [");
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        std::printf("%s%lu", i ? ", " : "", static_cast<unsigned long>(runs[i].peakWorkingSet));
+    std::printf("]}%s\n", last ? "" : ",");
+}
+
+std::vector<Run> startSeveralTimes(const std::string& exe, const std::string& contactFile) {
+    std::vector<Run> runs;
+    for (int i = 0; i < startsEach; ++i) {
+        e2e::clearDataFolder();
+        if (!contactFile.empty()) e2e::writeDataFile("dates.txt", contactFile);
+        runs.push_back(startOnce(exe));
+    }
+    return runs;
+}
+
+}  // namespace
+
+int main() {
+    try {
+        const std::string exe = e2e::festorinExe();
+        const std::string people = everyone();
+        const std::vector<Run> empty = startSeveralTimes(exe, "");
+        const std::vector<Run> full = startSeveralTimes(exe, people);
+        e2e::clearDataFolder();
+        std::printf("{\n  \"contact_file_bytes\": %lu,\n",
+                    static_cast<unsigned long>(people.size()));
+        printRuns("empty", empty, false);
+        printRuns("people_32767", full, true);
+        std::printf("}\n");
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "start_up_probe: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,78 @@
+"""Prints the README's table "Performance at 32,767 people" from the
+benchmark program's JSON and the start-up probe's JSON."""
+import json
+import statistics
+import sys
+
+ORDERS = {0: "date", 1: "first name", 2: "surname", 3: "e-mail address"}
+
+
+def medians(path):
+    """Median real time of each benchmark, in milliseconds."""
+    with open(path) as file:
+        report = json.load(file)
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+    found = {}
+    for run in report["benchmarks"]:
+        if run.get("aggregate_name") == "median":
+            found[run["run_name"]] = run["real_time"] * scale[run["time_unit"]]
+    return found
+
+
+def milliseconds(value):
+    return f"{value:,.3g} ms" if value < 100 else f"{value:,.0f} ms"
+
+
+def ratio(value, baseline):
+    return f"{value / baseline:,.2f}x" if value >= baseline else f"1/{baseline / value:,.0f}"
+
+
+def row(what, value, baseline_what, baseline, target="", show=milliseconds):
+    return (f"| {what} | {show(value)} | {baseline_what}: {show(baseline)} "
+            f"| {ratio(value, baseline)} | {target} |")
+
+
+def main(native_path, wine_path):
+    bench = medians(native_path)
+    with open(wine_path) as file:
+        wine = json.load(file)
+    start_full = statistics.median(wine["people_32767"]["seconds_to_first_paint"]) * 1e3
+    start_empty = statistics.median(wine["empty"]["seconds_to_first_paint"]) * 1e3
+    memory_full = statistics.median(wine["people_32767"]["peak_working_set_bytes"])
+    memory_empty = statistics.median(wine["empty"]["peak_working_set_bytes"])
+    file_bytes = wine["contact_file_bytes"]
+
+    def megabytes(value):
+        return f"{value / 1e6:,.1f} MB"
+
+    lines = [
+        "| Measure | Festorin | Baseline | Ratio | Target |",
+        "|---|---|---|---|---|",
+        row("Start-up to the main window's first paint, under Wine", start_full,
+            "the same start with no contact file", start_empty, "under 1 s"),
+        row("`lire`: reading the contact file into the grid", bench["BM_Lire"],
+            "reading its bytes in one call", bench["BM_PlainRead"]),
+        row("`sauver`: writing the contact file", bench["BM_Sauver"],
+            "the same bytes through the same atomic replace", bench["BM_PlainWrite"]),
+        row("One Ok adding the 32,767th person: checks, sort, save",
+            bench["BM_OkAddsTheLastPerson"], "`sauver` alone", bench["BM_Sauver"],
+            "under 50 ms"),
+    ]
+    for column, order in ORDERS.items():
+        lines.append(row(f"`trier` by {order}", bench[f"BM_Trier/32767/{column}"],
+                         "the exchange sort it matches",
+                         bench[f"BM_LiteralExchangeSort/32767/{column}/iterations:1"]))
+    lines += [
+        row("`verif` on a new day (about 90 reminders open)",
+            bench["BM_VerifOnANewDay/iterations:365"],
+            "a bare walk over every row's birthday", bench["BM_WalkEveryRow"]),
+        row("Peak working set with 32,767 people, under Wine", memory_full,
+            "the contact file's bytes", file_bytes, "under 4x", megabytes),
+        row("Peak working set with no contact file, under Wine", memory_empty,
+            "the contact file's bytes", file_bytes, "", megabytes),
+    ]
+    print("\n".join(lines))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])
