@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "app/start_hidden_marker.h"
 #include "platform/application.h"
-#include "platform/atomic_file.h"
-#include "platform/file_system.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -22,10 +21,6 @@ constexpr std::uintptr_t systemCommandMask = 0xFFF0;
 constexpr std::uintptr_t scMinimize = 0xF020;
 constexpr std::intptr_t wmLButtonDblClk = 515;
 constexpr std::intptr_t wmRButtonUp = 517;
-
-const char* const startHiddenMarker = "st.txt";
-// The marker's content is never read; this line only makes it a text file.
-const char* const markerContent = "*\r\n";
 
 }  // namespace
 
@@ -127,21 +122,19 @@ void TForm1::FormPaint() {
     const bool first = premier_affichage;
     premier_affichage = false;
     if (!first) return;
-    const bool startHidden = platform::fs::fileExists(dossier + startHiddenMarker);
+    const bool startHidden = app::startsHidden(dossier);
     m_demarrer.setChecked(startHidden);
     if (startHidden) hide();
 }
 
 void TForm1::m_demarrerClick() {
-    const std::string marker = dossier + startHiddenMarker;
     // Goes by the check mark, so that the menu always does what it shows.
     if (!m_demarrer.checked()) {
         m_demarrer.setChecked(true);
-        platform::writeFileAtomically(marker, markerContent);
+        app::writeStartHiddenMarker(dossier);
     } else {
         m_demarrer.setChecked(false);
-        // A marker that cannot be deleted only makes the next start hidden.
-        if (platform::fs::fileExists(marker)) platform::fs::remove(marker);
+        app::removeStartHiddenMarker(dossier);
     }
 }
 

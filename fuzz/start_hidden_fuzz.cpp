@@ -1,0 +1,31 @@
+// Any bytes as "st.txt": every file of that name makes the program start
+// hidden, and a folder of that name or no marker at all never does.
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/start_hidden_marker.h"
+#include "fuzz_file.h"
+
+namespace {
+
+void markerAsFolder() {
+    const std::filesystem::path marker = fuzz::dossier() + app::startHiddenMarkerName;
+    std::filesystem::remove_all(marker);
+    std::filesystem::create_directory(marker);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::fileWith(data, size, app::startHiddenMarkerName);
+    if (!app::startsHidden(fuzz::dossier())) std::abort();
+
+    // The first byte's lowest bit chooses a folder or no marker in its place.
+    if (size > 0 && (data[0] & 1) != 0) {
+        markerAsFolder();
+    } else {
+        std::filesystem::remove_all(fuzz::dossier() + app::startHiddenMarkerName);
+    }
+    if (app::startsHidden(fuzz::dossier())) std::abort();
+    return 0;
+}
