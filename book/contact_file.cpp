@@ -52,7 +52,7 @@ void writeContactFile(const std::string& path, const platform::StringGrid& grid)
     std::string content;
     content.reserve(static_cast<std::size_t>(grid.rowCount()) * TFiche::size);
     for (int row = 1; row < grid.rowCount(); ++row) {
-        if (!hasKey(grid, row)) continue;
+        if (!holdsText(grid, row)) continue;
         TFiche fiche = TFiche::fromRow(grid, row);
         content.append(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
     }

@@ -51,6 +51,16 @@ TEST_F(ContactFileTest, WritesOneRecordPerPersonInRowOrder) {
     EXPECT_FALSE(test_support::exists(path() + ".tmp"));
 }
 
+// A record without a key, from a damaged or foreign file, is a person too:
+// the next save writes it back; only the empty placeholder is left out.
+TEST_F(ContactFileTest, APersonReadWithoutAKeyIsWrittenBack) {
+    const std::string stored = record("", "Dara") + record("0101", "") + record("0305", "Noe");
+    writeBytes(path(), stored);
+    book::readContactFile(path(), grid);
+    book::writeContactFile(path(), grid);
+    EXPECT_EQ(readBytes(path()), stored);
+}
+
 TEST_F(ContactFileTest, AnEmptyTableWritesAnEmptyFile) {
     book::writeContactFile(path(), grid);
     EXPECT_TRUE(test_support::exists(path()));

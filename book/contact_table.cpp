@@ -10,12 +10,15 @@ bool holdsPerson(const platform::StringGrid& grid, int row) {
            !trimmed(grid.cell(colSurname, row)).empty();
 }
 
-bool lastRowTaken(const platform::StringGrid& grid) {
-    int last = grid.rowCount() - 1;
-    return !grid.cell(colFirstName, last).empty() || !grid.cell(colSurname, last).empty();
-}
+bool lastRowTaken(const platform::StringGrid& grid) { return holdsText(grid, grid.rowCount() - 1); }
 
 bool hasKey(const platform::StringGrid& grid, int row) { return !grid.cell(colKey, row).empty(); }
+
+bool holdsText(const platform::StringGrid& grid, int row) {
+    for (int col = 0; col < grid.colCount(); ++col)
+        if (!grid.cell(col, row).empty()) return true;
+    return false;
+}
 
 void removeLine(platform::StringGrid& grid, int row) {
     grid.beginUpdate();

@@ -26,10 +26,14 @@ constexpr int maxPeople = 32767;
 // A selected or edited row holds a person when its trimmed first name or
 // surname is not empty.
 bool holdsPerson(const platform::StringGrid& grid, int row);
-// Adding reuses the last row unless its first name or surname, as stored, is set.
+// Adding reuses the last row only while it holds no text at all, so that a
+// person read from a file without names is never written over.
 bool lastRowTaken(const platform::StringGrid& grid);
-// The file writer and the reminder check take a row whose key is set.
+// The reminder check takes a row whose key is set.
 bool hasKey(const platform::StringGrid& grid, int row);
+// The file writer keeps every row that holds any text, a person read from a
+// file without a key included; only the empty placeholder is left out.
+bool holdsText(const platform::StringGrid& grid, int row);
 
 // Copies every row below r one up and drops the last row.
 void removeLine(platform::StringGrid& grid, int row);

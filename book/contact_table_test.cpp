@@ -47,6 +47,13 @@ TEST(ContactTable, ThreeTestsOfWhetherARowHoldsAPerson) {
     EXPECT_TRUE(book::lastRowTaken(grid)) << "adding looks at the cells as stored";
 
     grid.setCell(book::colSurname, 1, "");
+    grid.setCell(book::colEmail, 1, "dara@example.org");
+    EXPECT_TRUE(book::lastRowTaken(grid)) << "a person read without names is no free row";
+    EXPECT_TRUE(book::holdsText(grid, 1));
+    EXPECT_FALSE(book::hasKey(grid, 1));
+    grid.setCell(book::colEmail, 1, "");
+    EXPECT_FALSE(book::holdsText(grid, 1));
+
     grid.setCell(book::colFirstName, 1, " Dara ");
     EXPECT_TRUE(book::holdsPerson(grid, 1));
     EXPECT_FALSE(book::holdsPerson(grid, 0)) << "the header row is nobody";
