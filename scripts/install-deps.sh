@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ googletest libbenchmark-dev clang-format
-          clang libclang-rt-14-dev
+          clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils)
 
