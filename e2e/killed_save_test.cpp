@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -123,16 +124,18 @@ protected:
     }
 
     // Every other kill falls anywhere from the click on Ok to a little after
-    // the save; the others within the save itself, once its temporary file is
-    // there, while it is written, flushed and moved.
+    // the save. The others come once the save's temporary file is there,
+    // after a delay spread evenly on a log scale from a microsecond to the
+    // length of the save: the file lives for well under a millisecond.
     void killDuringSave(Festorin& festorin, int kill) {
         std::uniform_real_distribution<double> anywhere(0, 1.5 * saveEnds);
-        std::uniform_real_distribution<double> withinSave(0, saveEnds - saveBegins);
+        std::uniform_real_distribution<double> logDelay(std::log(1e-6),
+                                                        std::log(saveEnds - saveBegins + 1e-6));
         festorin.clickLater(festorin.okButton());
         if (kill % 2 == 0)
             spinFor(anywhere(random));
         else if (temporaryFileAppears(2))
-            spinFor(withinSave(random));
+            spinFor(std::exp(logDelay(random)));
         festorin.kill();
     }
 
