@@ -69,7 +69,8 @@ protected:
     void SetUp() override {
         e2e::clearDataFolder();
         const unsigned seed = seedOfThisRun();
-        std::printf("seed %u (FESTORIN_KILL_SEED=%u repeats this run)\n", seed, seed);
+        std::printf("seed %u (FESTORIN_KILL_SEED=%u draws the same people and delays)\n", seed,
+                    seed);
         RecordProperty("seed", static_cast<int>(seed));
         random.seed(seed);
     }
