@@ -2,6 +2,8 @@
 // file of 32,767 people, several times each, and prints as JSON how long it
 // took until the main window and its grid were first painted, and the peak
 // working set of the process then, beside the size of the contact file.
+// Then, over 32,766 people, how long one Ok that adds a person takes, with
+// its sort and its save, against the same Ok over an empty table.
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -23,10 +25,10 @@ double secondsNow() {
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-std::string everyone() {
+std::string numberedPeople(int count) {
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(maxPeople) * 364);
-    for (int i = 1; i <= maxPeople; ++i) {
+    bytes.reserve(static_cast<std::size_t>(count) * 364);
+    for (int i = 1; i <= count; ++i) {
         const std::string day = std::to_string(1 + i % 28);
         const int month = 1 + i % 12;
         const std::string key =
@@ -97,6 +99,34 @@ Run startOnce(const std::string& exe) {
     return run;
 }
 
+// The click waits for Ok's handler: its checks, the new row, the sort and the save.
+double secondsOfOneOk(const std::string& contactFile) {
+    e2e::clearDataFolder();
+    if (!contactFile.empty()) e2e::writeDataFile("dates.txt", contactFile);
+    e2e::Festorin festorin;
+    if (!festorin.started()) throw std::runtime_error("Festorin did not start");
+    festorin.enterPerson(e2e::enteredPerson("Noor", "Added", 6, 17));
+    const double start = secondsNow();
+    festorin.click(festorin.okButton());
+    const double seconds = secondsNow() - start;
+    if (e2e::readDataFile("dates.txt").size() != contactFile.size() + 364)
+        throw std::runtime_error("Ok did not save the added person");
+    return seconds;
+}
+
+std::vector<double> severalOks(const std::string& contactFile) {
+    std::vector<double> seconds;
+    for (int i = 0; i < startsEach; ++i) seconds.push_back(secondsOfOneOk(contactFile));
+    return seconds;
+}
+
+void printSeconds(const char* name, const std::vector<double>& seconds) {
+    std::printf("  \"%s\": [", name);
+    for (std::size_t i = 0; i < seconds.size(); ++i)
+        std::printf("%s%.4f", i ? ", " : "", seconds[i]);
+    std::printf("],\n");
+}
+
 void printRuns(const char* name, const std::vector<Run>& runs, bool last) {
     std::printf("  \"%s\": {\"seconds_to_first_paint\": [", name);
     for (std::size_t i = 0; i < runs.size(); ++i)
@@ -122,12 +152,16 @@ std::vector<Run> startSeveralTimes(const std::string& exe, const std::string& co
 int main() {
     try {
         const std::string exe = e2e::festorinExe();
-        const std::string people = everyone();
+        const std::string people = numberedPeople(maxPeople);
         const std::vector<Run> empty = startSeveralTimes(exe, "");
         const std::vector<Run> full = startSeveralTimes(exe, people);
+        const std::vector<double> okOnEmpty = severalOks("");
+        const std::vector<double> okOnFull = severalOks(numberedPeople(maxPeople - 1));
         e2e::clearDataFolder();
         std::printf("{\n  \"contact_file_bytes\": %lu,\n",
                     static_cast<unsigned long>(people.size()));
+        printSeconds("ok_seconds_empty", okOnEmpty);
+        printSeconds("ok_seconds_32766", okOnFull);
         printRuns("empty", empty, false);
         printRuns("people_32767", full, true);
         std::printf("}\n");

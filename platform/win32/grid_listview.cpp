@@ -114,7 +114,11 @@ void selectRow(HWND window, const StringGrid& grid) {
 }
 
 void syncRowCount(HWND window, GridView& view) {
-    SendMessageA(window, LVM_SETITEMCOUNT, view.grid.rowCount() - 1, LVSICF_NOSCROLL);
+    // Setting the count costs the list view a pass over its items even when
+    // it stays the same, as after a sort or an edit of a row.
+    const LRESULT items = view.grid.rowCount() - 1;
+    if (SendMessageA(window, LVM_GETITEMCOUNT, 0, 0) != items)
+        SendMessageA(window, LVM_SETITEMCOUNT, static_cast<WPARAM>(items), LVSICF_NOSCROLL);
     syncHeaders(window, view);
     InvalidateRect(window, nullptr, FALSE);
     if (focusedItem(window) != view.grid.row() - 1) selectRow(window, view.grid);
