@@ -24,7 +24,9 @@ def milliseconds(value):
 
 
 def ratio(value, baseline):
-    return f"{value / baseline:,.2f}x" if value >= baseline else f"1/{baseline / value:,.0f}"
+    if value >= baseline:
+        return f"{value / baseline:,.2f}x"
+    return f"{baseline / value:,.0f}x less"
 
 
 def row(what, value, baseline_what, baseline, target="", show=milliseconds):
