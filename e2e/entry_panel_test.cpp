@@ -34,8 +34,8 @@ TEST(EntryPanelTest, AddingAPersonWithEnterWritesTheContactFile) {
                            "March,07", "Call phone 1", "2 days before", " Party "};
     festorin.pressKey(edits[1], VK_RETURN);
     // Enter is posted and Ok closes the panel before it saves: wait for the file.
-    EXPECT_TRUE(e2e::waitUntil(
-        [&] { return e2e::readDataFile("dates.txt") == e2e::contactRecord(dora); }));
+    EXPECT_TRUE(
+        e2e::waitUntil([&] { return e2e::readDataFile("dates.txt") == e2e::contactRecord(dora); }));
     EXPECT_FALSE(IsWindowVisible(ok));
     ASSERT_EQ(festorin.gridRows(), 1);
     EXPECT_EQ(festorin.gridPeople(), std::vector<e2e::Person>{dora});
