@@ -12,8 +12,6 @@ bool holdsPerson(const platform::StringGrid& grid, int row) {
 
 bool lastRowTaken(const platform::StringGrid& grid) { return holdsText(grid, grid.rowCount() - 1); }
 
-bool hasKey(const platform::StringGrid& grid, int row) { return !grid.cell(colKey, row).empty(); }
-
 bool holdsText(const platform::StringGrid& grid, int row) {
     for (int col = 0; col < grid.colCount(); ++col)
         if (!grid.cell(col, row).empty()) return true;

@@ -29,8 +29,6 @@ bool holdsPerson(const platform::StringGrid& grid, int row);
 // Adding reuses the last row only while it holds no text at all, so that a
 // person read from a file without names is never written over.
 bool lastRowTaken(const platform::StringGrid& grid);
-// The reminder check takes a row whose key is set.
-bool hasKey(const platform::StringGrid& grid, int row);
 // The file writer keeps every row that holds any text, a person read from a
 // file without a key included; only the empty placeholder is left out.
 bool holdsText(const platform::StringGrid& grid, int row);

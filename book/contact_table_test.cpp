@@ -40,7 +40,6 @@ TEST(ContactTable, ThreeTestsOfWhetherARowHoldsAPerson) {
     platform::StringGrid grid(nullptr, book::columnCount);
     EXPECT_FALSE(book::holdsPerson(grid, 1));
     EXPECT_FALSE(book::lastRowTaken(grid));
-    EXPECT_FALSE(book::hasKey(grid, 1));
 
     grid.setCell(book::colSurname, 1, " \t");
     EXPECT_FALSE(book::holdsPerson(grid, 1)) << "blanks alone are no surname";
@@ -50,7 +49,6 @@ TEST(ContactTable, ThreeTestsOfWhetherARowHoldsAPerson) {
     grid.setCell(book::colEmail, 1, "dara@example.org");
     EXPECT_TRUE(book::lastRowTaken(grid)) << "a person read without names is no free row";
     EXPECT_TRUE(book::holdsText(grid, 1));
-    EXPECT_FALSE(book::hasKey(grid, 1));
     grid.setCell(book::colEmail, 1, "");
     EXPECT_FALSE(book::holdsText(grid, 1));
 
