@@ -61,8 +61,8 @@ void writeContactFile(const std::string& path, const platform::StringGrid& grid)
 
 ContactFileRead readContactFile(const std::string& path, platform::StringGrid& grid) {
     ContactFileRead result;
-    // Opened before anything else, so that a failed look at the folder can
-    // never make a file full of people count as absent and be replaced.
+    // Opened before anything else, so that a failed existence check can never
+    // make a file full of people count as absent and be replaced.
     platform::fs::Handle file = platform::fs::openRead(path);
     if (file == platform::fs::invalidHandle) {
         if (platform::fs::fileExists(path)) {

@@ -327,6 +327,14 @@ Person enteredPerson(const std::string& firstName, const std::string& surname, i
             shownDate(date),   "Send an E-mail", "The exact day", "Birtday"};
 }
 
+HWND mainWindowOf(DWORD processId) {
+    WindowSearch search{processId, "TForm1", {}};
+    EnumWindows(collectTopLevel, reinterpret_cast<LPARAM>(&search));
+    for (HWND window : search.found)
+        if (windowText(window) == "Festorin") return window;
+    return nullptr;
+}
+
 Festorin::Festorin(Start start) {
     std::string commandLine = "\"" + festorinExe() + "\"";
     STARTUPINFOA startup{};
@@ -336,10 +344,9 @@ Festorin::Festorin(Start start) {
         throw std::runtime_error("cannot start " + commandLine);
     waitUntil(
         [&] {
-            for (HWND window : windowsOfClass("TForm1"))
-                if (windowText(window) == "Festorin" &&
-                    (start == Start::Created || IsWindowVisible(window)))
-                    mainWindow_ = window;
+            HWND window = mainWindowOf(process_.dwProcessId);
+            if (window && (start == Start::Created || IsWindowVisible(window)))
+                mainWindow_ = window;
             return mainWindow_ != nullptr || !running();
         },
         20000);

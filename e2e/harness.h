@@ -50,6 +50,9 @@ struct MessageBoxSeen {
     std::string text;
 };
 
+// The main window of a running Festorin, shown or not; null before it exists.
+HWND mainWindowOf(DWORD processId);
+
 // One run of Festorin.exe (path from the environment variable FESTORIN_EXE).
 class Festorin {
 public:

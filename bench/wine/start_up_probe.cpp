@@ -29,14 +29,12 @@ std::string numberedPeople(int count) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(count) * 364);
     for (int i = 1; i <= count; ++i) {
-        const std::string day = std::to_string(1 + i % 28);
-        const int month = 1 + i % 12;
-        const std::string key =
-            (month < 10 ? "0" : "") + std::to_string(month) + (day.size() < 2 ? "0" : "") + day;
-        bytes +=
-            e2e::contactRecord({key, "Firstname" + std::to_string(i), "Surname" + std::to_string(i),
-                                "person" + std::to_string(i) + "@example.org", "0102030405", "",
-                                "March, " + day, "Send an E-mail", "The exact day", "Birtday"});
+        const std::string number = std::to_string(i);
+        e2e::Person person =
+            e2e::enteredPerson("Firstname" + number, "Surname" + number, 1 + i % 12, 1 + i % 28);
+        person[3] = "person" + number + "@example.org";
+        person[4] = "0102030405";
+        bytes += e2e::contactRecord(person);
     }
     return bytes;
 }
@@ -45,22 +43,6 @@ struct Run {
     double secondsToFirstPaint = 0;
     SIZE_T peakWorkingSet = 0;
 };
-
-BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->first && e2e::classOf(window) == "TForm1" &&
-        e2e::windowText(window) == "Festorin")
-        search->second = window;
-    return TRUE;
-}
-
-HWND mainWindowOf(DWORD processId) {
-    std::pair<DWORD, HWND> search{processId, nullptr};
-    EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
 
 // Shown, and neither the window nor its grid waits for a paint any more.
 bool painted(HWND main) {
@@ -81,7 +63,7 @@ Run startOnce(const std::string& exe) {
     HWND main = nullptr;
     while (!painted(main)) {
         if (secondsNow() - start > 60) throw std::runtime_error("no first paint within 60 s");
-        main = mainWindowOf(process.dwProcessId);
+        main = e2e::mainWindowOf(process.dwProcessId);
         Sleep(1);
     }
     Run run;
@@ -120,21 +102,34 @@ std::vector<double> severalOks(const std::string& contactFile) {
     return seconds;
 }
 
+template <typename Value>
+void printList(const std::vector<Value>& values, const char* format) {
+    std::printf("[");
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) std::printf(", ");
+        std::printf(format, values[i]);
+    }
+    std::printf("]");
+}
+
 void printSeconds(const char* name, const std::vector<double>& seconds) {
-    std::printf("  \"%s\": [", name);
-    for (std::size_t i = 0; i < seconds.size(); ++i)
-        std::printf("%s%.4f", i ? ", " : "", seconds[i]);
-    std::printf("],\n");
+    std::printf("  \"%s\": ", name);
+    printList(seconds, "%.4f");
+    std::printf(",\n");
 }
 
 void printRuns(const char* name, const std::vector<Run>& runs, bool last) {
-    std::printf("  \"%s\": {\"seconds_to_first_paint\": [", name);
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        std::printf("%s%.4f", i ? ", " : "", runs[i].secondsToFirstPaint);
-    std::printf("], \"peak_working_set_bytes\": [");
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        std::printf("%s%lu", i ? ", " : "", static_cast<unsigned long>(runs[i].peakWorkingSet));
-    std::printf("]}%s\n", last ? "" : ",");
+    std::vector<double> seconds;
+    std::vector<unsigned long> peaks;
+    for (const Run& run : runs) {
+        seconds.push_back(run.secondsToFirstPaint);
+        peaks.push_back(static_cast<unsigned long>(run.peakWorkingSet));
+    }
+    std::printf("  \"%s\": {\"seconds_to_first_paint\": ", name);
+    printList(seconds, "%.4f");
+    std::printf(", \"peak_working_set_bytes\": ");
+    printList(peaks, "%lu");
+    std::printf("}%s\n", last ? "" : ",");
 }
 
 std::vector<Run> startSeveralTimes(const std::string& exe, const std::string& contactFile) {
