@@ -6,16 +6,33 @@
 # area that every program of the prefix shares. Runs on one prefix take
 # turns. The program gets an Xvfb display of its own, or the display named
 # by $FESTORIN_DISPLAY. Exits with the program's exit code.
+#
+# A prefix is made, or made again, only inside the project's build folder.
+# Anywhere else, $FESTORIN_WINEPREFIX must name a prefix that this script
+# made (it holds the file .festorin-ready); any other folder is refused and
+# left as it is.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-export WINEPREFIX="${FESTORIN_WINEPREFIX:-$root/build/wineprefix}"
+marker=".festorin-ready"
+export WINEPREFIX="$(realpath -m "${FESTORIN_WINEPREFIX:-$root/build/wineprefix}")"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No downloads of Mono or Gecko, which Festorin does not use.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM [ARGS...]" >&2; exit 2; }
+
+inside_build_folder() {
+    case "$1" in "$(realpath -m "$root/build")"/?*) return 0 ;; esac
+    return 1
+}
+
+if [ ! -f "$WINEPREFIX/$marker" ] && ! inside_build_folder "$WINEPREFIX"; then
+    echo "wine-run: refusing $WINEPREFIX: it is not a Wine prefix made by this script" \
+         "(no $marker in it), and prefixes are made only inside $root/build." >&2
+    exit 2
+fi
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
@@ -24,7 +41,8 @@ flock 9
 xvfb_pid=""
 display_file=""
 stop() {
-    # The prefix's programs end before their display goes away.
+    # The prefix's programs end before their display goes away; wineserver
+    # acts on $WINEPREFIX's server only.
     wineserver -k >/dev/null 2>&1 || true
     timeout 10 wineserver -w >/dev/null 2>&1 || true
     if [ -n "$xvfb_pid" ]; then
@@ -51,15 +69,16 @@ start_xvfb() {
     exit 1
 }
 
+# Only reached for a prefix inside the build folder (checked above).
 make_prefix() {
-    [ -f "$WINEPREFIX/.festorin-ready" ] && return 0
+    [ -f "$WINEPREFIX/$marker" ] && return 0
     echo "wine-run: making the Wine prefix $WINEPREFIX (once)" >&2
     rm -rf "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1 9>&-
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 9>&-
     wineserver -w
-    touch "$WINEPREFIX/.festorin-ready"
+    touch "$WINEPREFIX/$marker"
 }
 
 # Debian's Wine does not look for its own fonts (Tahoma, and Marlett for the
