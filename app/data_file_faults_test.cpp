@@ -77,7 +77,9 @@ public:
         test_support::writeBytes(dataFile(name), bytes);
     }
 
+    // Through the window, brought back from the icon first when it started hidden.
     void add(const std::string& firstName, int monthIndex, const std::string& day) {
+        hl::click(form->RestaurerItem);
         hl::click(form->b_ajouter);
         hl::type(form->Edit1, firstName);
         hl::pick(form->cb1, monthIndex);

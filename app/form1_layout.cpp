@@ -1,7 +1,6 @@
 // The main window as it is built, before its creation handler runs.
 #include "app/form1.h"
 #include "platform/application.h"
-#include "platform/backend.h"
 #include "platform/dispatch.h"
 
 namespace {
@@ -82,8 +81,7 @@ void TForm1::layOutEntryPanel() {
 std::unique_ptr<TForm1> createMainForm() {
     platform::application::setTitle("Festorin");
     auto form = std::make_unique<TForm1>();
-    platform::backend::created(*form);
-    platform::backend::timerCreated(form->Timer1);
+    form->create();
     platform::dispatch([&] { form->FormCreate(); });
     return form;
 }

@@ -9,7 +9,8 @@ class Form;
 
 namespace backend {
 
-// Builds the real window of a form and of every control inside it.
+// Builds the real window of a form and of every control inside it, and
+// starts the form's timers.
 void created(Form& form);
 // Pushes one changed property of a control to its real window.
 void changed(Control& control, Prop what);

@@ -34,6 +34,17 @@ void Control::setVisible(bool visible) {
     changed(Prop::Visible);
 }
 
+void Control::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    changed(Prop::Enabled);
+}
+
+bool Control::reachable() const {
+    for (const Control* control = this; control; control = control->parent())
+        if (!control->visible() || !control->enabled()) return false;
+    return true;
+}
+
 void Control::setText(const std::string& text) {
     text_ = text;
     changed(Prop::Text);

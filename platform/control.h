@@ -12,6 +12,7 @@ enum class Kind { Form, Grid, Button, Edit, ComboBox, GroupBox, Label };
 enum class Prop {
     Bounds,
     Visible,
+    Enabled,
     Text,
     Color,
     Cells,
@@ -48,6 +49,13 @@ public:
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
 
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+    // A user can reach the control only while it and every window above it
+    // are visible and enabled.
+    bool reachable() const;
+
     // Caption of forms, buttons, labels and group boxes; contents of edits
     // and of the editable part of combo boxes.
     const std::string& text() const { return text_; }
@@ -79,6 +87,7 @@ private:
     std::vector<Control*> children_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
+    bool enabled_ = true;
     std::string text_;
     int tabOrder_ = 0;
 };

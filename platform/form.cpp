@@ -9,6 +9,8 @@ Form::Form(Form* owner) : Control(Kind::Form, nullptr), owner_(owner) { adoptVis
 
 Form::~Form() { backend::deleted(*this); }
 
+void Form::create() { backend::created(*this); }
+
 void Form::setColor(Color c) {
     color = c;
     changed(Prop::Color);

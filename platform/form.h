@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "color.h"
 #include "control.h"
@@ -10,6 +11,7 @@ namespace platform {
 
 class MenuItem;
 class Button;
+class Timer;
 
 enum class BorderStyle { Single, ToolWindow };
 
@@ -32,6 +34,10 @@ public:
     Button* defaultButton = nullptr;
     std::string iconResource;         // the window's icon, by resource name
     std::string className = "TForm";  // the real window's class, which other programs see
+
+    // Builds the real window of the form and of every control inside it,
+    // and starts the form's timers.
+    void create();
 
     void setColor(Color c);
     void setClientSize(int width, int height) { setBounds(left(), top(), width, height); }
@@ -60,8 +66,13 @@ public:
     // For the backend: the real window was painted.
     void painted();
 
+    const std::vector<Timer*>& timers() const { return timers_; }
+    // For Timer: a timer declared with this form.
+    void addTimer(Timer& timer) { timers_.push_back(&timer); }
+
 private:
     Form* owner_;
+    std::vector<Timer*> timers_;
     bool destroyed_ = false;
 };
 

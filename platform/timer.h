@@ -5,10 +5,11 @@ namespace platform {
 
 class Form;
 
-// A timer of a form; it runs from its form's creation to its destruction.
+// A timer of a form, declared with it; it runs from the form's creation to
+// its destruction.
 class Timer {
 public:
-    Timer(Form& owner, int intervalMs) : owner_(owner), interval_(intervalMs) {}
+    Timer(Form& owner, int intervalMs);
     Form& owner() const { return owner_; }
     int interval() const { return interval_; }
     bool enabled = true;
@@ -20,9 +21,5 @@ private:
     Form& owner_;
     int interval_;
 };
-
-namespace backend {
-void timerCreated(Timer& timer);
-}
 
 }  // namespace platform

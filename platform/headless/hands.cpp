@@ -42,13 +42,13 @@ void typeInto(ComboBox& box, const std::string& text) {
 }
 
 void click(Button& button) {
-    if (button.visible()) fire(button.onClick);
+    if (button.reachable()) fire(button.onClick);
 }
 
 void click(MenuItem& item) { fire(item.onClick); }
 
 void click(Label& label) {
-    if (label.visible()) fire(label.onClick);
+    if (label.reachable()) fire(label.onClick);
 }
 
 void selectRow(StringGrid& grid, int row) {

@@ -72,7 +72,8 @@ void click(Button& button);
 void click(MenuItem& item);
 void click(Label& label);
 void selectRow(StringGrid& grid, int row);
-// Enter in a text box of the form presses its default button.
+// Enter in a text box of the form presses its default button, when the
+// user can reach it.
 void pressEnter(Form& form);
 void tick(Timer& timer);
 void paint(Form& form);

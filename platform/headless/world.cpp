@@ -95,7 +95,6 @@ void created(Form&) {}
 void changed(Control&, Prop) {}
 void focus(Control& control) { world().focused = &control; }
 void menuChanged(MenuItem&) {}
-void timerCreated(Timer&) {}
 
 void popupMenu(PopupMenu& menu, int screenX, int screenY) {
     world().popups.push_back({&menu, screenX, screenY});

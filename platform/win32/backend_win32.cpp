@@ -1,7 +1,6 @@
 // The portable controls' changes, pushed to the real windows.
 #include "platform/backend.h"
 #include "platform/form.h"
-#include "platform/timer.h"
 #include "platform/win32/controls_win32.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/handles.h"
@@ -64,7 +63,5 @@ void outerSize(const Form& form, int& width, int& height) {
 void deleted(Form& form) {
     if (win32::FormWindow* window = windowOfForm(form)) window->abandon();
 }
-
-void timerCreated(Timer& timer) { win32::FormWindow::timerCreated(timer); }
 
 }  // namespace platform::backend

@@ -170,7 +170,8 @@ LRESULT CALLBACK groupBoxProcedure(HWND window, UINT message, WPARAM wParam, LPA
 
 HWND createControlWindow(Control& control, HWND parent, Form& form, int id) {
     WindowKind kind = windowKindOf(control, form);
-    DWORD style = WS_CHILD | kind.style | (control.visible() ? WS_VISIBLE : 0);
+    DWORD style = WS_CHILD | kind.style | (control.visible() ? WS_VISIBLE : 0) |
+                  (control.enabled() ? 0 : WS_DISABLED);
     HWND window =
         CreateWindowExA(kind.exStyle, kind.className, control.text().c_str(), style, control.left(),
                         control.top(), control.width(), realHeight(control), parent,
@@ -226,6 +227,10 @@ void createChildControls(Form& form, HWND formWindow, FormWindow& window) {
 void pushControl(Control& control, Prop what) {
     HWND window = windowOf(control);
     if (!window) return;
+    if (what == Prop::Enabled) {
+        EnableWindow(window, control.enabled());
+        return;
+    }
     if (control.kind() == Kind::Grid) {
         pushGrid(static_cast<StringGrid&>(control), what);
         return;
@@ -238,6 +243,7 @@ void pushControl(Control& control, Prop what) {
         case Prop::Visible:
             ShowWindow(window, control.visible() ? SW_SHOW : SW_HIDE);
             break;
+
         case Prop::Text:
             if (control.kind() == Kind::ComboBox &&
                 static_cast<ComboBox&>(control).style() == ComboStyle::PickOnly)

@@ -47,11 +47,6 @@ HWND ownerWindowOf(const Form& form) {
     return owner ? owner : applicationWindow();
 }
 
-std::vector<Timer*>& pendingTimers() {
-    static std::vector<Timer*> timers;
-    return timers;
-}
-
 BOOL CALLBACK forgetChild(HWND child, LPARAM) {
     forget(child);
     return TRUE;
@@ -88,7 +83,7 @@ void FormWindow::create(Form& form) {
     window->fitClientArea();
     window->setIcons();
     createChildControls(form, hwnd, *window);
-    window->startPendingTimers();
+    window->startTimers();
     if (form.visible()) window->show();
 }
 
@@ -363,33 +358,12 @@ void FormWindow::outerSize(int& width, int& height) const {
     height = form_.height() + (outer.bottom - outer.top) - client.bottom;
 }
 
-void FormWindow::startTimer(Timer& timer) {
-    UINT_PTR id = nextTimerId_++;
-    timers_[id] = &timer;
-    timer.native = reinterpret_cast<void*>(id);
-    SetTimer(hwnd_, id, static_cast<UINT>(timer.interval()), nullptr);
-}
-
-}  // namespace platform::win32
-
-namespace platform::win32 {
-
-void FormWindow::timerCreated(Timer& timer) {
-    if (FormWindow* window = of(windowOf(timer.owner())))
-        window->startTimer(timer);
-    else
-        pendingTimers().push_back(&timer);
-}
-
-void FormWindow::startPendingTimers() {
-    auto& pending = pendingTimers();
-    for (auto it = pending.begin(); it != pending.end();) {
-        if (&(*it)->owner() == &form_) {
-            startTimer(**it);
-            it = pending.erase(it);
-        } else {
-            ++it;
-        }
+void FormWindow::startTimers() {
+    for (Timer* timer : form_.timers()) {
+        UINT_PTR id = nextTimerId_++;
+        timers_[id] = timer;
+        timer->native = reinterpret_cast<void*>(id);
+        SetTimer(hwnd_, id, static_cast<UINT>(timer->interval()), nullptr);
     }
 }
 

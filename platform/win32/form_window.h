@@ -24,8 +24,6 @@ public:
 
     void push(Prop what);
     void outerSize(int& width, int& height) const;
-    // Starts the timer on its form's window, or once that window exists.
-    static void timerCreated(Timer& timer);
     int nextControlId() { return nextControlId_++; }
     // The form object is going away before its window.
     void abandon();
@@ -53,8 +51,7 @@ private:
     void setIcons();
     void show();
     void centreOnDesktop();
-    void startTimer(Timer& timer);
-    void startPendingTimers();
+    void startTimers();
     void releaseChildren();
 
     Form& form_;

@@ -1,5 +1,3 @@
-#include "form3.h"
-
 #include <gtest/gtest.h>
 
 #include "app/form1.h"

@@ -3,7 +3,6 @@
 
 #include "app/form1.h"
 #include "book/contact_table.h"
-#include "platform/backend.h"
 #include "platform/errors.h"
 #include "reminders/calendar.h"
 #include "reminders/check_date_file.h"
@@ -62,7 +61,7 @@ void TForm1::verif() {
 void TForm1::afficher(const std::string& sentence, const std::string& action,
                       const std::string& address, const std::string& subject) {
     TForm3& window = *reminderWindows_.emplace_back(std::make_unique<TForm3>(this));
-    platform::backend::created(window);
+    window.create();
     window.Label1.setText(sentence);
     window.Label2.setText(action);
     window.Label3.setText(address);
