@@ -60,11 +60,14 @@ public:
     platform::MenuItem RestaurerItem{&PopupDroit, "Restore"};
     platform::MenuItem RduireItem{&PopupDroit, "Minimize"};
 
+    // What the entry panel is doing; mode_saisie holds one of these.
+    enum EntryMode : std::int32_t { panelClosed = 0, panelAdding = 1, panelModifying = 2 };
+
     // State.
     platform::IconHandle icone = 0;
     bool demande_quitter = false;
     bool premier_affichage = true;
-    std::int32_t mode_saisie = 0;
+    std::int32_t mode_saisie = panelClosed;
     std::int32_t ligne_saisie = 0;
     std::int32_t nb_rappels = 0;
     platform::DateTime derniere_verif{};

@@ -26,7 +26,7 @@ void TForm1::FormCreate() {
         premier_affichage = true;
     });
     step([&] {
-        mode_saisie = 0;
+        mode_saisie = panelClosed;
         ligne_saisie = 0;
         nb_rappels = 0;
     });

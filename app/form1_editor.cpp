@@ -13,7 +13,7 @@ namespace {
 
 constexpr int gridHeightWithPanel = 209;
 constexpr int gridHeightAlone = 289;
-constexpr int dayDigits = 2;
+constexpr std::size_t dayDigits = 2;
 
 // Selects the choice equal to the text, or the first choice when none is.
 void selectByText(platform::ComboBox& box, const std::string& text) {
@@ -40,7 +40,6 @@ void TForm1::wireEditor() {
     Edit3.setMaxLength(book::fieldCapacity(book::colEmail));
     Edit4.setMaxLength(book::fieldCapacity(book::colPhone1));
     Edit5.setMaxLength(book::fieldCapacity(book::colPhone2));
-    Edit6.setMaxLength(dayDigits);
     cb4.setMaxLength(book::fieldCapacity(book::colReason));
 }
 
@@ -48,7 +47,7 @@ void TForm1::b_ajouterClick() {
     for (platform::Edit* box : {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6}) box->setText("");
     openEntryPanel(" Add ");
     for (platform::ComboBox* list : {&cb1, &cb2, &cb3, &cb4}) list->setItemIndex(0);
-    mode_saisie = 1;
+    mode_saisie = panelAdding;
     gp1.show();
 }
 
@@ -65,7 +64,7 @@ void TForm1::b_modifierClick() {
     selectByText(cb2, book::trimmed(gr1.cell(book::colAction, row)));
     selectByText(cb3, book::trimmed(gr1.cell(book::colWhen, row)));
     selectByText(cb4, book::trimmed(gr1.cell(book::colReason, row)));
-    mode_saisie = 2;
+    mode_saisie = panelModifying;
     ligne_saisie = row;
     gp1.show();
 }
@@ -85,8 +84,6 @@ void TForm1::b_supprimerClick() {
 }
 
 void TForm1::b_okClick() {
-    // Enter reaches the default button even while the panel is closed.
-    if (mode_saisie == 0) return;
     if (!entriesAccepted()) return;
     const int row = rowForEntries();
     if (row == 0) return;
@@ -104,7 +101,7 @@ void TForm1::b_annulerClick() {
         b_modifier.show();
         b_supprimer.show();
     }
-    mode_saisie = 0;
+    mode_saisie = panelClosed;
     ligne_saisie = 0;
 }
 
@@ -139,7 +136,7 @@ void TForm1::closeEntryPanel() {
     b_modifier.show();
     b_supprimer.show();
     gr1.setHeight(gridHeightAlone);
-    mode_saisie = 0;
+    mode_saisie = panelClosed;
     ligne_saisie = 0;
 }
 
@@ -161,7 +158,7 @@ bool TForm1::refuseEntry(const std::string& message, platform::Control* atFault)
 
 // The row that takes the entries, or 0 when the list cannot take another person.
 int TForm1::rowForEntries() {
-    if (mode_saisie == 2) return ligne_saisie;
+    if (mode_saisie == panelModifying) return ligne_saisie;
     if (!book::lastRowTaken(gr1)) return gr1.rowCount() - 1;
     if (gr1.rowCount() - 1 >= book::maxPeople) {
         refuseEntry("The list is full: 32767 people at most", nullptr);
@@ -172,14 +169,15 @@ int TForm1::rowForEntries() {
 
 void TForm1::writeEntries(int row) {
     const int month = cb1.itemIndex() + 1;
+    const std::string day = book::enteredDay(Edit6.text());
     gr1.beginUpdate();
-    gr1.setCell(book::colKey, row, book::birthdayKey(month, Edit6.text()));
+    gr1.setCell(book::colKey, row, book::birthdayKey(month, day));
     gr1.setCell(book::colFirstName, row, book::trimmed(Edit1.text()));
     gr1.setCell(book::colSurname, row, book::trimmed(Edit2.text()));
     gr1.setCell(book::colEmail, row, book::trimmed(Edit3.text()));
     gr1.setCell(book::colPhone1, row, book::trimmed(Edit4.text()));
     gr1.setCell(book::colPhone2, row, book::trimmed(Edit5.text()));
-    gr1.setCell(book::colShownDate, row, book::shownDate(cb1.text(), Edit6.text()));
+    gr1.setCell(book::colShownDate, row, book::shownDate(cb1.text(), day));
     gr1.setCell(book::colAction, row, cb2.text());
     gr1.setCell(book::colWhen, row, cb3.text());
     gr1.setCell(book::colReason, row, cb4.text());
@@ -189,7 +187,7 @@ void TForm1::writeEntries(int row) {
 // Keeps the row being modified on its person when a row is deleted; when that
 // person is the one deleted there is nobody left to modify.
 void TForm1::followDeletion(int row) {
-    if (mode_saisie != 2) return;
+    if (mode_saisie != panelModifying) return;
     if (row == ligne_saisie)
         b_annulerClick();
     else if (row < ligne_saisie)
@@ -198,7 +196,7 @@ void TForm1::followDeletion(int row) {
 
 // Keeps the row being modified on its person when the Order menu sorts.
 void TForm1::followSort(const std::vector<int>& order) {
-    if (mode_saisie == 2) ligne_saisie = book::rowAfterSort(order, ligne_saisie);
+    if (mode_saisie == panelModifying) ligne_saisie = book::rowAfterSort(order, ligne_saisie);
 }
 
 // A failed write leaves the change in the grid; it goes out with the next

@@ -5,6 +5,7 @@
 
 #include "book/contact_table.h"
 #include "book/fiche.h"
+#include "platform/application.h"
 #include "test_support/headless_fixture.h"
 #include "test_support/records.h"
 
@@ -35,6 +36,7 @@ protected:
             test_support::writeBytes(contactFile(), test_support::records(people));
         }
         form = createMainForm();
+        platform::application::run(*form);
     }
 
     std::string contactFile() const { return dataFile("dates.txt"); }
@@ -111,7 +113,7 @@ protected:
         EXPECT_FALSE(form->gp1.visible());
         EXPECT_TRUE(form->b_ajouter.visible());
         EXPECT_EQ(form->gr1.height(), 289);
-        EXPECT_EQ(form->mode_saisie, 0);
+        EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
         EXPECT_EQ(form->ligne_saisie, 0);
     }
 
@@ -169,7 +171,7 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     EXPECT_EQ(form->cb2.text(), "Send an E-mail");
     EXPECT_EQ(form->cb3.text(), "The exact day");
     EXPECT_EQ(form->cb4.text(), "Birtday");
-    EXPECT_EQ(form->mode_saisie, 1);
+    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
 }
 
 TEST_F(Editor, FirstPersonGoesIntoThePlaceholderRowAndTheFile) {
@@ -229,12 +231,12 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         add("Dara", c.monthIndex, c.day);
         if (c.refusal == nullptr) {
             EXPECT_TRUE(newBoxes().empty()) << c.monthIndex << " " << c.day;
-            EXPECT_EQ(form->mode_saisie, 0);
+            EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
             continue;
         }
         expectRefused(c.refusal, &form->Edit6);
         EXPECT_TRUE(form->gp1.visible());
-        EXPECT_EQ(form->mode_saisie, 1);
+        EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
         EXPECT_EQ(gridFirstNames(), before) << "nothing written";
         click(form->b_annuler);
     }
@@ -257,7 +259,7 @@ TEST_F(Editor, ATickWhileOksMessageIsOpenSeesTheGridUnchanged) {
     ASSERT_EQ(form->reminderWindows().size(), 1u);
     EXPECT_EQ(form->reminderWindows()[0]->Label1.text(), "Birtday of Anis  on Friday March, 5.");
     EXPECT_EQ(gridFirstNames(), std::vector<std::string>{"Anis"});
-    EXPECT_EQ(form->mode_saisie, 1);
+    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
 }
 
 TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
@@ -272,7 +274,7 @@ TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     paste(form->Edit6, " ");
     click(form->b_ok);
     expectRefused("Please enter the birtday", &form->Edit6);
-    EXPECT_EQ(form->mode_saisie, 1);
+    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -309,7 +311,7 @@ TEST_F(Editor, PastedDayThatIsNoNumberChangesNothing) {
         paste(form->Edit6, pasted);
         click(form->b_ok);
         expectStandardError();
-        EXPECT_EQ(form->mode_saisie, 1) << pasted;
+        EXPECT_EQ(form->mode_saisie, TForm1::panelAdding) << pasted;
         EXPECT_TRUE(form->gp1.visible());
         EXPECT_EQ(form->gr1.rowCount(), 2);
         EXPECT_EQ(stored(), std::vector<Row>{anis});
@@ -336,7 +338,7 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
     EXPECT_EQ(form->gr1.height(), 209);
     EXPECT_FALSE(form->b_ajouter.visible());
     EXPECT_FALSE(form->b_modifier.visible());
-    EXPECT_EQ(form->mode_saisie, 2);
+    EXPECT_EQ(form->mode_saisie, TForm1::panelModifying);
     EXPECT_EQ(form->ligne_saisie, 1);
 
     selectRow(form->gr1, 2);
@@ -410,7 +412,7 @@ TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
     form->b_modifierClick();
     form->b_supprimerClick();
     EXPECT_FALSE(form->gp1.visible());
-    EXPECT_EQ(form->mode_saisie, 0);
+    EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -422,7 +424,7 @@ TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
     selectRow(form->gr1, 1);
     EXPECT_TRUE(form->b_modifier.visible());
     EXPECT_TRUE(form->b_supprimer.visible());
-    EXPECT_EQ(form->mode_saisie, 1) << "selecting leaves the panel as it is";
+    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding) << "selecting leaves the panel as it is";
 }
 
 TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
@@ -466,18 +468,20 @@ TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
     EXPECT_EQ(stored(), std::vector<Row>{written}) << "nothing is cut at the next start";
 }
 
-TEST_F(Editor, PastedDayStopsAtTwoCharacters) {
+// Pasted text passes no key filter; Ok judges all of it, and a day longer
+// than the key's two characters is stored by its number.
+TEST_F(Editor, PastedDayIsJudgedWhole) {
     start();
     openAdd();
     type(form->Edit1, "Dara");
-    paste(form->Edit6, "007");
-    EXPECT_EQ(form->Edit6.text(), "00");
-    click(form->b_ok);
-    expectRefused("There is no day 0", &form->Edit6);
-    form->Edit6.adoptText("");
     paste(form->Edit6, "123");
+    EXPECT_EQ(form->Edit6.text(), "123");
     click(form->b_ok);
-    EXPECT_EQ(stored()[0][book::colKey], "0112") << "the key keeps its four characters";
+    expectRefused("There are 31 days at max. in January", &form->Edit6);
+    form->Edit6.adoptText("");
+    paste(form->Edit6, "007");
+    click(form->b_ok);
+    EXPECT_EQ(stored(), std::vector<Row>{person("0107", "Dara", "January, 7")});
 }
 
 class FullEditor : public Editor {
@@ -497,7 +501,7 @@ TEST_F(FullEditor, The32768thPersonIsRefused) {
     add("Dara", 0, "1");
     expectRefused("The list is full: 32767 people at most", nullptr);
     EXPECT_EQ(form->gr1.rowCount(), book::maxPeople + 1);
-    EXPECT_EQ(form->mode_saisie, 1);
+    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 

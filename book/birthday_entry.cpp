@@ -38,6 +38,12 @@ int dayNumber(const std::string& dayText) {
     return platform::toInt(day);
 }
 
+std::string enteredDay(const std::string& dayText) {
+    const std::string day = trimmed(dayText);
+    constexpr std::size_t keyDigits = 2;
+    return day.size() <= keyDigits ? day : std::to_string(dayNumber(day));
+}
+
 std::string refusedDay(int month, const std::string& monthName, int day) {
     if (day == 0) return "There is no day 0";
     const int most = daysIn(month);

@@ -8,6 +8,11 @@ namespace book {
 // which can only come by pasting, throws platform::ConversionError.
 int dayNumber(const std::string& dayText);
 
+// The day as the key and the shown date take it: the trimmed text, or the
+// number of a pasted text longer than the key's two characters, so that
+// "007" is the 7th. The text must have passed dayNumber.
+std::string enteredDay(const std::string& dayText);
+
 // Why the day cannot be in the month (1 to 12, named monthName), in the
 // editor's words; empty when it can.
 std::string refusedDay(int month, const std::string& monthName, int day);

@@ -6,8 +6,9 @@
 
 namespace book {
 
-// Replaces the file whole with one record per row that has a key, in row
-// order. Throws platform::IoError; the old file is then untouched.
+// Replaces the file whole with one record per row that holds any text, in
+// row order: only the empty placeholder row is left out. Throws
+// platform::IoError; the old file is then untouched.
 void writeContactFile(const std::string& path, const platform::StringGrid& grid);
 
 struct ContactFileRead {

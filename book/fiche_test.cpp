@@ -32,8 +32,17 @@ TEST(Fiche, LaysOutTheTenFieldsAtTheirOffsets) {
     EXPECT_EQ(fieldBytes(fiche, 281, 15), std::string("\x0e") + "Send an E-mail");
     EXPECT_EQ(fieldBytes(fiche, 302, 14), std::string("\x0d") + "The exact day");
     EXPECT_EQ(fieldBytes(fiche, 323, 8), std::string("\x07") + "Birtday");
-    EXPECT_EQ(book::ficheFields.back().offset + book::ficheFields.back().capacity + 1,
-              book::TFiche::size);
+
+    // Each field starts where the one before it ends, with the capacity that
+    // files already written have.
+    constexpr std::size_t capacities[] = {4, 60, 60, 60, 30, 30, 30, 20, 20, 40};
+    std::size_t offset = 0;
+    for (std::size_t field = 0; field < book::ficheFields.size(); ++field) {
+        EXPECT_EQ(book::ficheFields[field].offset, offset) << "field " << field;
+        EXPECT_EQ(book::ficheFields[field].capacity, capacities[field]) << "field " << field;
+        offset += capacities[field] + 1;
+    }
+    EXPECT_EQ(offset, book::TFiche::size);
 }
 
 TEST(Fiche, CutsLongTextsToTheirFields) {
