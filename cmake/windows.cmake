@@ -17,6 +17,8 @@ target_link_libraries(festorin_tests PRIVATE gtest_main gmock)
 add_test(NAME windows_unit_tests COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_tests>)
 
 file(GLOB FESTORIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/e2e/*.cpp)
+set(FESTORIN_E2E_HARNESS_SOURCES ${FESTORIN_E2E_SOURCES})
+list(FILTER FESTORIN_E2E_HARNESS_SOURCES EXCLUDE REGEX "_test\\.cpp$")
 if(FESTORIN_E2E_SOURCES)
     add_executable(festorin_e2e ${FESTORIN_E2E_SOURCES})
     target_link_libraries(festorin_e2e PRIVATE gtest_main comctl32 shell32 gdi32 user32)
@@ -29,6 +31,6 @@ endif()
 # Start-up time and memory of the real Festorin.exe at the table's limit; run
 # by scripts/performance.sh, not a test.
 add_executable(festorin_start_up_probe ${CMAKE_SOURCE_DIR}/bench/wine/start_up_probe.cpp
-    ${CMAKE_SOURCE_DIR}/e2e/harness.cpp)
+    ${FESTORIN_E2E_HARNESS_SOURCES})
 target_link_libraries(festorin_start_up_probe PRIVATE psapi comctl32 shell32 gdi32 user32)
 add_dependencies(festorin_start_up_probe Festorin)

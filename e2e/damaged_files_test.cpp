@@ -30,19 +30,17 @@ protected:
         ASSERT_TRUE(CreateDirectoryA((e2e::dataFolder() + name).c_str(), nullptr));
     }
 
-    // No box comes up within a moment.
+    // No box is open once Festorin has handled everything before.
     static bool quiet(const Festorin& festorin) {
-        Sleep(300);
-        return festorin.windowsOfClass("#32770").empty();
+        return festorin.settle() && festorin.openBoxes().empty();
     }
 
-    // Adds a person through the panel and waits until the contact file holds `expected`.
+    // Adds a person through the panel; true when the contact file then holds `expected`.
     static bool addIsSaved(const Festorin& festorin, const Person& person,
                            const std::vector<Person>& expected) {
         festorin.enterPerson(person);
         festorin.click(festorin.okButton());
-        return e2e::waitUntil(
-            [&] { return e2e::readDataFile("dates.txt") == e2e::contactRecords(expected); });
+        return festorin.dataFile("dates.txt") == e2e::contactRecords(expected);
     }
 
     // Ok, or a menu item, whose save fails: the standard error box names the file.
@@ -95,10 +93,8 @@ TEST_F(DamagedFilesTest, ACheckDateFileOfRandomBytesLetsTheFirstTickCheck) {
     EXPECT_EQ(festorin.gridPeople(), std::vector<Person>{dueToday});
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
-    EXPECT_TRUE(e2e::waitUntil([&] { return festorin.windowsOfClass("TForm3").size() == 1; }));
-    EXPECT_TRUE(e2e::waitUntil([] {
-        return e2e::readDataFile("date_verif.txt") == e2e::checkDateLine(e2e::dayFromToday(0));
-    }));
+    EXPECT_EQ(festorin.dataFile("date_verif.txt"), e2e::checkDateLine(e2e::dayFromToday(0)));
+    EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 1u);
     EXPECT_EQ(e2e::readDataFile("dates.txt"), stored);
 }
 
@@ -122,10 +118,11 @@ TEST_F(DamagedFilesTest, ASortOrderFileOfSevenOrOfLettersSortsByDate) {
             EXPECT_EQ(box.text, boxText);
             ASSERT_TRUE(festorin.answer(box, IDOK));
         }
-        ASSERT_TRUE(e2e::waitUntil([&] { return IsWindowVisible(festorin.mainWindow()); }));
+        ASSERT_TRUE(festorin.settle());
+        EXPECT_TRUE(IsWindowVisible(festorin.mainWindow()));
         EXPECT_EQ(festorin.gridPeople(), byDate);
         EXPECT_TRUE(addIsSaved(festorin, dora, byDateWithDora));
-        EXPECT_EQ(e2e::readDataFile("ordre_tri.txt"), content + "\r\n");
+        EXPECT_EQ(festorin.dataFile("ordre_tri.txt"), content + "\r\n");
     }
 }
 
@@ -141,6 +138,7 @@ TEST_F(DamagedFilesTest, AMarkerThatIsAFolderLeavesTheWindowShown) {
 
     festorin.menuCommand({"&Options", "Start in the system tray"});
     expectSaveRefused(festorin, "st.txt");
+    ASSERT_TRUE(festorin.settle());
     EXPECT_TRUE(IsWindowVisible(festorin.mainWindow()));
     EXPECT_FALSE(e2e::dataFileExists("st.txt.tmp"));
     EXPECT_TRUE(addIsSaved(festorin, dora, byDateWithDora));
@@ -182,7 +180,7 @@ TEST_F(DamagedFilesTest, AContactFileOfTwelveMegabytesOfRandomBytes) {
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     EXPECT_TRUE(quiet(festorin));
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), stored) << "modified at start";
+    EXPECT_EQ(festorin.dataFile("dates.txt"), stored) << "modified at start";
 
     ASSERT_EQ(festorin.gridRows(), static_cast<int>(records.size()));
     const std::vector<std::string> keys = festorin.gridColumn(0);
@@ -199,7 +197,7 @@ TEST_F(DamagedFilesTest, AContactFileOfTwelveMegabytesOfRandomBytes) {
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.text, "The list is full: 32767 people at most");
     ASSERT_TRUE(festorin.answer(box, IDOK));
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), stored);
+    EXPECT_EQ(festorin.dataFile("dates.txt"), stored);
     festorin.click(festorin.control("Button", "Cancel"));
 
     // Delete takes a row whose first name shows a letter, so that it holds a person.
@@ -208,10 +206,9 @@ TEST_F(DamagedFilesTest, AContactFileOfTwelveMegabytesOfRandomBytes) {
     const std::string firstName = festorin.gridCell(item, 1);
     festorin.selectGridItem(item);
     festorin.click(festorin.control("Button", "Delete"));
-    ASSERT_TRUE(e2e::waitUntil(
-        [&] { return e2e::readDataFile("dates.txt").size() == (records.size() - 1) * 364; }));
-    const std::vector<std::vector<std::string>> left =
-        sortedRecords(e2e::readDataFile("dates.txt"));
+    const std::string afterDelete = festorin.dataFile("dates.txt");
+    ASSERT_EQ(afterDelete.size(), (records.size() - 1) * 364);
+    const std::vector<std::vector<std::string>> left = sortedRecords(afterDelete);
     std::vector<std::vector<std::string>> deleted;
     std::set_difference(records.begin(), records.end(), left.begin(), left.end(),
                         std::back_inserter(deleted));

@@ -58,22 +58,20 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         enterNewPerson(festorin, panel, {"Ada", "Lovelace", "ada@example.org"}, 11, "10");
         festorin.pick(panel.lists[2], 1);
         festorin.click(panel.ok);
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({ada}));
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({ada}));
 
         enterNewPerson(festorin, panel, {"Blaise", "Pascal", "", "0102030405"}, 4, "20");
         festorin.pick(panel.lists[1], 1);
         festorin.typeInto(panel.lists[3], "Party");
         festorin.click(panel.ok);
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
 
         enterNewPerson(festorin, panel, {"Carl", "Gauss"}, 3, "30");
         festorin.pick(panel.lists[1], 3);
         festorin.pick(panel.lists[2], 4);
         festorin.pressKey(panel.edits[0], VK_RETURN);
-        // Enter is posted: wait for the save, which ends Ok's handler.
-        EXPECT_TRUE(e2e::waitUntil([] {
-            return e2e::readDataFile("dates.txt") == e2e::contactRecords({carl, blaise, ada});
-        })) << "Enter in the first-name box acts as Ok";
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({carl, blaise, ada}))
+            << "Enter in the first-name box acts as Ok";
         EXPECT_FALSE(IsWindowVisible(panel.ok));
         EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{carl, blaise, ada}));
 
@@ -87,11 +85,11 @@ TEST(EditorTest, AddModifyAndDeleteWriteTheContactFileEachTime) {
         festorin.setText(panel.edits[5], "");
         festorin.type(panel.edits[5], "2");
         festorin.click(panel.ok);
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({carl, blaiseModified, ada}));
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({carl, blaiseModified, ada}));
 
         festorin.selectGridItem(0);
         festorin.click(festorin.control("Button", "Delete"));
-        EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({blaiseModified, ada}));
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaiseModified, ada}));
         EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{blaiseModified, ada}));
         EXPECT_TRUE(festorin.closeAndWait());
     }
@@ -115,9 +113,10 @@ TEST(EditorTest, ARefusedDayShowsTheErrorBoxAndFocusesTheDayBox) {
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.text, "there are 29 days at max. in February");
     ASSERT_TRUE(festorin.answer(box, IDOK));
-    EXPECT_TRUE(e2e::waitUntil([&] { return festorin.focus() == panel.edits[5]; }));
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(festorin.focus(), panel.edits[5]);
     EXPECT_TRUE(IsWindowVisible(panel.ok));
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({ada}));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({ada}));
 }
 
 // Typing stops where the contact file's field ends, so nothing typed is cut

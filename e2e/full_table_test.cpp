@@ -153,16 +153,12 @@ TEST_F(FullTableTest, ShowsSortsChecksAndRefusesOneMore) {
         SCOPED_TRACE(caption);
         const std::vector<Person> sorted = sortedBy(people, column);
         festorin.menuCommand({"&Options", "Order", caption});
-        ASSERT_TRUE(e2e::waitUntil([&] { return gridRow(festorin, 0) == sorted.front(); }));
+        ASSERT_TRUE(festorin.settle());
         expectOrder(festorin, sorted, column);
     }
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
-    EXPECT_TRUE(e2e::waitUntil([&] { return festorin.windowsOfClass("TForm3").size() == 5; }));
-    EXPECT_TRUE(e2e::waitUntil([] {
-        return e2e::readDataFile("date_verif.txt") == e2e::checkDateLine(e2e::dayFromToday(0));
-    }));
-    Sleep(500);
+    EXPECT_EQ(festorin.dataFile("date_verif.txt"), e2e::checkDateLine(e2e::dayFromToday(0)));
     EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 5u);
 
     festorin.enterPerson(e2e::enteredPerson("One", "More", 6, 1));
@@ -172,7 +168,7 @@ TEST_F(FullTableTest, ShowsSortsChecksAndRefusesOneMore) {
     EXPECT_EQ(box.text, "The list is full: 32767 people at most");
     ASSERT_TRUE(festorin.answer(box, IDOK));
     EXPECT_EQ(festorin.gridRows(), fullTable);
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), stored);
+    EXPECT_EQ(festorin.dataFile("dates.txt"), stored);
 }
 
 }  // namespace

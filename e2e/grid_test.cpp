@@ -24,7 +24,7 @@ TEST(GridTest, DeleteRemovesThePersonSelectedInTheGrid) {
     EXPECT_EQ(festorin.gridRows(), 2);
     EXPECT_EQ(festorin.gridCell(0, 1), "Ada");
     EXPECT_EQ(festorin.gridCell(1, 1), "Carl");
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({people[0], people[2]}));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({people[0], people[2]}));
 }
 
 // Column 0 stays at width 0 whatever the mouse does on its divider, while

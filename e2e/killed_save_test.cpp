@@ -120,8 +120,7 @@ protected:
         }
         saveEnds = secondsSince(start);
         people = withPerson(people, person);
-        EXPECT_TRUE(e2e::waitUntil(
-            [&] { return e2e::readDataFile("dates.txt") == e2e::contactRecords(people); }));
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords(people));
     }
 
     // Every other kill falls anywhere from the click on Ok to a little after

@@ -35,7 +35,7 @@ TEST_F(ReadOnlyFolderTest, AFailedSaveIsReportedAndTheNextSaveWritesEveryone) {
     EXPECT_EQ(box.text, "I/O error: cannot create a temporary file for \"" + e2e::dataFolder() +
                             "dates.txt\"");
     ASSERT_TRUE(festorin.answer(box, IDOK));
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), stored);
+    EXPECT_EQ(festorin.dataFile("dates.txt"), stored);
     EXPECT_EQ(e2e::dataFolderEntries(), std::vector<std::string>{"dates.txt"});
     EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{ada, blaise, carl}));
     EXPECT_FALSE(IsWindowVisible(festorin.okButton())) << "a second Ok cannot add Carl twice";
@@ -44,8 +44,7 @@ TEST_F(ReadOnlyFolderTest, AFailedSaveIsReportedAndTheNextSaveWritesEveryone) {
     festorin.enterPerson(dora);
     festorin.click(festorin.okButton());
     const std::vector<Person> everyone{ada, dora, blaise, carl};
-    EXPECT_TRUE(e2e::waitUntil(
-        [&] { return e2e::readDataFile("dates.txt") == e2e::contactRecords(everyone); }));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords(everyone));
     EXPECT_TRUE(festorin.closeAndWait());
 
     Festorin again;
@@ -63,7 +62,7 @@ TEST_F(ReadOnlyFolderTest, AnUnsavedChangeIsWrittenWhenTheProgramEnds) {
     festorin.enterPerson(blaise);
     festorin.clickLater(festorin.okButton());
     ASSERT_TRUE(festorin.answer(festorin.waitForMessageBox(), IDOK));
-    EXPECT_EQ(e2e::readDataFile("dates.txt"), e2e::contactRecords({ada}));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({ada}));
 
     ASSERT_TRUE(e2e::setDataFolderWritable(true));
     EXPECT_TRUE(festorin.closeAndWait());

@@ -69,7 +69,8 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
     ASSERT_TRUE(festorin.started());
     EXPECT_TRUE(festorin.windowsOfClass("TForm3").empty());
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
-    ASSERT_TRUE(e2e::waitUntil([&] { return festorin.windowsOfClass("TForm3").size() == 3; }));
+    ASSERT_TRUE(festorin.settle());
+    ASSERT_EQ(festorin.windowsOfClass("TForm3").size(), 3u);
 
     RECT area;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -95,10 +96,10 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
             EXPECT_TRUE(IsWindowVisible(link));
         }
     }
-    EXPECT_EQ(e2e::readDataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
+    EXPECT_EQ(festorin.dataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
-    Sleep(1000);
+    ASSERT_TRUE(festorin.settle());
     EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 3u) << "a second tick opens nothing";
     EXPECT_TRUE(festorin.closeAndWait());
 }

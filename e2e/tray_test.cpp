@@ -66,12 +66,14 @@ protected:
         return menu;
     }
 
+    static bool noMenuOpen(const Festorin& festorin) {
+        for (HWND window : festorin.windowsOfClass("#32768"))
+            if (IsWindowVisible(window)) return false;
+        return true;
+    }
+
     static bool menuClosed(const Festorin& festorin) {
-        return waitUntil([&] {
-            for (HWND window : festorin.windowsOfClass("#32768"))
-                if (IsWindowVisible(window)) return false;
-            return true;
-        });
+        return waitUntil([&] { return noMenuOpen(festorin); });
     }
 
     // Opens the icon's menu and chooses an item, counting from 0.
@@ -149,11 +151,11 @@ TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     HWND main = festorin.mainWindow();
-    SetCursorPos(880, 680);  // above the icon, where a user's click is
+    ASSERT_TRUE(festorin.moveCursorTo(880, 680));  // above the icon, where a user's click is
     for (UINT mouse : {WM_RBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE})
         iconMouse(festorin, mouse);
-    Sleep(500);
-    EXPECT_TRUE(menuClosed(festorin));
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_TRUE(noMenuOpen(festorin));
 
     iconMouse(festorin, WM_RBUTTONUP);
     HWND menu = openMenu(festorin);
@@ -177,7 +179,7 @@ TEST_F(TrayTest, AClickElsewhereClosesTheMenuWithoutACommand) {
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     HWND main = festorin.mainWindow();
-    SetCursorPos(900, 700);
+    ASSERT_TRUE(festorin.moveCursorTo(900, 700));
     iconMouse(festorin, WM_RBUTTONUP);
     ASSERT_TRUE(openMenu(festorin));
 
@@ -188,7 +190,7 @@ TEST_F(TrayTest, AClickElsewhereClosesTheMenuWithoutACommand) {
     click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, click, sizeof(INPUT));
     EXPECT_TRUE(menuClosed(festorin));
-    Sleep(300);
+    ASSERT_TRUE(festorin.settle());
     EXPECT_TRUE(shown(main));
     EXPECT_TRUE(festorin.running());
 
@@ -214,10 +216,7 @@ TEST_F(TrayTest, TheStartHiddenOptionSurvivesARestart) {
         Festorin festorin;
         ASSERT_TRUE(festorin.started());
         festorin.menuCommand(startInTray);
-        EXPECT_TRUE(waitUntil([] {
-            return e2e::dataFileExists("st.txt") && e2e::readDataFile("st.txt") == "*\r\n";
-        }));
-        Sleep(300);
+        EXPECT_EQ(festorin.dataFile("st.txt"), "*\r\n");
         EXPECT_TRUE(shown(festorin.mainWindow())) << "the option waits for the next start";
         EXPECT_TRUE(festorin.closeAndWait());
     }
@@ -230,14 +229,15 @@ TEST_F(TrayTest, TheStartHiddenOptionSurvivesARestart) {
         return !shown(main) && place.left == (GetSystemMetrics(SM_CXSCREEN) - place.width) / 2;
     };
     EXPECT_TRUE(waitUntil(hiddenAfterItsFirstPaint));
-    Sleep(300);
+    ASSERT_TRUE(festorin.settle());
     EXPECT_FALSE(shown(main));
     EXPECT_TRUE(iconShown(main));
     expectNoTaskbarButton(festorin);
 
     // Checked: choosing the option now takes the marker away.
     festorin.menuCommand(startInTray);
-    EXPECT_TRUE(waitUntil([] { return !e2e::dataFileExists("st.txt"); }));
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_FALSE(e2e::dataFileExists("st.txt"));
     iconMouse(festorin, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(waitUntil([&] { return shown(main); }));
 }
@@ -251,7 +251,7 @@ TEST_F(TrayTest, QuitAnsweredNoKeepsItRunningAndYesEndsItAndTakesTheIconOut) {
     e2e::MessageBoxSeen box = expectQuitQuestion(festorin);
     festorin.pressKey(box.window, VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(box.window); })) << "Escape answers No";
-    Sleep(300);
+    ASSERT_TRUE(festorin.settle());
     EXPECT_TRUE(festorin.running());
     EXPECT_TRUE(shown(main));
     EXPECT_TRUE(iconShown(main));
@@ -261,7 +261,7 @@ TEST_F(TrayTest, QuitAnsweredNoKeepsItRunningAndYesEndsItAndTakesTheIconOut) {
     chooseQuit(festorin);
     box = expectQuitQuestion(festorin);
     EXPECT_TRUE(festorin.answer(box, IDNO));
-    Sleep(300);
+    ASSERT_TRUE(festorin.settle());
     EXPECT_TRUE(festorin.running());
     EXPECT_FALSE(shown(main));
 

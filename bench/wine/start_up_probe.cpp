@@ -91,7 +91,7 @@ double secondsOfOneOk(const std::string& contactFile) {
     const double start = secondsNow();
     festorin.click(festorin.okButton());
     const double seconds = secondsNow() - start;
-    if (e2e::readDataFile("dates.txt").size() != contactFile.size() + 364)
+    if (festorin.dataFile("dates.txt").size() != contactFile.size() + 364)
         throw std::runtime_error("Ok did not save the added person");
     return seconds;
 }
