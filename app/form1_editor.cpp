@@ -199,9 +199,11 @@ void TForm1::followSort(const std::vector<int>& order) {
     if (mode_saisie == panelModifying) ligne_saisie = book::rowAfterSort(order, ligne_saisie);
 }
 
-// A failed write leaves the change in the grid; it goes out with the next
-// save, or at the end of the program.
+// The window shows the finished change before the save, which can take a
+// moment. A failed write leaves the change in the grid; it goes out with the
+// next save, or at the end of the program.
 void TForm1::saveChanges() {
+    repaintNow();
     unsavedChanges_ = true;
     sauver();
     unsavedChanges_ = false;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -586,6 +587,34 @@ TEST_F(Editor, FailedWriteAfterOkKeepsTheFileAndClosesThePanel) {
     add("Noor", 11, "1");
     EXPECT_TRUE(newBoxes().empty());
     EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Dara", "Anis", "Noor"}));
+}
+
+// Another process holding the contact file for a moment is waited out; one
+// that holds it for good is told once, after about two seconds, with the old
+// file whole and the finished change already on screen.
+TEST_F(Editor, AContactFileHeldByAnotherProcessIsWaitedOut) {
+    start({anis});
+    platform::fs::holdReplaceTarget(3);
+    add("Dara", 0, "2");
+    EXPECT_TRUE(newBoxes().empty());
+    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Dara", "Anis"}));
+    EXPECT_FALSE(test_support::exists(contactFile() + ".tmp"));
+
+    const std::string before = storedBytes();
+    platform::fs::holdReplaceTarget(platform::fs::heldForever);
+    const int repaints = platform::headless::repaintsNow(*form);
+    bool shownBeforeTheSaveEnded = false;
+    platform::headless::duringNextBox([&] {
+        shownBeforeTheSaveEnded =
+            !form->gp1.visible() && platform::headless::repaintsNow(*form) == repaints + 1;
+    });
+    const auto started = std::chrono::steady_clock::now();
+    add("Noor", 11, "1");
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1900));
+    expectStandardError();
+    EXPECT_TRUE(shownBeforeTheSaveEnded);
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_FALSE(test_support::exists(contactFile() + ".tmp"));
 }
 
 TEST_F(Editor, FailedWriteAfterDeleteKeepsTheFileAndTheGridsChange) {

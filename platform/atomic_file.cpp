@@ -1,5 +1,9 @@
 #include "atomic_file.h"
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include "errors.h"
 #include "file_system.h"
 
@@ -19,13 +23,28 @@ void writeTemporary(const std::string& temporary, const std::string& path,
     if (!closed) throw IoError("close", path);
 }
 
+// A file held open by another process is usually let go within a moment;
+// the move is tried again after growing pauses, about two seconds in all.
+void moveIntoPlace(const std::string& temporary, const std::string& path) {
+    constexpr int retryTimeMs = 2000;
+    int waitedMs = 0;
+    for (int pauseMs = 10;; pauseMs *= 2) {
+        const fs::Replaced replaced = fs::replace(temporary, path);
+        if (replaced == fs::Replaced::Yes) return;
+        if (replaced == fs::Replaced::No || waitedMs >= retryTimeMs) throw IoError("replace", path);
+        pauseMs = std::min(pauseMs, retryTimeMs - waitedMs);
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+        waitedMs += pauseMs;
+    }
+}
+
 }  // namespace
 
 void writeFileAtomically(const std::string& path, const std::string& content) {
     const std::string temporary = path + ".tmp";
     try {
         writeTemporary(temporary, path, content);
-        if (!fs::replace(temporary, path)) throw IoError("replace", path);
+        moveIntoPlace(temporary, path);
     } catch (...) {
         fs::remove(temporary);
         throw;

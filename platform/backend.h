@@ -20,6 +20,8 @@ void focus(Control& control);
 void close(Form& form);
 // Shows a form in front of the other windows.
 void bringToFront(Form& form);
+// Draws a form's window and its controls at once.
+void repaintNow(Form& form);
 // The form's outer size for its client size, border, caption and menu.
 void outerSize(const Form& form, int& width, int& height);
 // The form object is going away: its real window, if still there, goes too.

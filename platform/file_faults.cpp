@@ -15,6 +15,11 @@ std::map<Op, int>& calls() {
     static std::map<Op, int> counts;
     return counts;
 }
+
+int& heldReplaces() {
+    static int times = 0;
+    return times;
+}
 }  // namespace
 
 void failAfter(Op op, int skip) { plan()[op] = skip; }
@@ -22,6 +27,7 @@ void failAfter(Op op, int skip) { plan()[op] = skip; }
 void clearFaults() {
     plan().clear();
     calls().clear();
+    heldReplaces() = 0;
 }
 
 int callsOf(Op op) { return calls()[op]; }
@@ -32,6 +38,15 @@ bool faultDue(Op op) {
     if (found == plan().end()) return false;
     if (found->second-- > 0) return false;
     plan().erase(found);
+    return true;
+}
+
+void holdReplaceTarget(int times) { heldReplaces() = times; }
+
+bool replaceTargetHeld() {
+    int& times = heldReplaces();
+    if (times == 0) return false;
+    if (times != heldForever) --times;
     return true;
 }
 

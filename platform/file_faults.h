@@ -25,4 +25,11 @@ int callsOf(Op op);
 // True when this call of op is to fail; used by the file system front.
 bool faultDue(Op op);
 
+// The next `times` replaces find their target held by another process, or
+// every replace does for heldForever; clearFaults() ends it.
+constexpr int heldForever = -1;
+void holdReplaceTarget(int times);
+// True when this replace is to find its target held; used by the file system front.
+bool replaceTargetHeld();
+
 }  // namespace platform::fs

@@ -43,8 +43,10 @@ bool close(Handle file) {
     return !faultDue(Op::Close) && closed;
 }
 
-bool replace(const std::string& from, const std::string& to) {
-    return !faultDue(Op::Replace) && native::replace(from, to);
+Replaced replace(const std::string& from, const std::string& to) {
+    if (faultDue(Op::Replace)) return Replaced::No;
+    if (replaceTargetHeld()) return Replaced::FileHeld;
+    return native::replace(from, to);
 }
 
 bool remove(const std::string& path) { return !faultDue(Op::Remove) && native::remove(path); }

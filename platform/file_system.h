@@ -26,8 +26,13 @@ bool write(Handle file, const void* buffer, std::size_t count);
 bool flush(Handle file);
 bool close(Handle file);
 
+// How a move over another file ended. FileHeld: another process holds the
+// target open for a moment (a virus scanner, the search indexer, a backup),
+// so that trying again soon may work.
+enum class Replaced { Yes, FileHeld, No };
+
 // Moves a file over another one in a single step.
-bool replace(const std::string& from, const std::string& to);
+Replaced replace(const std::string& from, const std::string& to);
 bool remove(const std::string& path);
 
 }  // namespace platform::fs

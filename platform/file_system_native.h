@@ -15,7 +15,7 @@ Handle create(const std::string& path);
 bool write(Handle file, const void* buffer, std::size_t count);
 bool flush(Handle file);
 bool close(Handle file);
-bool replace(const std::string& from, const std::string& to);
+Replaced replace(const std::string& from, const std::string& to);
 bool remove(const std::string& path);
 
 }  // namespace platform::fs::native

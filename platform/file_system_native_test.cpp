@@ -11,6 +11,7 @@ namespace {
 namespace native = platform::fs::native;
 using platform::fs::Handle;
 using platform::fs::invalidHandle;
+using platform::fs::Replaced;
 using test_support::readBytes;
 using test_support::writeBytes;
 
@@ -92,18 +93,18 @@ TEST_F(FileSystemNativeTest, OpensNoMissingFileAndNoFolder) {
 TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOne) {
     writeBytes(path("dates.txt"), "old");
     writeBytes(path("dates.txt.tmp"), "new");
-    EXPECT_TRUE(native::replace(path("dates.txt.tmp"), path("dates.txt")));
+    EXPECT_EQ(native::replace(path("dates.txt.tmp"), path("dates.txt")), Replaced::Yes);
     EXPECT_EQ(readBytes(path("dates.txt")), "new");
     EXPECT_FALSE(test_support::exists(path("dates.txt.tmp")));
 
     writeBytes(path("first.tmp"), "first");
-    EXPECT_TRUE(native::replace(path("first.tmp"), path("first.txt")));
+    EXPECT_EQ(native::replace(path("first.tmp"), path("first.txt")), Replaced::Yes);
     EXPECT_EQ(readBytes(path("first.txt")), "first");
 }
 
 TEST_F(FileSystemNativeTest, ReplaceWithoutASourceLeavesTheTargetAlone) {
     writeBytes(path("dates.txt"), "old");
-    EXPECT_FALSE(native::replace(path("gone.tmp"), path("dates.txt")));
+    EXPECT_EQ(native::replace(path("gone.tmp"), path("dates.txt")), Replaced::No);
     EXPECT_EQ(readBytes(path("dates.txt")), "old");
 }
 

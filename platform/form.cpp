@@ -30,6 +30,8 @@ int Form::outerHeight() const {
 
 void Form::bringToFront() { backend::bringToFront(*this); }
 
+void Form::repaintNow() { backend::repaintNow(*this); }
+
 void Form::close() { backend::close(*this); }
 
 bool Form::queryClose() {

@@ -48,6 +48,9 @@ public:
     int outerHeight() const;
 
     void bringToFront();
+    // Draws the window and its controls now, rather than when the message
+    // loop next runs, so that a long step after it shows what came before.
+    void repaintNow();
     // Asks the window to close, as the system's close command does.
     void close();
     // Runs the close query; true when the window may close.

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "platform/file_system_native.h"
@@ -70,8 +71,9 @@ bool flush(Handle file) { return ::fsync(static_cast<int>(file)) == 0; }
 
 bool close(Handle file) { return ::close(static_cast<int>(file)) == 0; }
 
-bool replace(const std::string& from, const std::string& to) {
-    return std::rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0;
+Replaced replace(const std::string& from, const std::string& to) {
+    if (std::rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0) return Replaced::Yes;
+    return errno == EBUSY || errno == EACCES ? Replaced::FileHeld : Replaced::No;
 }
 
 bool remove(const std::string& path) { return ::unlink(posixPath(path).c_str()) == 0; }

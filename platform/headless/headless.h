@@ -56,6 +56,8 @@ struct PopupCall {
     int x, y;
 };
 const std::vector<PopupCall>& popups();
+// How often the form was drawn at once, outside the message loop.
+int repaintsNow(const Form& form);
 
 // Answers for the next message boxes, in order; an unscripted box answers
 // Ok (or Yes). `duringNextBox` runs while the next box is open, as timer

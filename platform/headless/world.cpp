@@ -1,4 +1,5 @@
 #include <deque>
+#include <map>
 
 #include "platform/application.h"
 #include "platform/backend.h"
@@ -28,6 +29,7 @@ struct World {
     std::vector<std::string> loadedIcons;
     std::vector<IconHandle> destroyedIcons;
     std::vector<headless::PopupCall> popups;
+    std::map<const Form*, int> repaints;
 };
 
 World& world() {
@@ -106,6 +108,8 @@ void close(Form& form) {
 
 void bringToFront(Form& form) { world().front = &form; }
 
+void repaintNow(Form& form) { ++world().repaints[&form]; }
+
 void deleted(Form&) {}
 
 // Frame sizes of the classic Windows look at 96 dots per inch.
@@ -137,6 +141,7 @@ const std::vector<TrayCall>& trayCalls() { return world().trayCalls; }
 const std::vector<std::string>& loadedIcons() { return world().loadedIcons; }
 const std::vector<IconHandle>& destroyedIcons() { return world().destroyedIcons; }
 const std::vector<PopupCall>& popups() { return world().popups; }
+int repaintsNow(const Form& form) { return world().repaints[&form]; }
 
 void answerNextBox(MbResult answer) { world().answers.push_back(answer); }
 void duringNextBox(std::function<void()> action) { world().duringBox = std::move(action); }

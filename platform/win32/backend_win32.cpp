@@ -47,6 +47,11 @@ void bringToFront(Form& form) {
     SetForegroundWindow(window);
 }
 
+void repaintNow(Form& form) {
+    if (HWND window = win32::windowOf(form))
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void outerSize(const Form& form, int& width, int& height) {
     if (win32::FormWindow* window = windowOfForm(form)) {
         window->outerSize(width, height);

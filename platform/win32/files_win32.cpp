@@ -81,9 +81,18 @@ bool flush(Handle file) { return FlushFileBuffers(handleOf(file)) != 0; }
 
 bool close(Handle file) { return CloseHandle(handleOf(file)) != 0; }
 
-bool replace(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+// Windows tells a file held open by another process by any of these three.
+Replaced replace(const std::string& from, const std::string& to) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return Replaced::Yes;
+    switch (GetLastError()) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_ACCESS_DENIED:
+            return Replaced::FileHeld;
+        default:
+            return Replaced::No;
+    }
 }
 
 bool remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
