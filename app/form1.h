@@ -22,6 +22,10 @@ class TForm1 : public platform::Form {
 public:
     TForm1();
 
+    // How other programs, and a second run of Festorin, find the main window.
+    static constexpr const char* windowClass = "TForm1";
+    static constexpr const char* caption = "Festorin";
+
     // Controls, declared in tab order.
     platform::StringGrid gr1{this, 10};
     platform::Button b_ajouter{this};
@@ -125,6 +129,8 @@ public:
     void FormPaint();
     void m_demarrerClick();
     void FormDestroy();
+    // A second run of Festorin handed over its command line.
+    void anotherRunStarted(const std::string& commandLine);
 
 private:
     // Start-up.
@@ -163,6 +169,9 @@ private:
 
     // Set while the grid holds a change that the contact file does not.
     bool unsavedChanges_ = false;
+
+    // Set once the creation handler has read and sorted the contact file.
+    bool startedUp_ = false;
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<TForm3>> reminderWindows_;

@@ -44,6 +44,7 @@ void TForm1::FormCreate() {
     step([&] { readSortOrder(); });
     step([&] { lire(); });
     step([&] { trier(); });
+    startedUp_ = true;
 }
 
 void TForm1::setHeadersAndWidths() {

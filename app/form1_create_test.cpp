@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "book/contact_table.h"
 #include "platform/errors.h"
 #include "test_support/headless_fixture.h"
@@ -28,6 +29,25 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
     EXPECT_FALSE(form->gp1.visible());
     EXPECT_TRUE(form->tri_date.checked());
     EXPECT_TRUE(shownBoxes().empty());
+}
+
+// A second run in the session hands its command line to the first and ends
+// at once: no window, no icon, no data folder.
+TEST_F(StartUp, ASecondRunHandsOverItsCommandLineAndTouchesNothing) {
+    platform::headless::setOtherRunRunning(true);
+    platform::headless::setCommandLine("\"C:\\Festorin\\Festorin.exe\" friends.vcf");
+    EXPECT_EQ(runFestorin(), 0);
+    EXPECT_EQ(platform::headless::handedOver(),
+              std::vector<std::string>{"\"C:\\Festorin\\Festorin.exe\" friends.vcf"});
+    EXPECT_EQ(platform::headless::createdForm(), nullptr);
+    EXPECT_TRUE(platform::headless::trayCalls().empty());
+    EXPECT_FALSE(test_support::exists(dataFolder()));
+
+    platform::headless::setOtherRunRunning(false);
+    EXPECT_EQ(runFestorin(), 0);
+    EXPECT_NE(platform::headless::createdForm(), nullptr);
+    EXPECT_TRUE(test_support::exists(dataFolder()));
+    EXPECT_EQ(platform::headless::handedOver().size(), 1u);
 }
 
 TEST_F(StartUp, GridHeadersWidthsAndColours) {

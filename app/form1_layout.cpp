@@ -18,8 +18,8 @@ void placeLabel(platform::Label& label, const char* text, int left, int top) {
 }  // namespace
 
 TForm1::TForm1() {
-    className = "TForm1";
-    setText("Festorin");
+    className = windowClass;
+    setText(caption);
     setClientSize(794, 348);
     borderStyle = platform::BorderStyle::Single;
     minimizeBox = true;

@@ -26,7 +26,11 @@ void TForm1::loadCheckDate() {
         derniere_verif = reminders::midnightOf(*stored);
 }
 
-void TForm1::Timer1Timer() { verif(); }
+// A tick while start-up still shows a message would spend the day's check on
+// a list not yet read; the first check waits for the first tick after it.
+void TForm1::Timer1Timer() {
+    if (startedUp_) verif();
+}
 
 void TForm1::verif() {
     const platform::DateTime now = platform::now();

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "platform/file_faults.h"
 #include "test_support/headless_fixture.h"
+#include "test_support/records.h"
 
 namespace {
 
@@ -61,6 +62,24 @@ TEST_F(DailyCheck, FirstTickOfTheDayOpensTheDueRowsInGridOrderOnce) {
     tickWith({person("1208", "Eve")});
     EXPECT_EQ(form_->reminderWindows().size(), 3u) << "once a day";
     EXPECT_TRUE(headless::shownBoxes().empty());
+}
+
+// A tick while a start-up message is open comes before the contact file is
+// read: it must not spend the day's check on the empty list.
+TEST_F(DailyCheck, ATickDuringAStartUpMessageLeavesTheCheckForLater) {
+    prepareDataFolder();
+    test_support::writeBytes(dataFile("dates.txt"), test_support::record("1208", "Ann"));
+    test_support::writeBytes(dataFile("ordre_tri.txt"), "abc\r\n");
+    test_support::writeBytes(checkDatePath(), "07/12/2026\r\n");
+    headless::duringNextBox([] { headless::tick(*headless::createdForm()->timers().front()); });
+    form_ = createMainForm();
+    ASSERT_EQ(headless::shownBoxes().size(), 1u);
+    EXPECT_TRUE(form_->reminderWindows().empty());
+    EXPECT_EQ(checkDate(), "07/12/2026\r\n");
+
+    headless::tick(form_->Timer1);
+    EXPECT_EQ(form_->reminderWindows().size(), 1u);
+    EXPECT_EQ(checkDate(), "08/12/2026\r\n");
 }
 
 TEST_F(DailyCheck, ARestartOnACheckedDayOpensNothingOtherStoredDaysDoNotBlock) {

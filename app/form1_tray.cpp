@@ -31,6 +31,7 @@ void TForm1::wireLifeCycle() {
     onPaint = [this] { FormPaint(); };
     onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
     onDestroy = [this] { FormDestroy(); };
+    onTextHandedOver = [this](const std::string& commandLine) { anotherRunStarted(commandLine); };
     m_quitter.onClick = [this] { m_quitterClick(); };
     m_demarrer.onClick = [this] { m_demarrerClick(); };
     QuitterItem.onClick = [this] { QuitterItemClick(); };
@@ -92,6 +93,9 @@ void TForm1::bringBack() {
     show();
     bringToFront();
 }
+
+// The user started Festorin again, wanting its window.
+void TForm1::anotherRunStarted(const std::string&) { bringBack(); }
 
 void TForm1::askToQuit() {
     demande_quitter = true;

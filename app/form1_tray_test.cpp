@@ -172,6 +172,14 @@ TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     hl::click(form->RestaurerItem);
     EXPECT_FALSE(platform::application::minimized());
     EXPECT_TRUE(form->visible());
+
+    // Festorin started again brings this window back as Restore does.
+    hl::click(form->RduireItem);
+    hl::setApplicationMinimized(true);
+    hl::handOver(*form, "\"C:\\Festorin\\Festorin.exe\"");
+    EXPECT_FALSE(platform::application::minimized());
+    EXPECT_TRUE(form->visible());
+    EXPECT_EQ(hl::frontForm(), form.get());
     EXPECT_FALSE(ended());
     EXPECT_TRUE(hl::shownBoxes().empty());
 }

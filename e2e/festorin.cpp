@@ -7,6 +7,8 @@
 
 #include "e2e/windows.h"
 #include "platform/win32/menu_ids.h"
+// After windows.h, which win32_api.h brings.
+#include <tlhelp32.h>
 
 namespace e2e {
 
@@ -66,6 +68,37 @@ HWND mainWindowOf(DWORD processId) {
     for (HWND window : topLevelWindows(processId, "TForm1"))
         if (windowText(window) == "Festorin") return window;
     return nullptr;
+}
+
+bool runUntilItEnds(const std::string& arguments, int timeoutMs) {
+    std::string commandLine = "\"" + festorinExe() + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        throw std::runtime_error("cannot start " + commandLine);
+    const bool ended =
+        WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+    if (!ended) {
+        reportWaitRanOut();
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ended;
+}
+
+int festorinProcesses() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, "Festorin.exe") == 0) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 Festorin::Festorin(Start start) {

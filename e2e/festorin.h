@@ -21,6 +21,12 @@ struct MessageBoxSeen {
 // The main window of a running Festorin, shown or not; null before it exists.
 HWND mainWindowOf(DWORD processId);
 
+// Starts Festorin.exe with arguments and waits until that process has ended;
+// false when it still runs after `timeoutMs`.
+bool runUntilItEnds(const std::string& arguments, int timeoutMs = 20000);
+// How many Festorin.exe processes run in this prefix now.
+int festorinProcesses();
+
 class Festorin {
 public:
     // Whether the start waits for the main window to be seen, or only for it

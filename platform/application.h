@@ -26,5 +26,17 @@ void restore();
 // Shows the main form and dispatches events until it has closed.
 void run(Form& mainForm);
 
+// This run's command line, as the system gave it.
+std::string commandLine();
+
+// Claims the program's one run in the user's session under `name`: true for
+// the first run, false while another run holds it.
+bool claimSingleRun(const std::string& name);
+// Hands a text to the main window of the run that holds the claim, found by
+// its window class and caption, waiting up to `waitMs` for it to appear, and
+// lets it come to the front; false when no such window answered.
+bool handToRunningRun(const std::string& className, const std::string& caption,
+                      const std::string& text, int waitMs);
+
 }  // namespace application
 }  // namespace platform

@@ -65,6 +65,8 @@ public:
     std::function<void()> onPaint;
     std::function<void(bool& canClose)> onCloseQuery;
     std::function<void()> onDestroy;
+    // A text another program handed to the window.
+    std::function<void(const std::string& text)> onTextHandedOver;
 
     // For the backend: the real window was painted.
     void painted();

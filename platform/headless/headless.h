@@ -31,6 +31,9 @@ void setExecutablePath(const std::string& path);
 void setWorkArea(const Rect& area);
 void setCursorPos(const Point& point);
 void setApplicationMinimized(bool minimized);
+void setCommandLine(const std::string& line);
+// Another run of the program holds the session's one run.
+void setOtherRunRunning(bool running);
 
 // What the program did.
 struct ShownBox {
@@ -58,6 +61,10 @@ struct PopupCall {
 const std::vector<PopupCall>& popups();
 // How often the form was drawn at once, outside the message loop.
 int repaintsNow(const Form& form);
+// The form whose window was built last.
+Form* createdForm();
+// The texts this run handed to the running one.
+const std::vector<std::string>& handedOver();
 
 // Answers for the next message boxes, in order; an unscripted box answers
 // Ok (or Yes). `duringNextBox` runs while the next box is open, as timer
@@ -78,6 +85,8 @@ void selectRow(StringGrid& grid, int row);
 // user can reach it.
 void pressEnter(Form& form);
 void tick(Timer& timer);
+// Another run of the program hands its text to the form.
+void handOver(Form& form, const std::string& text);
 void paint(Form& form);
 // Offers a window message to the form, as the real window procedure does.
 bool sendMessage(Form& form, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);

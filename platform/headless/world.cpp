@@ -30,6 +30,10 @@ struct World {
     std::vector<IconHandle> destroyedIcons;
     std::vector<headless::PopupCall> popups;
     std::map<const Form*, int> repaints;
+    std::string commandLine = "\"C:\\Program Files\\Festorin\\Festorin.exe\"";
+    bool otherRun = false;
+    std::vector<std::string> handedOver;
+    Form* created = nullptr;
 };
 
 World& world() {
@@ -89,11 +93,20 @@ void run(Form& mainForm) {
     headless::paint(mainForm);
 }
 
+std::string commandLine() { return world().commandLine; }
+
+bool claimSingleRun(const std::string&) { return !world().otherRun; }
+
+bool handToRunningRun(const std::string&, const std::string&, const std::string& text, int) {
+    world().handedOver.push_back(text);
+    return true;
+}
+
 }  // namespace application
 
 namespace backend {
 
-void created(Form&) {}
+void created(Form& form) { world().created = &form; }
 void changed(Control&, Prop) {}
 void focus(Control& control) { world().focused = &control; }
 void menuChanged(MenuItem&) {}
@@ -142,6 +155,12 @@ const std::vector<std::string>& loadedIcons() { return world().loadedIcons; }
 const std::vector<IconHandle>& destroyedIcons() { return world().destroyedIcons; }
 const std::vector<PopupCall>& popups() { return world().popups; }
 int repaintsNow(const Form& form) { return world().repaints[&form]; }
+Form* createdForm() { return world().created; }
+void setCommandLine(const std::string& line) { world().commandLine = line; }
+void setOtherRunRunning(bool running) { world().otherRun = running; }
+const std::vector<std::string>& handedOver() { return world().handedOver; }
+
+void handOver(Form& form, const std::string& text) { fire(form.onTextHandedOver, text); }
 
 void answerNextBox(MbResult answer) { world().answers.push_back(answer); }
 void duringNextBox(std::function<void()> action) { world().duringBox = std::move(action); }

@@ -116,3 +116,38 @@ void run(Form& mainForm) {
 }
 
 }  // namespace platform::application
+
+namespace platform::application {
+
+std::string commandLine() { return GetCommandLineA(); }
+
+// The mutex stays open for the whole run: the system lets it go when the
+// process ends, however it ends.
+bool claimSingleRun(const std::string& name) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+    const DWORD error = GetLastError();
+    if (mutex && error != ERROR_ALREADY_EXISTS) return true;
+    if (mutex) CloseHandle(mutex);
+    return false;
+}
+
+bool handToRunningRun(const std::string& className, const std::string& caption,
+                      const std::string& text, int waitMs) {
+    HWND window = nullptr;
+    for (int waited = 0; !(window = FindWindowA(className.c_str(), caption.c_str()));
+         waited += 50) {
+        if (waited >= waitMs) return false;
+        Sleep(50);
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    AllowSetForegroundWindow(processId);
+    COPYDATASTRUCT data{};
+    data.cbData = static_cast<DWORD>(text.size());
+    data.lpData = const_cast<char*>(text.data());
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                               SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
+}  // namespace platform::application

@@ -158,6 +158,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGED:
             onPositionChanged(*reinterpret_cast<WINDOWPOS*>(lParam));
             break;
+        case WM_COPYDATA:
+            onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+            return TRUE;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
@@ -272,6 +275,11 @@ LRESULT FormWindow::onGetDefaultId() {
 void FormWindow::onPositionChanged(const WINDOWPOS& position) {
     if (!(position.flags & SWP_NOMOVE) && !IsIconic(hwnd_))
         form_.adoptPosition(position.x, position.y);
+}
+
+void FormWindow::onCopyData(const COPYDATASTRUCT& data) {
+    const std::string text(static_cast<const char*>(data.lpData), data.cbData);
+    fire(form_.onTextHandedOver, text);
 }
 
 bool FormWindow::isMain() const { return mainForm() == &form_; }

@@ -45,6 +45,7 @@ private:
     void onNextControl(WPARAM wParam, LPARAM lParam);
     LRESULT onGetDefaultId();
     void onPositionChanged(const WINDOWPOS& position);
+    void onCopyData(const COPYDATASTRUCT& data);
 
     bool isMain() const;
     void fitClientArea();

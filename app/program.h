@@ -1,0 +1,7 @@
+#pragma once
+// Festorin from its start to its end.
+
+// One Festorin runs in a user's session. The first run shows its window and
+// handles events until it closes; a later run hands its command line to the
+// first, which comes to the front, and ends without reading or writing a file.
+int runFestorin();
