@@ -21,12 +21,12 @@ struct MonthDay {
 // Texts without their leading and trailing blanks; the second phone is only
 // there when the first is.
 struct Contact {
-    std::string firstName;
-    std::string surname;
-    std::string email;
-    std::string phone1;
-    std::string phone2;
-    std::optional<MonthDay> birthday;
+    std::string firstName{};
+    std::string surname{};
+    std::string email{};
+    std::string phone1{};
+    std::string phone2{};
+    std::optional<MonthDay> birthday{};
     bool operator==(const Contact&) const = default;
 };
 

@@ -303,6 +303,9 @@ private:
 
     static void takeRanked(const Property& property, std::vector<Ranked>& values) {
         std::string text = textOf(property, property.value);
+        // vCard 4.0 may write a phone number as a "tel:" URI.
+        if (property.name == "TEL" && sameIgnoringCase(std::string_view(text).substr(0, 4), "tel:"))
+            text = trimmed(std::string_view(text).substr(4));
         if (!text.empty()) values.push_back({preferenceRank(property), std::move(text)});
     }
 
