@@ -232,7 +232,7 @@ void takeFullName(const std::string& fullName, Contact& contact) {
         return;
     }
     contact.firstName = trimmed(std::string_view(fullName).substr(0, blank));
-    contact.surname = fullName.substr(blank + 1);
+    contact.surname = trimmed(std::string_view(fullName).substr(blank + 1));
 }
 
 Contact contactOf(Card& card) {

@@ -79,8 +79,10 @@ TEST(VCardReader, NamesFromFullNameWhenNHasNone) {
     const char* file =
         "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:  Cher \nEMAIL: \nEMAIL:cher@example.org\n"
         "TEL:\nEND:VCARD\n"
-        "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:\nEND:VCARD\n";
-    EXPECT_EQ(readVCards(file), (Contacts{{"Cher", "", "cher@example.org"}, {}}));
+        "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Mary \x01Lee\nEND:VCARD\n";
+    EXPECT_EQ(readVCards(file),
+              (Contacts{{"Cher", "", "cher@example.org"}, {}, {"Ann Mary", "Lee"}}));
 }
 
 TEST(VCardReader, BirthdayForms) {
