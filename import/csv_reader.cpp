@@ -73,7 +73,8 @@ int columnOf(const Record& header, std::initializer_list<std::string_view> names
     return absent;
 }
 
-// Google's columns and Outlook's; a file holds one or the other.
+// Google's columns and Outlook's. The phones are the first two numbers in
+// Google's two phone columns, then in Outlook's mobile, home and business ones.
 struct Columns {
     explicit Columns(const Record& header)
         : firstName(columnOf(header, {"First Name", "Given Name"})),

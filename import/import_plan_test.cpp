@@ -48,17 +48,21 @@ TEST_F(ImportPlanTest, PersonAsTheEditorMakesIt) {
                                      "The exact day", "Birtday"}));
 }
 
-// The texts of an ANSI file are never converted again.
-TEST_F(ImportPlanTest, AnsiTextsStayAsTheyAre) {
-    bool converted = false;
+// The texts of an ANSI file are never converted again; an empty text is
+// never handed to the converter.
+TEST_F(ImportPlanTest, TextsTheConverterIsGiven) {
+    std::vector<std::string> given;
     const auto toAnsi = [&](const std::string& text) {
-        converted = true;
+        given.push_back(text);
         return text;
     };
-    const AddressBook ansi{
-        FileFormat::Csv, TextEncoding::Ansi, {{"Jos\xe9", "", "", "", "", MonthDay{1, 2}}}};
-    EXPECT_EQ(planImport(ansi, list, 1, toAnsi).people[0][book::colFirstName], "Jos\xe9");
-    EXPECT_FALSE(converted);
+    const Contact jose{"Jos\xe9", "", "", "06", "", MonthDay{1, 2}};
+    EXPECT_EQ(planImport({FileFormat::Csv, TextEncoding::Ansi, {jose}}, list, 1, toAnsi)
+                  .people[0][book::colFirstName],
+              "Jos\xe9");
+    EXPECT_TRUE(given.empty());
+    planImport(utf8Book({jose}), list, 1, toAnsi);
+    EXPECT_EQ(given, (std::vector<std::string>{"Jos\xe9", "06"}));
 }
 
 TEST_F(ImportPlanTest, LeftOutWithoutABirthdayOrAName) {

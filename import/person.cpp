@@ -32,8 +32,9 @@ bool formsDate(const MonthDay& date) {
 }
 
 Cells personOf(const Contact& contact, TextEncoding encoding, const ToAnsi& toAnsi) {
+    // An empty text is not handed over: Windows' converters take no empty text.
     const auto ansi = [&](const std::string& text) {
-        return encoding == TextEncoding::Ansi ? text : toAnsi(text);
+        return encoding == TextEncoding::Ansi || text.empty() ? text : toAnsi(text);
     };
     Cells cells;
     cells[book::colFirstName] = boxText(ansi(contact.firstName), book::colFirstName);

@@ -29,7 +29,10 @@ TEST(TextEncoding, Windows1252RoundTrip) {
 TEST(TextEncoding, CharactersWindows1252LacksBecomeQuestionMarks) {
     EXPECT_EQ(utf8ToWindows1252("Zo\u00eb \u738b \U0001F382 \u20ac\u0080"), "Zo\xeb ? ? \x80?");
     // Each byte that starts no character is one question mark.
-    EXPECT_EQ(utf8ToWindows1252("a\xff\xC3\x28\xE2\x82"), "a?" "?(?" "?");
+    EXPECT_EQ(utf8ToWindows1252("a\xff\xC3\x28\xE2\x82"),
+              "a?"
+              "?(?"
+              "?");
 }
 
 TEST(TextEncoding, QuotedPrintable) {
