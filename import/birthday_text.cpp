@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "book/text.h"
 
@@ -49,18 +50,16 @@ std::optional<MonthDay> isoBirthday(std::string_view text) {
 
 std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order) {
     const std::string date = book::trimmed(std::string(text));
-    std::array<std::string_view, 3> parts;
-    std::size_t count = 0, pos = 0;
-    while (pos < date.size()) {
+    std::vector<std::string_view> parts;
+    for (std::size_t pos = 0; pos < date.size();) {
         const std::size_t start = pos;
         while (pos < date.size() && isDigit(date[pos])) ++pos;
-        if (pos == start || count == parts.size()) return std::nullopt;
-        parts[count++] = std::string_view(date).substr(start, pos - start);
-        const std::size_t digitsEnd = pos;
+        // Neither a digit nor a separator, or a separator first.
+        if (pos == start) return std::nullopt;
+        parts.push_back(std::string_view(date).substr(start, pos - start));
         while (pos < date.size() && isSeparator(date[pos])) ++pos;
-        if (pos == digitsEnd && pos < date.size()) return std::nullopt;
     }
-    if (count != parts.size()) return std::nullopt;
+    if (parts.size() != 3) return std::nullopt;
     const auto [day, month, year] =
         order == DateOrder::DayMonthYear   ? std::array{parts[0], parts[1], parts[2]}
         : order == DateOrder::MonthDayYear ? std::array{parts[1], parts[0], parts[2]}

@@ -1,6 +1,6 @@
 #include "csv_reader.h"
 
-#include <array>
+#include <initializer_list>
 #include <string>
 
 #include "ascii_case.h"
