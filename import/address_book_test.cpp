@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "offer.h"
+#include "text_encoding.h"
+
 namespace importing {
 namespace {
 
@@ -21,19 +24,15 @@ TEST(AddressBook, FormatDetection) {
         EXPECT_EQ(formatOf(neither), FileFormat::None) << neither;
 }
 
-// Cards without a birthday are still contacts, which the plan then leaves out.
-TEST(AddressBook, ReadsWhicheverFormat) {
+// Cards without a birthday are contacts all the same: nothing new, rather
+// than a file the program cannot read.
+TEST(AddressBook, CardsWithoutBirthdaysAreNothingNew) {
     const AddressBook cards = readAddressBook("BEGIN:VCARD\nVERSION:3.0\nFN:Ann Lee\nEND:VCARD\n",
                                               DateOrder::DayMonthYear);
-    EXPECT_EQ(cards.encoding, TextEncoding::Utf8);
-    ASSERT_EQ(cards.contacts.size(), 1u);
-    EXPECT_EQ(cards.contacts[0].surname, "Lee");
-
-    const AddressBook csv =
-        readAddressBook("First Name,Birthday\nJos\xe9,05/03/1970\n", DateOrder::DayMonthYear);
-    EXPECT_EQ(csv.encoding, TextEncoding::Ansi);
-    ASSERT_EQ(csv.contacts.size(), 1u);
-    EXPECT_EQ(csv.contacts[0].birthday, (MonthDay{3, 5}));
+    platform::StringGrid list(nullptr, book::columnCount);
+    const ImportPlan plan = planImport(cards, list, book::maxPeople, utf8ToWindows1252);
+    EXPECT_EQ(plan.withoutBirthday, 1);
+    EXPECT_EQ(offerOf(cards, plan, "ann.vcf").kind, OfferKind::NothingNew);
 }
 
 }  // namespace
