@@ -1,0 +1,27 @@
+// Any bytes as a CSV file: a file read is UTF-8 exactly when its bytes after a
+// byte-order mark are, each contact stands on a line of its own, and the
+// import keeps every rule of the plan (see import_checks.h). The size chooses
+// the regional date order, so that the seeds stay real files.
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "import/csv_reader.h"
+#include "import_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const auto order = static_cast<importing::DateOrder>(size % 3);
+    const auto csv = importing::readCsv(bytes, order);
+    if (!csv) return 0;
+    const bool utf8 = importing::isUtf8(importing::withoutByteOrderMark(bytes));
+    fuzz::require((csv->encoding == importing::TextEncoding::Utf8) == utf8);
+    const auto lineEnds =
+        std::count_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    fuzz::require(static_cast<long>(csv->contacts.size()) <= lineEnds);
+
+    const importing::AddressBook file{importing::FileFormat::Csv, csv->encoding, csv->contacts};
+    fuzz::checkContacts(file);
+    for (int room : {book::maxPeople, static_cast<int>(size % 4)}) fuzz::checkPlan(file, room);
+    return 0;
+}

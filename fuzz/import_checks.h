@@ -1,0 +1,108 @@
+#pragma once
+// What every address book read from any bytes, and every plan of its import,
+// must keep: texts in the encoding they claim, cells that fit their fields,
+// keys of real dates, counts that add up, never more people than there is
+// room for, and a second import of the same file adding nobody.
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "book/contact_table.h"
+#include "book/fiche.h"
+#include "book/text.h"
+#include "import/import_plan.h"
+#include "import/offer.h"
+#include "import/people_list.h"
+#include "import/text_encoding.h"
+#include "reminders/calendar.h"
+
+namespace fuzz {
+
+inline void require(bool holds) {
+    if (!holds) std::abort();
+}
+
+inline bool isTrimmed(const std::string& text) { return book::trimmed(text) == text; }
+
+inline void checkContacts(const importing::AddressBook& file) {
+    for (const importing::Contact& contact : file.contacts) {
+        for (const std::string* text : {&contact.firstName, &contact.surname, &contact.email,
+                                        &contact.phone1, &contact.phone2}) {
+            require(isTrimmed(*text));
+            if (file.encoding == importing::TextEncoding::Utf8) require(importing::isUtf8(*text));
+        }
+        require(contact.phone2.empty() || !contact.phone1.empty());
+        if (contact.birthday) {
+            require(contact.birthday->month >= 0 && contact.birthday->month <= 99);
+            require(contact.birthday->day >= 0 && contact.birthday->day <= 99);
+        }
+    }
+}
+
+// 2000 is a leap year: 29 February is a birthday.
+inline bool isBirthday(const std::optional<importing::MonthDay>& date) {
+    return date && reminders::isValidDate(2000, date->month, date->day);
+}
+
+inline void checkPerson(const importing::Cells& person) {
+    for (int col = 0; col < book::columnCount; ++col)
+        require(person[col].size() <= static_cast<std::size_t>(book::fieldCapacity(col)));
+    for (int col = book::colFirstName; col <= book::colPhone2; ++col)
+        require(isTrimmed(person[col]));
+    require(!person[book::colFirstName].empty() || !person[book::colSurname].empty());
+    const std::string& key = person[book::colKey];
+    require(key.size() == 4 &&
+            std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    const int month = std::stoi(key.substr(0, 2)), day = std::stoi(key.substr(2));
+    require(reminders::isValidDate(2000, month, day));
+    const std::string& shown = person[book::colShownDate];
+    require(shown.ends_with(day < 10 ? ", " + std::to_string(day) : "," + std::to_string(day)));
+    const char* action = !person[book::colEmail].empty()    ? "Send an E-mail"
+                         : !person[book::colPhone1].empty() ? "Call phone 1"
+                                                            : "Other";
+    require(person[book::colAction] == action);
+    require(person[book::colWhen] == "The exact day" && person[book::colReason] == "Birtday");
+}
+
+// The plan over an empty list with `room` left; then again over the list
+// that holds what the first plan added.
+inline void checkPlan(const importing::AddressBook& file, int room) {
+    const auto toAnsi = [&file](const std::string& utf8) {
+        require(file.encoding == importing::TextEncoding::Utf8);
+        return importing::utf8ToWindows1252(utf8);
+    };
+    platform::StringGrid list(nullptr, book::columnCount);
+    const importing::ImportPlan plan = importing::planImport(file, list, room, toAnsi);
+
+    int withoutBirthday = 0;
+    for (const importing::Contact& contact : file.contacts)
+        if (!isBirthday(contact.birthday)) ++withoutBirthday;
+    require(plan.withoutBirthday == withoutBirthday);
+    require(plan.withoutBirthday + plan.withoutName + plan.alreadyInList + plan.newPeople ==
+            static_cast<int>(file.contacts.size()));
+    require(static_cast<int>(plan.people.size()) == std::min(room, plan.newPeople));
+
+    std::set<std::tuple<std::string, std::string, std::string>> identities;
+    for (const importing::Cells& person : plan.people) {
+        checkPerson(person);
+        require(
+            identities
+                .emplace(person[book::colKey], person[book::colFirstName], person[book::colSurname])
+                .second);
+    }
+
+    const importing::Offer offer = importing::offerOf(file, plan, "folder\\file.txt");
+    require(offer.text.find("file.txt") != std::string::npos &&
+            offer.text.find("folder") == std::string::npos);
+    require((offer.kind == importing::OfferKind::Question) == !plan.people.empty());
+
+    require(importing::appendPeople(list, plan.people) == static_cast<int>(plan.people.size()));
+    const importing::ImportPlan again =
+        importing::planImport(file, list, importing::roomLeft(list), toAnsi);
+    require(again.withoutBirthday == plan.withoutBirthday);
+    require(again.newPeople == plan.newPeople - static_cast<int>(plan.people.size()));
+}
+
+}  // namespace fuzz

@@ -1,0 +1,15 @@
+#include "address_book.h"
+
+#include "csv_reader.h"
+#include "vcard_reader.h"
+
+namespace importing {
+
+AddressBook readAddressBook(std::string_view bytes, DateOrder order) {
+    if (holdsVCard(bytes)) return {FileFormat::VCard, TextEncoding::Utf8, readVCards(bytes)};
+    if (auto csv = readCsv(bytes, order))
+        return {FileFormat::Csv, csv->encoding, std::move(csv->contacts)};
+    return {};
+}
+
+}  // namespace importing

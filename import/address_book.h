@@ -1,0 +1,15 @@
+#pragma once
+// An address-book export of any kind the program reads: vCard or CSV.
+#include <string_view>
+
+#include "birthday_text.h"
+#include "contact.h"
+
+namespace importing {
+
+// A vCard file when it holds a BEGIN:VCARD line, else a CSV file when its
+// header names the columns of contacts, else no format the program reads.
+// The order is the user's regional short-date format's, for CSV birthdays.
+AddressBook readAddressBook(std::string_view bytes, DateOrder order);
+
+}  // namespace importing

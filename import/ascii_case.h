@@ -1,0 +1,12 @@
+#pragma once
+// The formats' names (properties, parameters, column headers) compare
+// without regard to the case of their ASCII letters.
+#include <string>
+#include <string_view>
+
+namespace importing {
+
+std::string upperAscii(std::string_view text);
+bool sameIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace importing

@@ -1,0 +1,71 @@
+#include "birthday_text.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "book/text.h"
+
+namespace importing {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A pattern's "9" stands for any digit, every other character for itself.
+bool matches(std::string_view text, std::string_view pattern) {
+    if (text.size() != pattern.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (pattern[i] == '9' ? !isDigit(text[i]) : text[i] != pattern[i]) return false;
+    return true;
+}
+
+int number(std::string_view digits) {
+    int value = 0;
+    for (char c : digits) value = value * 10 + (c - '0');
+    return value;
+}
+
+struct IsoForm {
+    std::string_view pattern;
+    std::size_t month;  // where its two digits start
+    std::size_t day;
+};
+
+constexpr std::array<IsoForm, 4> isoForms{
+    {{"9999-99-99", 5, 8}, {"99999999", 4, 6}, {"--99-99", 2, 5}, {"--9999", 2, 4}}};
+
+bool isSeparator(char c) { return c == '/' || c == '.' || c == '-' || c == ' '; }
+
+}  // namespace
+
+std::optional<MonthDay> isoBirthday(std::string_view text) {
+    const std::string date = book::trimmed(std::string(text));
+    const std::string_view day = std::string_view(date).substr(0, date.find_first_of("Tt"));
+    for (const IsoForm& form : isoForms)
+        if (matches(day, form.pattern))
+            return MonthDay{number(day.substr(form.month, 2)), number(day.substr(form.day, 2))};
+    return std::nullopt;
+}
+
+std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order) {
+    const std::string date = book::trimmed(std::string(text));
+    std::vector<std::string_view> parts;
+    for (std::size_t pos = 0; pos < date.size();) {
+        const std::size_t start = pos;
+        while (pos < date.size() && isDigit(date[pos])) ++pos;
+        // Neither a digit nor a separator, or a separator first.
+        if (pos == start) return std::nullopt;
+        parts.push_back(std::string_view(date).substr(start, pos - start));
+        while (pos < date.size() && isSeparator(date[pos])) ++pos;
+    }
+    if (parts.size() != 3) return std::nullopt;
+    const auto [day, month, year] =
+        order == DateOrder::DayMonthYear   ? std::array{parts[0], parts[1], parts[2]}
+        : order == DateOrder::MonthDayYear ? std::array{parts[1], parts[0], parts[2]}
+                                           : std::array{parts[2], parts[1], parts[0]};
+    if (day.size() > 2 || month.size() > 2 || year.size() > 4) return std::nullopt;
+    return MonthDay{number(month), number(day)};
+}
+
+}  // namespace importing

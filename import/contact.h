@@ -1,0 +1,42 @@
+#pragma once
+// A contact as an address-book export holds it, before it becomes a person
+// of the list.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace importing {
+
+// What the texts of a reader's contacts are in: UTF-8, or already the ANSI
+// code page's bytes (a CSV file that is not UTF-8).
+enum class TextEncoding { Utf8, Ansi };
+
+// The day and month as written, which may form no date (30 February).
+struct MonthDay {
+    int month = 0;
+    int day = 0;
+    bool operator==(const MonthDay&) const = default;
+};
+
+// Texts without their leading and trailing blanks; the second phone is only
+// there when the first is.
+struct Contact {
+    std::string firstName{};
+    std::string surname{};
+    std::string email{};
+    std::string phone1{};
+    std::string phone2{};
+    std::optional<MonthDay> birthday{};
+    bool operator==(const Contact&) const = default;
+};
+
+enum class FileFormat { None, VCard, Csv };
+
+// What a reader made of a file.
+struct AddressBook {
+    FileFormat format = FileFormat::None;
+    TextEncoding encoding = TextEncoding::Utf8;
+    std::vector<Contact> contacts;
+};
+
+}  // namespace importing

@@ -1,0 +1,134 @@
+#include "import_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "people_list.h"
+#include "text_encoding.h"
+
+namespace importing {
+namespace {
+
+AddressBook utf8Book(std::vector<Contact> contacts) {
+    return {FileFormat::VCard, TextEncoding::Utf8, std::move(contacts)};
+}
+
+ImportPlan plan(const AddressBook& book, const platform::StringGrid& list, int room = 100) {
+    return planImport(book, list, room, utf8ToWindows1252);
+}
+
+class ImportPlanTest : public ::testing::Test {
+protected:
+    void addToList(const Cells& person) {
+        const int row = book::lastRowTaken(list) ? book::appendRow(list) : 1;
+        for (int col = 0; col < book::columnCount; ++col) list.setCell(col, row, person[col]);
+    }
+
+    platform::StringGrid list{nullptr, book::columnCount};
+};
+
+// The cells are those the editor's Ok writes: ANSI texts, trimmed and cut to
+// the boxes (a cut that ends on a blank trimmed again), the hidden key, the
+// shown date and the default choices.
+TEST_F(ImportPlanTest, PersonAsTheEditorMakesIt) {
+    const std::string longName = std::string(59, 'a') + " bcd";
+    const ImportPlan made =
+        plan(utf8Book({{" J\u00fcrgen\t", "M\u00fcller \u738b", "  j@example.de ",
+                        std::string(35, '1'), "", MonthDay{3, 5}},
+                       {longName, std::string(61, 'b'), "", "06", "07", MonthDay{12, 24}},
+                       {"Ann", "", "", "", "", MonthDay{2, 29}}}),
+             list);
+    ASSERT_EQ(made.people.size(), 3u);
+    EXPECT_EQ(made.people[0],
+              (Cells{"0305", "J\xfcrgen", "M\xfcller ?", "j@example.de", std::string(30, '1'), "",
+                     "March, 5", "Send an E-mail", "The exact day", "Birtday"}));
+    EXPECT_EQ(made.people[1],
+              (Cells{"1224", std::string(59, 'a'), std::string(60, 'b'), "", "06", "07",
+                     "December,24", "Call phone 1", "The exact day", "Birtday"}));
+    EXPECT_EQ(made.people[2], (Cells{"0229", "Ann", "", "", "", "", "February,29", "Other",
+                                     "The exact day", "Birtday"}));
+}
+
+// The texts of an ANSI file are never converted again; an empty text is
+// never handed to the converter.
+TEST_F(ImportPlanTest, TextsTheConverterIsGiven) {
+    std::vector<std::string> given;
+    const auto toAnsi = [&](const std::string& text) {
+        given.push_back(text);
+        return text;
+    };
+    const Contact jose{"Jos\xe9", "", "", "06", "", MonthDay{1, 2}};
+    EXPECT_EQ(planImport({FileFormat::Csv, TextEncoding::Ansi, {jose}}, list, 1, toAnsi)
+                  .people[0][book::colFirstName],
+              "Jos\xe9");
+    EXPECT_TRUE(given.empty());
+    planImport(utf8Book({jose}), list, 1, toAnsi);
+    EXPECT_EQ(given, (std::vector<std::string>{"Jos\xe9", "06"}));
+}
+
+TEST_F(ImportPlanTest, LeftOutWithoutABirthdayOrAName) {
+    std::vector<Contact> contacts;
+    for (MonthDay noDate : {MonthDay{2, 30}, MonthDay{4, 31}, MonthDay{13, 1}, MonthDay{1, 0},
+                            MonthDay{0, 0}, MonthDay{11, 31}})
+        contacts.push_back({"Ann", "", "", "", "", noDate});
+    contacts.push_back({"Ann"});
+    contacts.push_back({" ", "\t", "nameless@example.org", "", "", MonthDay{1, 1}});
+    contacts.push_back({"Ann", "", "", "", "", MonthDay{1, 31}});
+    const ImportPlan made = plan(utf8Book(contacts), list);
+    EXPECT_EQ(made.withoutBirthday, 7);
+    EXPECT_EQ(made.withoutName, 1);
+    EXPECT_EQ(made.newPeople, 1);
+    EXPECT_EQ(made.people.size(), 1u);
+}
+
+// Same key, first name and surname, compared after conversion, trimming and
+// cutting, byte for byte: in the list or earlier in the file.
+TEST_F(ImportPlanTest, AlreadyInTheList) {
+    addToList({"0305", "Dara", "Ruze"});
+    addToList({"0101", std::string(60, 'x'), "L\xe9", "", "", "", "January, 1"});
+    const ImportPlan made =
+        plan(utf8Book({{" Dara ", "Ruze", "other@example.org", "", "", MonthDay{3, 5}},
+                       {std::string(65, 'x'), "L\u00e9", "", "", "", MonthDay{1, 1}},
+                       {"dara", "Ruze", "", "", "", MonthDay{3, 5}},
+                       {"Dara", "Ruze", "", "", "", MonthDay{3, 6}},
+                       {"Dara", "Ruze", "", "", "", MonthDay{3, 6}},
+                       {"Dara", "Ruze ", "", "", "", MonthDay{3, 6}}}),
+             list);
+    EXPECT_EQ(made.alreadyInList, 4);
+    ASSERT_EQ(made.people.size(), 2u);
+    EXPECT_EQ(made.people[0][book::colFirstName], "dara");
+    EXPECT_EQ(made.people[1][book::colKey], "0306");
+}
+
+// Only what fits is added, in file order; the rest is counted.
+TEST_F(ImportPlanTest, FitsTheRoomLeft) {
+    const AddressBook three = utf8Book({{"A", "", "", "", "", MonthDay{1, 1}},
+                                        {"B", "", "", "", "", MonthDay{1, 1}},
+                                        {"C", "", "", "", "", MonthDay{1, 1}}});
+    const ImportPlan made = plan(three, list, 2);
+    EXPECT_EQ(made.newPeople, 3);
+    EXPECT_FALSE(made.allFit());
+    ASSERT_EQ(made.people.size(), 2u);
+    EXPECT_EQ(made.people[1][book::colFirstName], "B");
+    EXPECT_TRUE(plan(three, list, 3).allFit());
+    EXPECT_TRUE(plan(three, list, 0).people.empty());
+}
+
+TEST_F(ImportPlanTest, RoomAndAppendingAsAddDoes) {
+    EXPECT_EQ(roomLeft(list), book::maxPeople);
+    const Cells ann{"0101", "Ann"}, bob{"0202", "Bob"};
+    EXPECT_EQ(appendPeople(list, {ann, bob}), 2);
+    EXPECT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.cell(book::colFirstName, 1), "Ann");
+    EXPECT_EQ(roomLeft(list), book::maxPeople - 2);
+
+    list.setRowCount(book::maxPeople);
+    EXPECT_EQ(roomLeft(list), 2);
+    EXPECT_EQ(appendPeople(list, {ann, bob, ann}), 2);
+    EXPECT_EQ(list.rowCount(), book::maxPeople + 1);
+    EXPECT_EQ(list.cell(book::colFirstName, book::maxPeople), "Bob");
+    EXPECT_EQ(roomLeft(list), 0);
+    EXPECT_EQ(appendPeople(list, {ann}), 0);
+}
+
+}  // namespace
+}  // namespace importing

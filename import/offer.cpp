@@ -1,0 +1,51 @@
+#include "offer.h"
+
+#include "book/contact_table.h"
+
+namespace importing {
+
+namespace {
+
+std::string nameOf(const std::string& file) { return file.substr(file.find_last_of("\\/") + 1); }
+
+std::string peopleCount(int count) {
+    return std::to_string(count) + (count == 1 ? " person" : " people");
+}
+
+// Why contacts are left out; one without a name is rare enough to be named
+// only when there is one.
+std::string leftOutLine(const ImportPlan& plan) {
+    std::string line = "Left out: " + std::to_string(plan.withoutBirthday) +
+                       " without a birthday, " + std::to_string(plan.alreadyInList) +
+                       " already in the list";
+    if (plan.withoutName > 0) line += ", " + std::to_string(plan.withoutName) + " without a name";
+    return line + ".";
+}
+
+std::string listLimit() {
+    return "the list holds " + std::to_string(book::maxPeople) + " people at most.";
+}
+
+std::string question(const ImportPlan& plan, const std::string& name) {
+    const int fit = static_cast<int>(plan.people.size());
+    std::string text = "Add " + peopleCount(fit) + " from " + name + "?";
+    if (plan.withoutBirthday + plan.alreadyInList + plan.withoutName > 0)
+        text += "\r\n" + leftOutLine(plan);
+    if (!plan.allFit()) text += "\r\nOnly " + std::to_string(fit) + " fit: " + listLimit();
+    return text;
+}
+
+}  // namespace
+
+Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string& file) {
+    const std::string name = nameOf(file);
+    if (book.format == FileFormat::None)
+        return {OfferKind::Unreadable, name + " holds no contacts that Festorin can read."};
+    if (plan.newPeople == 0) return {OfferKind::NothingNew, "No new birthday in " + name + "."};
+    if (plan.people.empty())
+        return {OfferKind::ListFull, "No room for " + peopleCount(plan.newPeople) + " from " +
+                                         name + ": " + listLimit()};
+    return {OfferKind::Question, question(plan, name)};
+}
+
+}  // namespace importing

@@ -1,0 +1,25 @@
+#pragma once
+// The texts that offer an import to the user, or say why there is none.
+#include <string>
+
+#include "contact.h"
+#include "import_plan.h"
+
+namespace importing {
+
+enum class OfferKind {
+    Question,    // a Yes/No question: add the plan's people?
+    NothingNew,  // every contact is left out
+    ListFull,    // new people, but the list has no room for any
+    Unreadable   // no format the program reads
+};
+
+struct Offer {
+    OfferKind kind;
+    std::string text;  // lines apart by CR LF
+};
+
+// `file` may be a path: only its name after the last folder is shown.
+Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string& file);
+
+}  // namespace importing

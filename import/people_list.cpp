@@ -1,0 +1,34 @@
+#include "people_list.h"
+
+#include <algorithm>
+
+namespace importing {
+
+namespace {
+
+// Only a row below the header can be a person's.
+bool lastRowFree(const platform::StringGrid& list) {
+    return list.rowCount() > 1 && !book::lastRowTaken(list);
+}
+
+}  // namespace
+
+int roomLeft(const platform::StringGrid& list) {
+    const int people = list.rowCount() - 1 - (lastRowFree(list) ? 1 : 0);
+    return std::max(0, book::maxPeople - people);
+}
+
+int appendPeople(platform::StringGrid& list, const std::vector<Cells>& people) {
+    const int count = std::min(roomLeft(list), static_cast<int>(people.size()));
+    if (count == 0) return 0;
+    const int first = lastRowFree(list) ? list.rowCount() - 1 : list.rowCount();
+    list.beginUpdate();
+    list.setRowCount(first + count);
+    for (int i = 0; i < count; ++i)
+        for (int col = 0; col < book::columnCount; ++col)
+            list.setCell(col, first + i, people[i][col]);
+    list.endUpdate();
+    return count;
+}
+
+}  // namespace importing

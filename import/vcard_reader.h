@@ -1,0 +1,18 @@
+#pragma once
+// The cards of a vCard 2.1, 3.0 or 4.0 file.
+#include <string_view>
+#include <vector>
+
+#include "contact.h"
+
+namespace importing {
+
+// Whether the file holds a line BEGIN:VCARD, in any case.
+bool holdsVCard(std::string_view bytes);
+
+// Every card in file order, its texts in UTF-8. A card that the file's end
+// cuts short keeps what it holds; a card inside a card (a 2.1 AGENT) is not
+// read.
+std::vector<Contact> readVCards(std::string_view bytes);
+
+}  // namespace importing

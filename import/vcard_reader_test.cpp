@@ -1,0 +1,133 @@
+#include "vcard_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "contact_printer_test.h"
+
+namespace importing {
+namespace {
+
+using Contacts = std::vector<Contact>;
+
+// A phone's export: quoted-printable names in UTF-8 and in ISO-8859-1, bare
+// 2.1 parameters, a soft line break inside the surname, the preferred e-mail
+// and phone taken first.
+TEST(VCardReader, PhoneExportIn21) {
+    const char* file =
+        "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BCrgen;;;\r\n"
+        "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen M=C3=BCller\r\n"
+        "TEL;HOME:+49 30 123456\r\nTEL;CELL;PREF:+49 170 1234567\r\nTEL;WORK:+49 89 1\r\n"
+        "EMAIL;HOME:juergen@example.de\r\nBDAY:1975-08-14\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "N;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Le=F1a;Jos=E9;;;\r\nBDAY:19800229\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "N;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:Fran=C3=A7ois-de-la-Tr=\r\n"
+        "=C3=A9moille;Ren=C3=A9e;;;\r\n"
+        "EMAIL;INTERNET:one@example.org\r\nEMAIL;INTERNET;PREF:two@example.org\r\n"
+        "N:Second;Not Taken\r\nBDAY:--1224\r\nEND:VCARD\r\n";
+    EXPECT_EQ(readVCards(file), (Contacts{{"J\u00fcrgen", "M\u00fcller", "juergen@example.de",
+                                           "+49 170 1234567", "+49 30 123456", MonthDay{8, 14}},
+                                          {"Jos\u00e9", "Le\u00f1a", "", "", "", MonthDay{2, 29}},
+                                          {"Ren\u00e9e", "Fran\u00e7ois-de-la-Tr\u00e9moille",
+                                           "two@example.org", "", "", MonthDay{12, 24}}}));
+}
+
+// An iPhone's 3.0 card: groups, lower-case type lists with "pref", VALUE=date;
+// and a 4.0 card with only FN, PREF=1 and a tel: URI.
+TEST(VCardReader, Cards30And40) {
+    const char* file =
+        "BEGIN:VCARD\nVERSION:3.0\nPRODID:-//Apple Inc.//iPhone OS 17.0//EN\n"
+        "N:Ruze;Dara;;;\nFN:Dara Ruze\n"
+        "item1.EMAIL;type=INTERNET;type=HOME:home@example.org\n"
+        "item2.EMAIL;type=INTERNET,pref:dara@example.org\n"
+        "TEL;type=CELL;type=VOICE:+33 6 12 34 56 78\n"
+        "TEL;type=HOME;type=VOICE;type=pref:01 23 45 67 89\n"
+        "BDAY;value=date:1990-03-05\nEND:VCARD\n"
+        "begin:vcard\nversion:4.0\nfn:Anis van der Berg\n"
+        "email;type=work;pref=2:work@example.org\nemail;pref=1:anis@example.org\n"
+        "tel;value=uri;type=\"voice,cell\":tel:+33-6-98-76\nbday:--0704T1200\nend:vcard\n";
+    EXPECT_EQ(readVCards(file), (Contacts{{"Dara", "Ruze", "dara@example.org", "01 23 45 67 89",
+                                           "+33 6 12 34 56 78", MonthDay{3, 5}},
+                                          {"Anis van der", "Berg", "anis@example.org",
+                                           "+33-6-98-76", "", MonthDay{7, 4}}}));
+}
+
+// Folding drops the line end and one blank in 3.0 and 4.0, even inside a
+// name; 2.1 unfolds the RFC 822 way and keeps the blank.
+TEST(VCardReader, FoldedLines) {
+    const char* file =
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Dubois-Lef\r\n ebvre;Marie\r\n\t-Claire\r\n"
+        "BD\r\n AY:1970-0\r\n 1-02\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Jean\r\n Dupont\r\nBDAY:1970-01-03\r\nEND:VCARD\r\n";
+    EXPECT_EQ(readVCards(file),
+              (Contacts{{"Marie-Claire", "Dubois-Lefebvre", "", "", "", MonthDay{1, 2}},
+                        {"Jean", "Dupont", "", "", "", MonthDay{1, 3}}}));
+}
+
+TEST(VCardReader, EscapesAreUndoneAfterNIsSplit) {
+    const char* file =
+        "\xEF\xBB\xBF"
+        "BEGIN:VCARD\nVERSION:3.0\nN:Doe\\, Jr.;Ann\\;Lee\\\\;;;\nEMAIL:a\\,b@example.org\n"
+        "END:VCARD\n";
+    EXPECT_EQ(readVCards(file), (Contacts{{"Ann;Lee\\", "Doe, Jr.", "a,b@example.org"}}));
+}
+
+// N without a given or family name gives way to FN; a one-word FN is a first
+// name; blanks and empty values count for nothing.
+TEST(VCardReader, NamesFromFullNameWhenNHasNone) {
+    const char* file =
+        "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:  Cher \nEMAIL: \nEMAIL:cher@example.org\n"
+        "TEL:\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Mary \x01Lee\nEND:VCARD\n";
+    EXPECT_EQ(readVCards(file),
+              (Contacts{{"Cher", "", "cher@example.org"}, {}, {"Ann Mary", "Lee"}}));
+}
+
+TEST(VCardReader, BirthdayForms) {
+    const auto birthdayIn = [](const std::string& bday) {
+        const Contacts read = readVCards("BEGIN:VCARD\nVERSION:4.0\n" + bday + "\nEND:VCARD\n");
+        return read.size() == 1 ? read[0].birthday : std::nullopt;
+    };
+    for (const char* bday :
+         {"BDAY:1990-03-05", "BDAY:19900305", "BDAY:--03-05", "BDAY:--0305",
+          "BDAY:1990-03-05T00:00:00Z", "BDAY:19900305T120000", "BDAY;VALUE=date:--0305",
+          "BDAY:  1990-03-05  ", "BDAY:broken\nBDAY:1990-03-05"})
+        EXPECT_EQ(birthdayIn(bday), (MonthDay{3, 5})) << bday;
+    EXPECT_EQ(birthdayIn("BDAY:2001-02-30"), (MonthDay{2, 30}));
+    for (const char* bday : {"BDAY:---05", "BDAY:1990-03", "BDAY:--03", "BDAY:1990-3-5",
+                             "BDAY:March 5", "BDAY;VALUE=text:--0305", "BDAY:", "NOTE:--0305"})
+        EXPECT_EQ(birthdayIn(bday), std::nullopt) << bday;
+}
+
+// An AGENT's card inside a card is not a contact of the file; lines outside
+// cards are passed over; a card the file's end cuts short keeps what it has.
+TEST(VCardReader, CardsInsideCardsAndCutShort) {
+    const char* file =
+        "N:Outside;Nobody\nBEGIN:VCARD\nVERSION:2.1\nN:Boss;Big\nAGENT:\nBEGIN:VCARD\n"
+        "VERSION:2.1\nN:Helper;Tiny\nBDAY:2000-01-01\nEND:VCARD\nBDAY:1960-06-06\nEND:VCARD\n"
+        "END:VCARD\nBEGIN:VCARD\nVERSION:3.0\nN:Cut;Short\nBDAY:1961-07-07";
+    EXPECT_EQ(readVCards(file), (Contacts{{"Big", "Boss", "", "", "", MonthDay{6, 6}},
+                                          {"Short", "Cut", "", "", "", MonthDay{7, 7}}}));
+}
+
+// Texts that are not the UTF-8 they should be are read as Windows-1252.
+TEST(VCardReader, CharsetsOf21) {
+    const char* file =
+        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=WINDOWS-1252:\x8a\x65\x9e;Zo\xeb\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=ISO-8859-1:\x8a;Zo\xeb\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:3.0\nN:\xc3\xa9;Zo\xeb\nEND:VCARD\n";
+    EXPECT_EQ(
+        readVCards(file),
+        (Contacts{{"Zo\u00eb", "\u0160e\u017e"}, {"Zo\u00eb", "\u008a"}, {"Zo\u00eb", "\u00e9"}}));
+}
+
+TEST(VCardReader, HoldsVCardOnlyWithABeginLine) {
+    EXPECT_TRUE(holdsVCard("\xEF\xBB\xBF begin:VCard \r\n"));
+    EXPECT_TRUE(holdsVCard("First Name,Birthday\nBEGIN:VCARD"));
+    EXPECT_FALSE(holdsVCard("BEGIN:VCARDS\nX BEGIN:VCARD\nEND:VCARD\n"));
+}
+
+}  // namespace
+}  // namespace importing
