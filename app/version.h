@@ -13,6 +13,6 @@
 #define FESTORIN_STRINGIZE(text) #text
 #define FESTORIN_NUMBERS_TEXT(major, minor, patch, build) \
     FESTORIN_STRINGIZE(major.minor.patch.build)
-#define FESTORIN_FILE_VERSION_TEXT                                               \
-    FESTORIN_NUMBERS_TEXT(FESTORIN_VERSION_MAJOR, FESTORIN_VERSION_MINOR,        \
-                          FESTORIN_VERSION_PATCH, FESTORIN_VERSION_BUILD)
+#define FESTORIN_FILE_VERSION_TEXT                                                                \
+    FESTORIN_NUMBERS_TEXT(FESTORIN_VERSION_MAJOR, FESTORIN_VERSION_MINOR, FESTORIN_VERSION_PATCH, \
+                          FESTORIN_VERSION_BUILD)
