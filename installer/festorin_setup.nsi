@@ -56,7 +56,7 @@ Var ListFolder
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "Festorin has been removed from your computer.$\r$\n$\r$\nYour list of birthdays stays in $ListFolder. Install Festorin again and it shows every person as before."
+!define MUI_FINISHPAGE_TEXT "Festorin has been removed from your computer.$\r$\n$\r$\nYour list of birthdays stays in this folder:$\r$\n$ListFolder$\r$\n$\r$\nInstall Festorin again and it shows every person as before."
 !insertmacro MUI_UNPAGE_FINISH
 
 !insertmacro MUI_LANGUAGE "English"
