@@ -90,7 +90,7 @@ Function ${PREFIX}CloseFestorin
         System::Call "kernel32::GetTickCount() i .r6"
         IntOp $6 $6 - $5
         ${If} $6 > ${CLOSE_TIME_LIMIT_MS}
-            MessageBox MB_OK|MB_ICONSTOP "Festorin is still running: it did not end within ${CLOSE_TIME_SECONDS} seconds of being asked to close.$\r$\n$\r$\nClose Festorin, then start this program again. Nothing has been changed." /SD IDOK
+            MessageBox MB_OK|MB_ICONSTOP "Festorin is still running: it did not end within ${CLOSE_TIME_SECONDS} seconds of being asked to close.$\r$\n$\r$\nClose Festorin, then start this program again: nothing has been installed or removed yet." /SD IDOK
             Abort
         ${EndIf}
     ${Loop}
