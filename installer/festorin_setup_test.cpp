@@ -168,8 +168,7 @@ public:
         if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                             nullptr, &startup, &started))
             throw std::runtime_error("cannot start " + commandLine);
-        CloseHandle(started.hThread);
-        return Process(started.hProcess, started.dwProcessId);
+        return Process(started.hProcess, started.dwProcessId, started.hThread);
     }
     static Process open(DWORD id) {
         return Process(
@@ -181,6 +180,7 @@ public:
     Process& operator=(const Process&) = delete;
     ~Process() {
         if (handle_) CloseHandle(handle_);
+        if (thread_) CloseHandle(thread_);
     }
 
     DWORD id() const { return id_; }
@@ -193,15 +193,20 @@ public:
         GetExitCodeProcess(handle_, &code);
         return code;
     }
+    // Stops or restarts the first thread, which runs Festorin's windows.
+    void suspend() const { SuspendThread(thread_); }
+    void resume() const { ResumeThread(thread_); }
     void kill() const {
         TerminateProcess(handle_, 1);
         WaitForSingleObject(handle_, 10000);
     }
 
 private:
-    Process(HANDLE handle, DWORD id) : handle_(handle), id_(id) {}
+    Process(HANDLE handle, DWORD id, HANDLE thread = nullptr)
+        : handle_(handle), id_(id), thread_(thread) {}
     HANDLE handle_;
     DWORD id_;
+    HANDLE thread_;
 };
 
 // The running processes that `match` picks by their entry in the process list.
@@ -361,6 +366,23 @@ TEST_F(InstallerTest, InstallOverARunningFestorinReplacesItAndKeepsEveryPerson) 
     ASSERT_TRUE(roundTrip(main));
     EXPECT_EQ(gridRows(main), 3);
     EXPECT_EQ(e2e::readDataFile("dates.txt"), people);
+}
+
+TEST_F(InstallerTest, InstallStopsWhenFestorinDoesNotEndInTime) {
+    ASSERT_EQ(install(), 0u);
+    std::ofstream(installedExe(), std::ios::binary | std::ios::app) << "an older build";
+    const std::string older = fileBytes(installedExe());
+    const Process hung = Process::start(quoted(installedExe()));
+    HWND main = shownMainWindow(hung.id());
+    ASSERT_TRUE(main) << screen();
+    hung.suspend();
+
+    // Setup gives it its ten seconds, then stops before writing anything.
+    EXPECT_EQ(install(), 2u);
+    EXPECT_FALSE(hung.ended());
+    EXPECT_TRUE(fileBytes(installedExe()) == older) << installedExe() << " was replaced";
+    hung.resume();
+    EXPECT_EQ(waitForEnd(hung, "Festorin"), 0u) << "the close request still waited for it";
 }
 
 TEST_F(InstallerTest, SilentUninstallRemovesEverythingButTheList) {
