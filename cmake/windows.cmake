@@ -34,3 +34,47 @@ add_executable(festorin_start_up_probe ${CMAKE_SOURCE_DIR}/bench/wine/start_up_p
     ${FESTORIN_E2E_HARNESS_SOURCES})
 target_link_libraries(festorin_start_up_probe PRIVATE psapi comctl32 shell32 gdi32 user32)
 add_dependencies(festorin_start_up_probe Festorin)
+
+# Festorin-Setup.exe beside Festorin.exe, with the version of app/version.h,
+# the one place that Festorin.exe's version information comes from too.
+find_program(FESTORIN_MAKENSIS makensis REQUIRED)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/version.h)
+file(STRINGS ${CMAKE_SOURCE_DIR}/app/version.h festorin_version_lines
+     REGEX "^#define FESTORIN_VERSION_")
+set(FESTORIN_FILE_VERSION "")
+foreach(part MAJOR MINOR PATCH BUILD)
+    if(NOT festorin_version_lines MATCHES "FESTORIN_VERSION_${part} ([0-9]+)")
+        message(FATAL_ERROR "app/version.h defines no FESTORIN_VERSION_${part}")
+    endif()
+    list(APPEND FESTORIN_FILE_VERSION ${CMAKE_MATCH_1})
+endforeach()
+list(JOIN FESTORIN_FILE_VERSION "." FESTORIN_FILE_VERSION)
+if(NOT festorin_version_lines MATCHES "FESTORIN_VERSION_TEXT \"([^\"]+)\"")
+    message(FATAL_ERROR "app/version.h defines no FESTORIN_VERSION_TEXT")
+endif()
+set(FESTORIN_VERSION ${CMAKE_MATCH_1})
+
+set(FESTORIN_SETUP ${CMAKE_BINARY_DIR}/Festorin-Setup.exe)
+set(FESTORIN_SETUP_SCRIPT ${CMAKE_SOURCE_DIR}/installer/festorin_setup.nsi)
+add_custom_command(OUTPUT ${FESTORIN_SETUP}
+    COMMAND ${FESTORIN_MAKENSIS} -V2 -WX -DVERSION=${FESTORIN_VERSION}
+            -DFILE_VERSION=${FESTORIN_FILE_VERSION} -DFESTORIN_EXE=$<TARGET_FILE:Festorin>
+            -DOUTFILE=${FESTORIN_SETUP} ${FESTORIN_SETUP_SCRIPT}
+    DEPENDS Festorin ${FESTORIN_SETUP_SCRIPT} ${CMAKE_SOURCE_DIR}/app/festorin.ico
+            ${CMAKE_SOURCE_DIR}/app/version.h
+    COMMENT "Making Festorin-Setup.exe"
+    VERBATIM)
+add_custom_target(festorin_setup ALL DEPENDS ${FESTORIN_SETUP})
+
+# The installer's test runs in a Wine prefix of its own, removed and made
+# anew at each run, so that nothing of an earlier install is left in it.
+add_executable(festorin_setup_test ${CMAKE_SOURCE_DIR}/installer/festorin_setup_test.cpp
+    ${CMAKE_SOURCE_DIR}/e2e/harness.cpp)
+target_link_libraries(festorin_setup_test PRIVATE gtest_main ole32 uuid version comctl32
+    shell32 gdi32 user32)
+add_dependencies(festorin_setup_test festorin_setup)
+add_test(NAME installer
+    COMMAND sh -c "rm -rf \"$FESTORIN_WINEPREFIX\" && exec \"$0\" \"$1\""
+            ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_setup_test>)
+set_tests_properties(installer PROPERTIES TIMEOUT 300 ENVIRONMENT
+    "FESTORIN_WINEPREFIX=${CMAKE_BINARY_DIR}/installer-prefix;FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_SETUP=${FESTORIN_SETUP}")
