@@ -69,7 +69,7 @@ add_custom_target(festorin_setup ALL DEPENDS ${FESTORIN_SETUP})
 # The installer's test runs in a Wine prefix of its own, removed and made
 # anew at each run, so that nothing of an earlier install is left in it.
 add_executable(festorin_setup_test ${CMAKE_SOURCE_DIR}/installer/festorin_setup_test.cpp
-    ${CMAKE_SOURCE_DIR}/e2e/harness.cpp)
+    ${FESTORIN_E2E_HARNESS_SOURCES})
 target_link_libraries(festorin_setup_test PRIVATE gtest_main ole32 uuid version comctl32
     shell32 gdi32 user32)
 add_dependencies(festorin_setup_test festorin_setup)
