@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "import/person.h"
 #include "platform/button.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -132,6 +133,11 @@ public:
     // A second run of Festorin handed over its command line.
     void anotherRunStarted(const std::string& commandLine);
 
+    // Address books to take people from, offered one after another once
+    // start-up is done.
+    void offerAddressBooks(const std::vector<std::string>& paths);
+    void importAddressBook(const std::string& path);
+
 private:
     // Start-up.
     void layOut();
@@ -158,6 +164,11 @@ private:
     void followSort(const std::vector<int>& order);
     void saveChanges();
 
+    // Importing.
+    void wireImport();
+    void offerWaitingAddressBooks();
+    void addImportedPeople(const std::vector<importing::Cells>& people);
+
     // The life cycle.
     void wireLifeCycle();
     void askToQuit();
@@ -172,6 +183,9 @@ private:
 
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;
+
+    // Address books that came before start-up was done.
+    std::vector<std::string> waitingAddressBooks_;
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<TForm3>> reminderWindows_;

@@ -45,6 +45,7 @@ void TForm1::FormCreate() {
     step([&] { lire(); });
     step([&] { trier(); });
     startedUp_ = true;
+    offerWaitingAddressBooks();
 }
 
 void TForm1::setHeadersAndWidths() {

@@ -32,6 +32,7 @@ TForm1::TForm1() {
     wireLifeCycle();
     wireEditor();
     wireOrderMenu();
+    wireImport();
     m_apropos.onClick = [this] { m_aproposClick(); };
     Timer1.onTimer = [this] { Timer1Timer(); };
 }

@@ -2,6 +2,7 @@
 // starting hidden and the quit question.
 #include <algorithm>
 
+#include "app/command_line.h"
 #include "app/form1.h"
 #include "app/start_hidden_marker.h"
 #include "platform/application.h"
@@ -94,8 +95,12 @@ void TForm1::bringBack() {
     bringToFront();
 }
 
-// The user started Festorin again, wanting its window.
-void TForm1::anotherRunStarted(const std::string&) { bringBack(); }
+// The user started Festorin again, wanting its window, perhaps with files
+// to take people from.
+void TForm1::anotherRunStarted(const std::string& commandLine) {
+    bringBack();
+    offerAddressBooks(app::commandLineArguments(commandLine));
+}
 
 void TForm1::askToQuit() {
     demande_quitter = true;

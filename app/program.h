@@ -4,4 +4,6 @@
 // One Festorin runs in a user's session. The first run shows its window and
 // handles events until it closes; a later run hands its command line to the
 // first, which comes to the front, and ends without reading or writing a file.
+// Files named on the command line are offered as address books once the
+// first run has started.
 int runFestorin();

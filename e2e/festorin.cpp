@@ -101,9 +101,9 @@ int festorinProcesses() {
     return count;
 }
 
-Festorin::Festorin(Start start) {
+Festorin::Festorin(Start start, const std::string& arguments) {
     runs().push_back(this);
-    std::string commandLine = "\"" + festorinExe() + "\"";
+    std::string commandLine = "\"" + festorinExe() + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

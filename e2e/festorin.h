@@ -32,7 +32,7 @@ public:
     // Whether the start waits for the main window to be seen, or only for it
     // to exist (it may hide itself at once).
     enum class Start { Shown, Created };
-    explicit Festorin(Start start = Start::Shown);
+    explicit Festorin(Start start = Start::Shown, const std::string& arguments = "");
     ~Festorin();
     Festorin(const Festorin&) = delete;
     Festorin& operator=(const Festorin&) = delete;

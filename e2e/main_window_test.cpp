@@ -38,6 +38,7 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyCentredWindowWithOnlyAdd) {
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "address books dropped";
 
     const std::vector<std::string> headers{"",        "Firstname", "Surname",      "E-mail",
                                            "Phone 1", "Phone 2",   "Day of birth", "Action",

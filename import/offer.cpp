@@ -8,9 +8,8 @@ namespace {
 
 std::string nameOf(const std::string& file) { return file.substr(file.find_last_of("\\/") + 1); }
 
-std::string peopleCount(int count) {
-    return std::to_string(count) + (count == 1 ? " person" : " people");
-}
+// "people" for every count, one included, as the offer has always said it.
+std::string peopleCount(int count) { return std::to_string(count) + " people"; }
 
 // Why contacts are left out; one without a name is rare enough to be named
 // only when there is one.

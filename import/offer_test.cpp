@@ -27,7 +27,7 @@ void expectOffer(const ImportPlan& plan, OfferKind kind, const std::string& text
 
 TEST(Offer, QuestionWithWhatIsLeftOutAndWhatFits) {
     expectOffer(planOf(12, 12), OfferKind::Question, "Add 12 people from contacts.vcf?");
-    expectOffer(planOf(1, 1), OfferKind::Question, "Add 1 person from contacts.vcf?");
+    expectOffer(planOf(1, 1), OfferKind::Question, "Add 1 people from contacts.vcf?");
     expectOffer(planOf(3, 3, 2, 0), OfferKind::Question,
                 "Add 3 people from contacts.vcf?\r\n"
                 "Left out: 2 without a birthday, 0 already in the list.");
@@ -39,7 +39,7 @@ TEST(Offer, QuestionWithWhatIsLeftOutAndWhatFits) {
                 "Left out: 1 without a birthday, 2 already in the list.\r\n"
                 "Only 5 fit: the list holds 32767 people at most.");
     expectOffer(planOf(1, 2), OfferKind::Question,
-                "Add 1 person from contacts.vcf?\r\n"
+                "Add 1 people from contacts.vcf?\r\n"
                 "Only 1 fit: the list holds 32767 people at most.");
 }
 

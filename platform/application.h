@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -25,6 +26,10 @@ void restore();
 
 // Shows the main form and dispatches events until it has closed.
 void run(Form& mainForm);
+
+// Runs an action from the message loop, once the events before it are
+// handled: never inside the handler that asks for it.
+void later(std::function<void()> action);
 
 // This run's command line, as the system gave it.
 std::string commandLine();

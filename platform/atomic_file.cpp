@@ -51,11 +51,11 @@ void writeFileAtomically(const std::string& path, const std::string& content) {
     }
 }
 
-bool readSmallFile(const std::string& path, std::string& content) {
+bool readSmallFile(const std::string& path, std::string& content, std::int64_t largest) {
     fs::Handle file = fs::openRead(path);
     if (file == fs::invalidHandle) return false;
     std::int64_t length = fs::size(file);
-    bool ok = length >= 0;
+    bool ok = length >= 0 && length <= largest;
     if (ok) {
         content.assign(static_cast<std::size_t>(length), '\0');
         ok = fs::read(file, content.data(), content.size());

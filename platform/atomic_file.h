@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace platform {
@@ -8,8 +10,10 @@ namespace platform {
 // untouched, the temporary file is gone and an IoError names the file.
 void writeFileAtomically(const std::string& path, const std::string& content);
 
-// Reads a whole small file; false when it is missing or cannot be read.
-bool readSmallFile(const std::string& path, std::string& content);
+// Reads a whole small file; false when it is missing, cannot be read, or is
+// larger than `largest` bytes.
+bool readSmallFile(const std::string& path, std::string& content,
+                   std::int64_t largest = std::numeric_limits<std::int64_t>::max());
 
 // The first line of a small text file, without its line end; false when the
 // file is missing or cannot be read.

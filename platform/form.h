@@ -67,6 +67,9 @@ public:
     std::function<void()> onDestroy;
     // A text another program handed to the window.
     std::function<void(const std::string& text)> onTextHandedOver;
+    // Files dropped on the window from Explorer, when it takes them.
+    bool acceptsDroppedFiles = false;
+    std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
     // For the backend: the real window was painted.
     void painted();

@@ -53,4 +53,8 @@ bool exists(const std::string& path) { return std::filesystem::exists(onDisk(pat
 
 void makeFolder(const std::string& path) { std::filesystem::create_directories(onDisk(path)); }
 
+void resizeFile(const std::string& path, std::uintmax_t size) {
+    std::filesystem::resize_file(onDisk(path), size);
+}
+
 }  // namespace test_support

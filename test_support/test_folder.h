@@ -1,5 +1,6 @@
 #pragma once
 // A fresh folder for one test, and byte-exact access to the files in it.
+#include <cstdint>
 #include <string>
 
 namespace test_support {
@@ -23,5 +24,7 @@ std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 bool exists(const std::string& path);
 void makeFolder(const std::string& path);
+// Grows a file with zeros, without writing them, or cuts it.
+void resizeFile(const std::string& path, std::uintmax_t size);
 
 }  // namespace test_support

@@ -26,6 +26,7 @@ void reset();
 // The world the program sees.
 void setNow(const DateTime& moment);
 void setDateSeparator(char separator);
+void setShortDateOrder(ShortDateOrder order);
 void setAppDataFolder(const std::string& folder);
 void setExecutablePath(const std::string& path);
 void setWorkArea(const Rect& area);
@@ -87,6 +88,10 @@ void pressEnter(Form& form);
 void tick(Timer& timer);
 // Another run of the program hands its text to the form.
 void handOver(Form& form, const std::string& text);
+// Files dropped on the form from Explorer.
+void dropFiles(Form& form, const std::vector<std::string>& paths);
+// The message loop runs the actions asked for later.
+void runLaterActions();
 void paint(Form& form);
 // Offers a window message to the form, as the real window procedure does.
 bool sendMessage(Form& form, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);

@@ -1,6 +1,7 @@
 #include <deque>
 #include <map>
 
+#include "import/text_encoding.h"
 #include "platform/application.h"
 #include "platform/backend.h"
 #include "platform/dispatch.h"
@@ -13,6 +14,7 @@ namespace {
 struct World {
     DateTime now{2026, 12, 8, 9, 0, 0};
     char dateSeparator = '/';
+    ShortDateOrder dateOrder = ShortDateOrder::DayMonthYear;
     std::string appDataFolder;
     std::string executablePath = "C:\\Program Files\\Festorin\\Festorin.exe";
     Rect workArea{0, 0, 1024, 738};
@@ -34,6 +36,7 @@ struct World {
     bool otherRun = false;
     std::vector<std::string> handedOver;
     Form* created = nullptr;
+    std::deque<std::function<void()>> later;
 };
 
 World& world() {
@@ -46,6 +49,10 @@ World& world() {
 // Services.
 DateTime now() { return world().now; }
 char dateSeparator() { return world().dateSeparator; }
+ShortDateOrder shortDateOrder() { return world().dateOrder; }
+// The stand-in's code page is Windows-1252.
+std::string utf8ToAnsi(const std::string& utf8) { return importing::utf8ToWindows1252(utf8); }
+std::string fullPath(const std::string& path) { return path; }
 std::string appDataFolder() { return world().appDataFolder; }
 std::string executablePath() { return world().executablePath; }
 Rect workArea() { return world().workArea; }
@@ -91,7 +98,10 @@ void restore() { world().minimized = false; }
 void run(Form& mainForm) {
     mainForm.show();
     headless::paint(mainForm);
+    headless::runLaterActions();
 }
+
+void later(std::function<void()> action) { world().later.push_back(std::move(action)); }
 
 std::string commandLine() { return world().commandLine; }
 
@@ -140,6 +150,7 @@ void reset() { world() = World{}; }
 
 void setNow(const DateTime& moment) { world().now = moment; }
 void setDateSeparator(char separator) { world().dateSeparator = separator; }
+void setShortDateOrder(ShortDateOrder order) { world().dateOrder = order; }
 void setAppDataFolder(const std::string& folder) { world().appDataFolder = folder; }
 void setExecutablePath(const std::string& path) { world().executablePath = path; }
 void setWorkArea(const Rect& area) { world().workArea = area; }
@@ -161,6 +172,18 @@ void setOtherRunRunning(bool running) { world().otherRun = running; }
 const std::vector<std::string>& handedOver() { return world().handedOver; }
 
 void handOver(Form& form, const std::string& text) { fire(form.onTextHandedOver, text); }
+
+void dropFiles(Form& form, const std::vector<std::string>& paths) {
+    if (form.acceptsDroppedFiles) fire(form.onFilesDropped, paths);
+}
+
+void runLaterActions() {
+    while (!world().later.empty()) {
+        std::function<void()> action = std::move(world().later.front());
+        world().later.pop_front();
+        dispatch(action);
+    }
+}
 
 void answerNextBox(MbResult answer) { world().answers.push_back(answer); }
 void duringNextBox(std::function<void()> action) { world().duringBox = std::move(action); }

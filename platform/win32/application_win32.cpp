@@ -1,7 +1,10 @@
 #include "platform/win32/application_win32.h"
 
+#include <deque>
+
 #include "platform/application.h"
 #include "platform/backend.h"
+#include "platform/dispatch.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window_class.h"
@@ -12,6 +15,22 @@ namespace {
 
 Form* theMainForm = nullptr;
 
+// The application window's own message: run the actions asked for later.
+constexpr UINT runLaterMessage = WM_APP + 1;
+
+std::deque<std::function<void()>>& laterActions() {
+    static std::deque<std::function<void()>> actions;
+    return actions;
+}
+
+void runLaterActions() {
+    while (!laterActions().empty()) {
+        std::function<void()> action = std::move(laterActions().front());
+        laterActions().pop_front();
+        dispatch(action);
+    }
+}
+
 // The application window only carries the title and owns the forms; a
 // close request to it is a close request to the main form.
 class ApplicationWindow {
@@ -21,6 +40,10 @@ public:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_CLOSE && theMainForm) {
             backend::close(*theMainForm);
+            return 0;
+        }
+        if (message == runLaterMessage) {
+            runLaterActions();
             return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);
@@ -118,6 +141,11 @@ void run(Form& mainForm) {
 }  // namespace platform::application
 
 namespace platform::application {
+
+void later(std::function<void()> action) {
+    win32::laterActions().push_back(std::move(action));
+    PostMessageA(win32::applicationWindow(), win32::runLaterMessage, 0, 0);
+}
 
 std::string commandLine() { return GetCommandLineA(); }
 

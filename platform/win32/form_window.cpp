@@ -82,6 +82,7 @@ void FormWindow::create(Form& form) {
     formCreated(form);
     window->fitClientArea();
     window->setIcons();
+    if (form.acceptsDroppedFiles) DragAcceptFiles(hwnd, TRUE);
     createChildControls(form, hwnd, *window);
     window->startTimers();
     if (form.visible()) window->show();
@@ -161,6 +162,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COPYDATA:
             onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
             return TRUE;
+        case WM_DROPFILES:
+            onDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
@@ -280,6 +284,18 @@ void FormWindow::onPositionChanged(const WINDOWPOS& position) {
 void FormWindow::onCopyData(const COPYDATASTRUCT& data) {
     const std::string text(static_cast<const char*>(data.lpData), data.cbData);
     fire(form_.onTextHandedOver, text);
+}
+
+void FormWindow::onDropFiles(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+        path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(path);
+    }
+    DragFinish(drop);
+    fire(form_.onFilesDropped, paths);
 }
 
 bool FormWindow::isMain() const { return mainForm() == &form_; }

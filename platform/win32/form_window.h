@@ -46,6 +46,7 @@ private:
     LRESULT onGetDefaultId();
     void onPositionChanged(const WINDOWPOS& position);
     void onCopyData(const COPYDATASTRUCT& data);
+    void onDropFiles(HDROP drop);
 
     bool isMain() const;
     void fitClientArea();

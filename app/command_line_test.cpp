@@ -1,0 +1,21 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(CommandLine, SplitsTheFilesAfterTheProgramAsWindowsDoes) {
+    EXPECT_EQ(app::commandLineArguments("\"C:\\Program Files\\Festorin\\Festorin.exe\""),
+              Arguments{});
+    EXPECT_EQ(app::commandLineArguments(
+                  "\"C:\\Program Files\\Festorin.exe\" \"C:\\My Files\\friends.vcf\"  b.csv"),
+              (Arguments{"C:\\My Files\\friends.vcf", "b.csv"}));
+    EXPECT_EQ(app::commandLineArguments("Festorin.exe C:\\a\\b.vcf\t\"\" x\"y z\""),
+              (Arguments{"C:\\a\\b.vcf", "", "xy z"}));
+    EXPECT_EQ(app::commandLineArguments("F.exe \"C:\\folder\\\\\" a\\\\\\\"b \"c\\\"d\""),
+              (Arguments{"C:\\folder\\", "a\\\"b", "c\"d"}));
+}
+
+}  // namespace

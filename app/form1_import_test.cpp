@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "book/contact_file.h"
+#include "platform/application.h"
+#include "test_support/headless_fixture.h"
+#include "test_support/records.h"
+
+namespace {
+
+namespace hl = platform::headless;
+using Person = test_support::Person;
+
+const Person zoe{"0101", "Zoe", "", "", "", "", "January, 1", "Other", "The exact day", "Birtday"};
+const Person malo{"1224",  "Malo",          "",       "", "", "", "December,24",
+                  "Other", "The exact day", "Birtday"};
+const Person ada{"1210", "Ada",         "Lovelace",       "ada@example.org", "",
+                 "",     "December,10", "Send an E-mail", "The exact day",   "Birtday"};
+const Person blaise{"0619",    "Blaise",       "Pascal",        "",       "0102", "",
+                    "June,19", "Call phone 1", "The exact day", "Birtday"};
+
+const char* const friendsCards =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lovelace;Ada;;;\r\nBDAY:1815-12-10\r\n"
+    "EMAIL:ada@example.org\r\nEND:VCARD\r\n"
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Blaise Pascal\r\nBDAY:--0619\r\nTEL:0102\r\nEND:VCARD\r\n"
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Carl Gauss\r\nEND:VCARD\r\n";
+
+class Import : public test_support::HeadlessTest {
+protected:
+    void start(const std::vector<Person>& people) {
+        prepareDataFolder();
+        test_support::writeBytes(dataFile("dates.txt"), test_support::records(people));
+        form = createMainForm();
+        platform::application::run(*form);
+    }
+
+    std::string addressBook(const std::string& name, const std::string& content) const {
+        const std::string path = appData.path() + "\\" + name;
+        test_support::writeBytes(path, content);
+        return path;
+    }
+
+    // Drops the files on the window; the message loop then offers them.
+    void drop(const std::vector<std::string>& paths) {
+        hl::dropFiles(*form, paths);
+        hl::runLaterActions();
+    }
+
+    void expectBox(std::size_t index, const std::string& text, platform::MbIcon icon) const {
+        ASSERT_GT(hl::shownBoxes().size(), index);
+        const hl::ShownBox& box = hl::shownBoxes()[index];
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.caption, "Festorin");
+        EXPECT_EQ(box.icon, icon);
+        EXPECT_EQ(box.buttons, icon == platform::MbIcon::Question ? platform::MbButtons::YesNo
+                                                                  : platform::MbButtons::Ok);
+    }
+
+    std::string stored() const { return test_support::readBytes(dataFile("dates.txt")); }
+
+    std::vector<Person> grid() const {
+        std::vector<Person> people;
+        for (int row = 1; row < form->gr1.rowCount(); ++row) {
+            Person cells;
+            for (int col = 0; col < 10; ++col) cells.push_back(form->gr1.cell(col, row));
+            people.push_back(cells);
+        }
+        return people;
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(Import, YesAddsSortsAndSavesOnceNoChangesNothing) {
+    start({zoe});
+    const std::string friends = addressBook("friends.vcf", friendsCards);
+    hl::answerNextBox(platform::MbResult::No);
+    drop({friends});
+    expectBox(0,
+              "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.",
+              platform::MbIcon::Question);
+    EXPECT_EQ(grid(), std::vector<Person>{zoe});
+    EXPECT_EQ(stored(), test_support::records({zoe}));
+
+    platform::fs::clearFaults();
+    drop({friends});
+    EXPECT_EQ(grid(), (std::vector<Person>{zoe, blaise, ada}));
+    EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
+    EXPECT_EQ(platform::fs::callsOf(platform::fs::Op::Replace), 1) << "saved once";
+    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->b_supprimer.visible());
+
+    drop({friends});
+    expectBox(2, "No new birthday in friends.vcf.", platform::MbIcon::Information);
+    EXPECT_EQ(hl::shownBoxes().size(), 3u);
+}
+
+// A file that is missing, of no known kind, or over 64 MB (even one that
+// begins with a card) is refused; nothing changes.
+TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
+    start({zoe});
+    const std::string large = addressBook("large.vcf", friendsCards);
+    test_support::resizeFile(large, 64 * 1024 * 1024 + 1);
+    drop({appData.path() + "\\gone.vcf", addressBook("notes.txt", "Shopping: bread\r\n"), large});
+    expectBox(0, "gone.vcf holds no contacts that Festorin can read.",
+              platform::MbIcon::Exclamation);
+    expectBox(1, "notes.txt holds no contacts that Festorin can read.",
+              platform::MbIcon::Exclamation);
+    expectBox(2, "large.vcf holds no contacts that Festorin can read.",
+              platform::MbIcon::Exclamation);
+    EXPECT_EQ(grid(), std::vector<Person>{zoe});
+    EXPECT_EQ(stored(), test_support::records({zoe}));
+}
+
+// The person being modified is the one Ok writes, wherever the sort took
+// them; a failed save keeps the people in the grid for the next save.
+TEST_F(Import, AnOpenPanelKeepsItsPersonAndAFailedSaveKeepsThePeople) {
+    start({zoe, malo});
+    hl::selectRow(form->gr1, 2);
+    hl::click(form->b_modifier);
+    platform::fs::failAfter(platform::fs::Op::Replace);
+    drop({addressBook("friends.vcf", friendsCards)});
+    ASSERT_EQ(hl::shownBoxes().size(), 2u);
+    EXPECT_EQ(hl::shownBoxes()[1].icon, platform::MbIcon::Error);
+    EXPECT_EQ(stored(), test_support::records({zoe, malo}));
+    EXPECT_TRUE(form->gp1.visible());
+    EXPECT_FALSE(form->b_modifier.visible());
+
+    hl::type(form->Edit2, "Roux");
+    hl::click(form->b_ok);
+    Person maloRoux = malo;
+    maloRoux[2] = "Roux";
+    EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada, maloRoux}));
+}
+
+TEST_F(Import, FilesNamedOnTheCommandLineOrHandedOverAreOfferedOnceStarted) {
+    const std::string friends = addressBook("friends.vcf", friendsCards);
+    hl::setCommandLine("\"C:\\Festorin\\Festorin.exe\" \"" + friends + "\"");
+    EXPECT_EQ(runFestorin(), 0);
+    expectBox(0,
+              "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.",
+              platform::MbIcon::Question);
+    EXPECT_EQ(stored(), test_support::records({blaise, ada}));
+
+    start({zoe});
+    hl::handOver(*form, "\"C:\\Festorin\\Festorin.exe\" \"" + friends + "\"");
+    EXPECT_EQ(hl::shownBoxes().size(), 1u) << "not inside the hand-over";
+    hl::runLaterActions();
+    EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
+}
+
+}  // namespace
