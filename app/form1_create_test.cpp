@@ -37,9 +37,9 @@ TEST_F(StartUp, ASecondRunHandsOverItsCommandLineAndTouchesNothing) {
     platform::headless::setOtherRunRunning(true);
     platform::headless::setCommandLine("\"C:\\Festorin\\Festorin.exe\" friends.vcf");
     EXPECT_EQ(runFestorin(), 0);
-    EXPECT_EQ(platform::headless::handedOver(),
-              std::vector<std::string>{
-                  "\"C:\\Program Files\\Festorin\\Festorin.exe\" \"friends.vcf\""});
+    EXPECT_EQ(
+        platform::headless::handedOver(),
+        std::vector<std::string>{"\"C:\\Program Files\\Festorin\\Festorin.exe\" \"friends.vcf\""});
     EXPECT_EQ(platform::headless::createdForm(), nullptr);
     EXPECT_TRUE(platform::headless::trayCalls().empty());
     EXPECT_FALSE(test_support::exists(dataFolder()));

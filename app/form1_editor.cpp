@@ -49,6 +49,7 @@ void TForm1::b_ajouterClick() {
     for (platform::ComboBox* list : {&cb1, &cb2, &cb3, &cb4}) list->setItemIndex(0);
     mode_saisie = panelAdding;
     gp1.show();
+    Edit1.setFocus();
 }
 
 void TForm1::b_modifierClick() {
@@ -67,6 +68,8 @@ void TForm1::b_modifierClick() {
     mode_saisie = panelModifying;
     ligne_saisie = row;
     gp1.show();
+    Edit1.setFocus();
+    Edit1.selectAll();
 }
 
 void TForm1::b_supprimerClick() {
@@ -103,6 +106,7 @@ void TForm1::b_annulerClick() {
     }
     mode_saisie = panelClosed;
     ligne_saisie = 0;
+    gr1.setFocus();
 }
 
 void TForm1::Edit6KeyPress(char& key) {
@@ -138,6 +142,7 @@ void TForm1::closeEntryPanel() {
     gr1.setHeight(gridHeightAlone);
     mode_saisie = panelClosed;
     ligne_saisie = 0;
+    gr1.setFocus();
 }
 
 bool TForm1::entriesAccepted() {

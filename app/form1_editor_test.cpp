@@ -116,6 +116,7 @@ protected:
         EXPECT_EQ(form->gr1.height(), 289);
         EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
         EXPECT_EQ(form->ligne_saisie, 0);
+        EXPECT_EQ(platform::headless::focused(), &form->gr1) << "the arrow keys move the grid";
     }
 
     // The message boxes shown since the last look.
@@ -173,6 +174,7 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     EXPECT_EQ(form->cb3.text(), "The exact day");
     EXPECT_EQ(form->cb4.text(), "Birtday");
     EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
+    EXPECT_EQ(platform::headless::focused(), &form->Edit1) << "typing goes to the first name";
 }
 
 TEST_F(Editor, FirstPersonGoesIntoThePlaceholderRowAndTheFile) {
@@ -341,6 +343,8 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
     EXPECT_FALSE(form->b_modifier.visible());
     EXPECT_EQ(form->mode_saisie, TForm1::panelModifying);
     EXPECT_EQ(form->ligne_saisie, 1);
+    EXPECT_EQ(platform::headless::focused(), &form->Edit1);
+    EXPECT_TRUE(platform::headless::wholeTextSelected(form->Edit1)) << "typing replaces the name";
 
     selectRow(form->gr1, 2);
     EXPECT_TRUE(form->b_modifier.visible()) << "selecting shows Modify while the panel is open";

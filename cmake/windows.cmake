@@ -7,6 +7,9 @@ add_executable(Festorin WIN32 ${CMAKE_SOURCE_DIR}/app/main_win32.cpp
     ${CMAKE_SOURCE_DIR}/app/festorin.rc ${FESTORIN_WIN32_SOURCES}
     ${FESTORIN_WIN32_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(Festorin PRIVATE comctl32 shell32 gdi32 user32 kernel32)
+# windres reads these while it compiles the resources; CMake does not see that.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/app/festorin.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/app/festorin.ico;${CMAKE_SOURCE_DIR}/app/festorin.manifest;${CMAKE_SOURCE_DIR}/app/version.h")
 
 set(FESTORIN_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
 
@@ -26,6 +29,12 @@ if(FESTORIN_E2E_SOURCES)
     add_test(NAME end_to_end COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_e2e>)
     set_tests_properties(end_to_end PROPERTIES
         ENVIRONMENT "FESTORIN_EXE=$<TARGET_FILE:Festorin>" TIMEOUT 900)
+    # The same windows at 144 DPI, as a laptop at 150 % shows them, in a
+    # prefix of its own and on a screen they fit on.
+    add_test(NAME end_to_end_144_dpi
+        COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_e2e> --gtest_filter=ScreenScaleTest.*)
+    set_tests_properties(end_to_end_144_dpi PROPERTIES TIMEOUT 300 ENVIRONMENT
+        "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_DPI=144;FESTORIN_SCREEN=1600x1000;FESTORIN_WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-144-dpi")
 endif()
 
 # Start-up time and memory of the real Festorin.exe at the table's limit; run

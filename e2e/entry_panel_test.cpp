@@ -74,4 +74,40 @@ TEST(EntryPanelTest, TabWalksTheVisibleControlsInTabOrder) {
     }
 }
 
+// The keyboard goes where the user looks: into the first name when the
+// panel opens, and back to the grid when it closes.
+TEST(EntryPanelTest, TheKeyboardGoesToTheFirstNameAndBackToTheGrid) {
+    e2e::clearDataFolder();
+    e2e::writeDataFile("dates.txt", e2e::contactRecords({e2e::enteredPerson("Ada", "", 1, 15),
+                                                         e2e::enteredPerson("Carl", "", 11, 3)}));
+    e2e::Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    const std::vector<HWND> edits = festorin.controls("Edit");
+    ASSERT_GE(edits.size(), 6u);
+    const auto focusedItem = [&] {
+        return SendMessageA(festorin.grid(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                            LVNI_FOCUSED);
+    };
+
+    festorin.click(festorin.control("Button", "Add"));
+    festorin.typeAtTheFocus("Blaise");
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(e2e::windowText(edits[0]), "Blaise");
+    festorin.pick(festorin.controls("ComboBox")[0], 4);
+    festorin.type(edits[5], "20");
+    festorin.click(festorin.okButton());
+    ASSERT_EQ(festorin.focus(), festorin.grid());
+    const LRESULT before = focusedItem();
+    festorin.pressKey(festorin.grid(), VK_DOWN);
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(focusedItem(), before + 1) << "the arrow keys move the grid's selection";
+
+    festorin.click(festorin.control("Button", "Modify"));
+    festorin.typeAtTheFocus("Zoe");
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(e2e::windowText(edits[0]), "Zoe") << "typing replaces the selected name";
+    festorin.click(festorin.control("Button", "Cancel"));
+    EXPECT_EQ(festorin.focus(), festorin.grid());
+}
+
 }  // namespace

@@ -210,6 +210,10 @@ void Festorin::type(HWND edit, const std::string& characters) const {
     for (char c : characters) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
+void Festorin::typeAtTheFocus(const std::string& characters) const {
+    for (char c : characters) PostMessageA(focus(), WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
 void Festorin::pick(HWND comboBox, int index) const {
     SendMessageA(comboBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     notifyParent(comboBox, CBN_SELCHANGE);

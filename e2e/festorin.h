@@ -91,6 +91,8 @@ public:
     void setText(HWND control, const std::string& text) const;
     // Characters as typed, through the box's key filter.
     void type(HWND edit, const std::string& characters) const;
+    // Characters as the keyboard gives them: posted to whatever has the focus.
+    void typeAtTheFocus(const std::string& characters) const;
     // A drop-down list's choice, told to its parent as the user's pick is.
     void pick(HWND comboBox, int index) const;
     // Text typed into an editable drop-down list.

@@ -5,6 +5,7 @@
 
 namespace platform {
 
+class Edit;
 class Form;
 
 namespace backend {
@@ -16,6 +17,8 @@ void created(Form& form);
 void changed(Control& control, Prop what);
 // Moves the keyboard focus to a control.
 void focus(Control& control);
+// Selects the whole text of a text box.
+void selectAll(Edit& edit);
 // Asks a form to close, as the system's close command does.
 void close(Form& form);
 // Shows a form in front of the other windows.

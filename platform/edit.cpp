@@ -1,6 +1,10 @@
 #include "edit.h"
 
+#include "backend.h"
+
 namespace platform {
+
+void Edit::selectAll() { backend::selectAll(*this); }
 
 void Edit::setMaxLength(int length) {
     maxLength_ = length;

@@ -14,6 +14,9 @@ public:
     int maxLength() const { return maxLength_; }
     void setMaxLength(int length);
 
+    // Selects the whole text, so that typing replaces it.
+    void selectAll();
+
     // Each typed character, before the box takes it; setting it to 0 drops it.
     std::function<void(char& key)> onKeyPress;
 

@@ -16,7 +16,10 @@ class Timer;
 enum class BorderStyle { Single, ToolWindow };
 
 // A top-level window. Its width and height are the client area's; left and
-// top are the outer window's position on the screen.
+// top are the outer window's position on the screen. Sizes, and the places
+// of the controls inside, are given at 96 dots per inch and drawn at the
+// screen's DPI; the position on the screen and the outer size are the
+// screen's own pixels.
 class Form : public Control {
 public:
     explicit Form(Form* owner = nullptr);

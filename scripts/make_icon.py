@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
 """Draws Festorin's icon, a birthday cake with three candles, and writes it
-as a 32 x 32, 256-colour icon (app/festorin.ico). Run it again after a
-change of the picture; the .ico file is kept in the repository."""
+as one icon file (app/festorin.ico) with 16 x 16, 32 x 32 and 48 x 48
+images of 256 colours, so that Windows finds a sharp one at every screen
+scale. The picture is drawn at 32 x 32; the other sizes are taken from it.
+Run it again after a change of the picture; the .ico file is kept in the
+repository."""
 import struct
 import sys
 from pathlib import Path
 
 SIZE = 32
+SIZES = (16, 32, 48)
 
 # Palette entries as (red, green, blue); index 0 stands for transparency.
 PALETTE = {
@@ -76,9 +80,32 @@ def draw():
     return picture
 
 
-def icon_bytes(picture):
+def resized(picture, size):
+    """The picture at another size: each pixel takes the colour most of the
+    pixels it covers have, so that thin lines survive a smaller size."""
+    if size == SIZE:
+        return picture
+    result = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            x0, x1 = x * SIZE // size, max(x * SIZE // size + 1, (x + 1) * SIZE // size)
+            y0, y1 = y * SIZE // size, max(y * SIZE // size + 1, (y + 1) * SIZE // size)
+            covered = [picture[v][u] for v in range(y0, y1) for u in range(x0, x1)]
+            drawn = [c for c in covered if c != "clear"]
+            if len(drawn) * 2 < len(covered):
+                row.append("clear")
+            else:
+                row.append(max(drawn, key=drawn.count))
+        result.append(row)
+    return result
+
+
+def image_bytes(picture):
+    size = len(picture)
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE.values())
     palette += b"\0" * (256 * 4 - len(palette))
+    mask_stride = (size + 31) // 32 * 4
     rows = []
     masks = []
     for row in reversed(picture):  # bitmaps are stored bottom-up
@@ -86,14 +113,22 @@ def icon_bytes(picture):
         bits = 0
         for x, c in enumerate(row):
             if c == "clear":
-                bits |= 1 << (31 - x)
-        masks.append(struct.pack(">I", bits))
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 8, 0,
+                bits |= 1 << (mask_stride * 8 - 1 - x)
+        masks.append(bits.to_bytes(mask_stride, "big"))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0,
                          0, 0, 0, 256, 0)
-    image = header + palette + b"".join(rows) + b"".join(masks)
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 8, len(image), 6 + 16)
-    return directory + entry + image
+    return header + palette + b"".join(rows) + b"".join(masks)
+
+
+def icon_bytes(picture):
+    images = [image_bytes(resized(picture, size)) for size in SIZES]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, image in zip(SIZES, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(image), offset)
+        offset += len(image)
+    return directory + entries + b"".join(images)
 
 
 def main():

@@ -5,7 +5,10 @@
 # with one virtual desktop of 1024x768 with a taskbar and a notification
 # area that every program of the prefix shares. Runs on one prefix take
 # turns. The program gets an Xvfb display of its own, or the display named
-# by $FESTORIN_DISPLAY. Exits with the program's exit code.
+# by $FESTORIN_DISPLAY. $FESTORIN_SCREEN sets another size of the screen and
+# desktop (such as 1600x1000), and $FESTORIN_DPI the prefix's dots per inch
+# (LogPixels, 96 unless set; the prefix keeps it). Exits with the program's
+# exit code.
 #
 # A prefix is made, or made again, only inside the project's build folder.
 # Anywhere else, $FESTORIN_WINEPREFIX must name a prefix that this script
@@ -15,6 +18,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 marker=".festorin-ready"
+screen="${FESTORIN_SCREEN:-1024x768}"
 export WINEPREFIX="$(realpath -m "${FESTORIN_WINEPREFIX:-$root/build/wineprefix}")"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -55,7 +59,7 @@ trap stop EXIT
 
 start_xvfb() {
     display_file="$(mktemp)"
-    Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$display_file" 9>&- >/dev/null 2>&1 &
+    Xvfb -displayfd 8 -screen 0 "${screen}x24" -nolisten tcp 8>"$display_file" 9>&- >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [ -s "$display_file" ]; then
@@ -76,7 +80,7 @@ make_prefix() {
     rm -rf "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1 9>&-
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1 9>&-
     wineserver -w
     touch "$WINEPREFIX/$marker"
 }
@@ -91,6 +95,23 @@ add_wine_fonts() {
     cp /usr/share/wine/fonts/*.ttf "$fonts/"
 }
 
+# Asked for by this run: a desktop of another size, another DPI. The Wine
+# server started for the change ends with it, so that the program starts
+# with the new settings.
+apply_settings() {
+    [ -n "${FESTORIN_SCREEN:-}${FESTORIN_DPI:-}" ] || return 0
+    if [ -n "${FESTORIN_SCREEN:-}" ]; then
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f \
+            >/dev/null 2>&1 9>&-
+    fi
+    if [ -n "${FESTORIN_DPI:-}" ]; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$FESTORIN_DPI" /f \
+            >/dev/null 2>&1 9>&-
+    fi
+    wineserver -k >/dev/null 2>&1 || true
+    timeout 10 wineserver -w >/dev/null 2>&1 || true
+}
+
 if [ -n "${FESTORIN_DISPLAY:-}" ]; then
     export DISPLAY="$FESTORIN_DISPLAY"
 else
@@ -98,6 +119,7 @@ else
 fi
 make_prefix
 add_wine_fonts
+apply_settings
 
 set +e
 wine "$@" 9>&-

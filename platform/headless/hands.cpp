@@ -27,6 +27,10 @@ void typeOne(Edit& edit, char typed) {
 }  // namespace
 
 void type(Edit& edit, const std::string& characters) {
+    if (wholeTextSelected(edit) && !characters.empty()) {
+        edit.adoptText("");
+        selectNothing();
+    }
     for (char c : characters) typeOne(edit, c);
 }
 

@@ -45,6 +45,9 @@ struct ShownBox {
 const std::vector<ShownBox>& shownBoxes();
 const std::vector<std::string>& openedLinks();
 Control* focused();
+// The text box's whole text was selected, and nothing typed since.
+bool wholeTextSelected(const Edit& edit);
+void selectNothing();
 Form* frontForm();
 
 struct TrayCall {

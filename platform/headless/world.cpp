@@ -26,6 +26,7 @@ struct World {
     std::function<void()> duringBox;
     std::vector<std::string> links;
     Control* focused = nullptr;
+    Edit* wholeTextSelected = nullptr;
     Form* front = nullptr;
     std::vector<headless::TrayCall> trayCalls;
     std::vector<std::string> loadedIcons;
@@ -119,6 +120,7 @@ namespace backend {
 void created(Form& form) { world().created = &form; }
 void changed(Control&, Prop) {}
 void focus(Control& control) { world().focused = &control; }
+void selectAll(Edit& edit) { world().wholeTextSelected = &edit; }
 void menuChanged(MenuItem&) {}
 
 void popupMenu(PopupMenu& menu, int screenX, int screenY) {
@@ -160,6 +162,8 @@ void setApplicationMinimized(bool minimized) { world().minimized = minimized; }
 const std::vector<ShownBox>& shownBoxes() { return world().boxes; }
 const std::vector<std::string>& openedLinks() { return world().links; }
 Control* focused() { return world().focused; }
+bool wholeTextSelected(const Edit& edit) { return world().wholeTextSelected == &edit; }
+void selectNothing() { world().wholeTextSelected = nullptr; }
 Form* frontForm() { return world().front; }
 const std::vector<TrayCall>& trayCalls() { return world().trayCalls; }
 const std::vector<std::string>& loadedIcons() { return world().loadedIcons; }

@@ -1,9 +1,11 @@
 // The portable controls' changes, pushed to the real windows.
 #include "platform/backend.h"
+#include "platform/edit.h"
 #include "platform/form.h"
 #include "platform/win32/controls_win32.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/look.h"
 
 namespace platform::backend {
 
@@ -32,6 +34,10 @@ void focus(Control& control) {
     if (HWND window = win32::windowOf(control)) SetFocus(window);
 }
 
+void selectAll(Edit& edit) {
+    if (HWND window = win32::windowOf(edit)) SendMessageA(window, EM_SETSEL, 0, -1);
+}
+
 void close(Form& form) {
     if (HWND window = win32::windowOf(form)) {
         SendMessageA(window, WM_CLOSE, 0, 0);
@@ -57,7 +63,7 @@ void outerSize(const Form& form, int& width, int& height) {
         window->outerSize(width, height);
         return;
     }
-    RECT rect{0, 0, form.width(), form.height()};
+    RECT rect{0, 0, win32::scaled(form.width()), win32::scaled(form.height())};
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     DWORD exStyle = form.borderStyle == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0;
     AdjustWindowRectEx(&rect, style, form.menu != nullptr, exStyle);

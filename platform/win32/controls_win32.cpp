@@ -79,19 +79,19 @@ int textWidth(HWND window, const std::string& text) {
 int realWidth(const Control& control, HWND window) {
     if (control.kind() == Kind::Label && static_cast<const Label&>(control).autoSize)
         return textWidth(window, control.text());
-    return control.width();
+    return scaled(control.width());
 }
 
 // A combo box's window height includes its dropped-down list.
 int realHeight(const Control& control) {
     if (control.kind() == Kind::ComboBox)
-        return comboFieldHeight + comboVisibleItems * comboItemHeight + 2;
-    return control.height();
+        return scaled(comboFieldHeight + comboVisibleItems * comboItemHeight + 2);
+    return scaled(control.height());
 }
 
 void place(Control& control, HWND window) {
-    SetWindowPos(window, nullptr, control.left(), control.top(), realWidth(control, window),
-                 realHeight(control), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, scaled(control.left()), scaled(control.top()),
+                 realWidth(control, window), realHeight(control), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void fillItems(ComboBox& box, HWND window) {
@@ -105,12 +105,12 @@ void fillItems(ComboBox& box, HWND window) {
 
 // The field's height follows the item height of the field (index -1).
 void fitComboField(HWND window) {
-    SendMessageA(window, CB_SETITEMHEIGHT, 0, comboItemHeight);
+    SendMessageA(window, CB_SETITEMHEIGHT, 0, scaled(comboItemHeight));
     RECT outer;
     GetWindowRect(window, &outer);
     int field =
         static_cast<int>(SendMessageA(window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    int missing = comboFieldHeight - (outer.bottom - outer.top);
+    int missing = scaled(comboFieldHeight) - (outer.bottom - outer.top);
     if (missing != 0)
         SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + missing);
 }
@@ -172,10 +172,10 @@ HWND createControlWindow(Control& control, HWND parent, Form& form, int id) {
     WindowKind kind = windowKindOf(control, form);
     DWORD style = WS_CHILD | kind.style | (control.visible() ? WS_VISIBLE : 0) |
                   (control.enabled() ? 0 : WS_DISABLED);
-    HWND window =
-        CreateWindowExA(kind.exStyle, kind.className, control.text().c_str(), style, control.left(),
-                        control.top(), control.width(), realHeight(control), parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+    HWND window = CreateWindowExA(
+        kind.exStyle, kind.className, control.text().c_str(), style, scaled(control.left()),
+        scaled(control.top()), scaled(control.width()), realHeight(control), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
     if (!window) return nullptr;
     remember(window, control);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(form, isUnderlined(control))),

@@ -37,7 +37,7 @@ Frame frameOf(const Form& form) {
 
 SIZE outerSizeFor(const Form& form) {
     Frame frame = frameOf(form);
-    RECT rect{0, 0, form.width(), form.height()};
+    RECT rect{0, 0, scaled(form.width()), scaled(form.height())};
     AdjustWindowRectEx(&rect, frame.style, form.menu != nullptr, frame.exStyle);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -306,8 +306,8 @@ void FormWindow::fitClientArea() {
     RECT client, outer;
     GetClientRect(hwnd_, &client);
     GetWindowRect(hwnd_, &outer);
-    int missingWidth = form_.width() - client.right;
-    int missingHeight = form_.height() - client.bottom;
+    int missingWidth = scaled(form_.width()) - client.right;
+    int missingHeight = scaled(form_.height()) - client.bottom;
     if (missingWidth == 0 && missingHeight == 0) return;
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + missingWidth,
                  outer.bottom - outer.top + missingHeight,
@@ -378,8 +378,8 @@ void FormWindow::outerSize(int& width, int& height) const {
         height = size.cy;
         return;
     }
-    width = form_.width() + (outer.right - outer.left) - client.right;
-    height = form_.height() + (outer.bottom - outer.top) - client.bottom;
+    width = scaled(form_.width()) + (outer.right - outer.left) - client.right;
+    height = scaled(form_.height()) + (outer.bottom - outer.top) - client.bottom;
 }
 
 void FormWindow::startTimers() {

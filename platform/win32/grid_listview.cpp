@@ -41,7 +41,7 @@ LRESULT headerNotify(HWND window, GridView& view, NMHDR& header, WPARAM wParam, 
         if (isHeaderNotification(header.code, HDN_BEGINTRACKA, HDN_BEGINTRACKW)) return TRUE;
         if (isHeaderNotification(header.code, HDN_DIVIDERDBLCLICKA, HDN_DIVIDERDBLCLICKW)) return 0;
         if (isHeaderNotification(header.code, HDN_ITEMCHANGINGA, HDN_ITEMCHANGINGW) && item.pitem &&
-            (item.pitem->mask & HDI_WIDTH) && item.pitem->cxy != view.grid.colWidth(0))
+            (item.pitem->mask & HDI_WIDTH) && item.pitem->cxy != scaled(view.grid.colWidth(0)))
             return TRUE;
     }
     return DefSubclassProc(window, WM_NOTIFY, wParam, lParam);
@@ -82,7 +82,7 @@ void syncWidths(HWND window, GridView& view) {
         int width = view.grid.colWidth(col);
         if (view.widths[col] == width) continue;
         view.widths[col] = width;
-        SendMessageA(window, LVM_SETCOLUMNWIDTH, col, MAKELPARAM(width, 0));
+        SendMessageA(window, LVM_SETCOLUMNWIDTH, col, MAKELPARAM(scaled(width), 0));
     }
 }
 
@@ -129,7 +129,8 @@ void addColumns(HWND window, GridView& view) {
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.fmt = LVCFMT_LEFT;
-        column.cx = view.widths[col] = view.grid.colWidth(col);
+        view.widths[col] = view.grid.colWidth(col);
+        column.cx = scaled(view.widths[col]);
         view.headers[col] = view.grid.cell(col, 0);
         column.pszText = const_cast<char*>(view.headers[col].c_str());
         SendMessageA(window, LVM_INSERTCOLUMNA, col, reinterpret_cast<LPARAM>(&column));
@@ -139,7 +140,7 @@ void addColumns(HWND window, GridView& view) {
 // Rows are as high as the grid's default row height: a list view's rows are
 // at least as high as its small images.
 void setRowHeight(HWND window, const StringGrid& grid) {
-    HIMAGELIST rows = ImageList_Create(1, grid.defaultRowHeight() - 1, ILC_COLOR, 1, 0);
+    HIMAGELIST rows = ImageList_Create(1, scaled(grid.defaultRowHeight()) - 1, ILC_COLOR, 1, 0);
     SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rows));
 }
 
@@ -190,8 +191,8 @@ HWND createGridWindow(StringGrid& grid, HWND parent, Form& form, int id) {
     DWORD style = WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
                   (grid.visible() ? WS_VISIBLE : 0);
     HWND window =
-        CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, grid.left(), grid.top(),
-                        grid.width(), grid.height(), parent,
+        CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, scaled(grid.left()),
+                        scaled(grid.top()), scaled(grid.width()), scaled(grid.height()), parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
     if (!window) return nullptr;
     auto* view = new GridView{grid, std::vector<std::string>(grid.colCount()),
@@ -215,7 +216,8 @@ void pushGrid(StringGrid& grid, Prop what) {
     Pushing pushing;
     switch (what) {
         case Prop::Bounds:
-            SetWindowPos(window, nullptr, grid.left(), grid.top(), grid.width(), grid.height(),
+            SetWindowPos(window, nullptr, scaled(grid.left()), scaled(grid.top()),
+                         scaled(grid.width()), scaled(grid.height()),
                          SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case Prop::Visible:

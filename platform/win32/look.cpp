@@ -7,14 +7,21 @@ namespace platform::win32 {
 
 namespace {
 
-int pixelHeightOf(int points) {
-    HDC screen = GetDC(nullptr);
-    int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return height;
+int screenDpi() {
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return dotsPerInch > 0 ? dotsPerInch : 96;
+    }();
+    return dpi;
 }
 
+int pixelHeightOf(int points) { return -MulDiv(points, screenDpi(), 72); }
+
 }  // namespace
+
+int scaled(int length) { return MulDiv(length, screenDpi(), 96); }
 
 HFONT fontFor(const Form& form, bool underline) {
     static std::map<std::tuple<std::string, int, bool>, HFONT> fonts;

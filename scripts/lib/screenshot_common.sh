@@ -3,14 +3,15 @@
 # picture of the screen. Sourced after `root` is set to the project's folder.
 
 export WINEPREFIX="${FESTORIN_WINEPREFIX:-$root/build/wineprefix}"
+screen="${FESTORIN_SCREEN:-1024x768}"
 display_file=""
 xvfb_pid=""
 festorin_pid=""
 
-# Starts a 1024x768 Xvfb and sets `display` to it.
+# Starts an Xvfb of $FESTORIN_SCREEN (1024x768 unless set) and sets `display` to it.
 start_display() {
     display_file="$(mktemp)"
-    Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$display_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 8 -screen 0 "${screen}x24" -nolisten tcp 8>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
     display=":$(head -n1 "$display_file")"
