@@ -8,6 +8,7 @@
 #include "bench/bench_folder.h"
 #include "bench/bench_people.h"
 #include "book/contact_table.h"
+#include "platform/application.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -33,6 +34,7 @@ void BM_OkAddsTheLastPerson(benchmark::State& state) {
     platform::headless::reset();
     platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-editor-bench"));
     auto form = createMainForm();
+    platform::application::run(*form);
     fillPeople(*form, book::maxPeople - 1);
     for (auto _ : state) {
         state.PauseTiming();
