@@ -41,13 +41,7 @@ std::string unixPath(const std::string& windowsName) {
 // Wine starts a Unix program as it is; it cannot be waited for, so the
 // caller checks the command's effect.
 void runUnixShell(const std::string& command) {
-    std::string commandLine = "/bin/sh -c \"" + command + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        throw std::runtime_error("cannot run " + commandLine);
+    const PROCESS_INFORMATION process = startProcess("/bin/sh -c \"" + command + "\"");
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }

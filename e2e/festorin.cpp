@@ -71,13 +71,7 @@ HWND mainWindowOf(DWORD processId) {
 }
 
 bool runUntilItEnds(const std::string& arguments, int timeoutMs) {
-    std::string commandLine = "\"" + festorinExe() + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        throw std::runtime_error("cannot start " + commandLine);
+    const PROCESS_INFORMATION process = startProcess("\"" + festorinExe() + "\" " + arguments);
     const bool ended =
         WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
     if (!ended) {
@@ -102,13 +96,8 @@ int festorinProcesses() {
 }
 
 Festorin::Festorin(Start start, const std::string& arguments) {
+    process_ = startProcess("\"" + festorinExe() + "\" " + arguments);
     runs().push_back(this);
-    std::string commandLine = "\"" + festorinExe() + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_))
-        throw std::runtime_error("cannot start " + commandLine);
     waitUntil(
         [&] {
             HWND window = mainWindowOf(process_.dwProcessId);

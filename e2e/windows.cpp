@@ -1,5 +1,7 @@
 #include "e2e/windows.h"
 
+#include <stdexcept>
+
 namespace e2e {
 
 namespace {
@@ -79,6 +81,16 @@ std::vector<std::string> labelTexts(HWND window) {
         if (!text.empty()) texts.push_back(text);
     }
     return texts;
+}
+
+PROCESS_INFORMATION startProcess(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        throw std::runtime_error("cannot start " + commandLine);
+    return process;
 }
 
 Placement placementOf(HWND window) {

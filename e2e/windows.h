@@ -23,6 +23,10 @@ std::vector<HWND> childWindows(HWND parent, const std::string& className);
 // The texts of a window's labels, in order; empty ones left out.
 std::vector<std::string> labelTexts(HWND window);
 
+// Starts a program of this prefix, or a Unix one, by its command line;
+// throws when it cannot be started.
+PROCESS_INFORMATION startProcess(std::string commandLine);
+
 // Where a window stands on the screen and how large it is, outside and inside
 // its frame.
 struct Placement {
