@@ -130,22 +130,22 @@ bool Festorin::running() const {
 bool Festorin::settle() const {
     const HWND listView = grid();
     const DWORD probe = nextProbe();
-    const bool posted = listView && PostMessageA(listView, LVM_SETHOVERTIME, 0, probe);
-    const bool probed =
-        posted && waitUntil(
-                      [&] {
-                          DWORD_PTR hoverTime = 0;
-                          return SendMessageTimeoutA(listView, LVM_GETHOVERTIME, 0, 0, SMTO_NORMAL,
-                                                     settleTimeoutMs, &hoverTime) &&
-                                 hoverTime == probe;
-                      },
-                      settleTimeoutMs);
+    if (!listView || !PostMessageA(listView, LVM_SETHOVERTIME, 0, probe)) {
+        std::printf("Festorin has no grid to settle on.\n%s", describe().c_str());
+        return false;
+    }
+    const auto probeHandled = [&] {
+        DWORD_PTR hoverTime = 0;
+        return SendMessageTimeoutA(listView, LVM_GETHOVERTIME, 0, 0, SMTO_NORMAL, settleTimeoutMs,
+                                   &hoverTime) &&
+               hoverTime == probe;
+    };
+    if (!waitUntil(probeHandled, settleTimeoutMs)) return false;
     DWORD_PTR ignored = 0;
-    const bool settled = probed && SendMessageTimeoutA(mainWindow_, WM_NULL, 0, 0, SMTO_NORMAL,
-                                                       settleTimeoutMs, &ignored);
-    if (posted && probed && !settled) reportWaitRanOut();
-    if (!posted) std::printf("Festorin has no grid to settle on.\n%s", describe().c_str());
-    return settled;
+    if (SendMessageTimeoutA(mainWindow_, WM_NULL, 0, 0, SMTO_NORMAL, settleTimeoutMs, &ignored))
+        return true;
+    reportWaitRanOut();
+    return false;
 }
 
 std::string Festorin::dataFile(const std::string& name) const {
