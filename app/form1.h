@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "import/person.h"
+#include "address_book/person.h"
 #include "platform/button.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -167,7 +167,7 @@ private:
     // Importing.
     void wireImport();
     void offerWaitingAddressBooks();
-    void addImportedPeople(const std::vector<importing::Cells>& people);
+    void addImportedPeople(const std::vector<address_book::Cells>& people);
 
     // The life cycle.
     void wireLifeCycle();

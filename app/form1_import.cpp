@@ -1,10 +1,10 @@
 // Address books taken in: files dropped on the window, named on the command
 // line, or handed over by a second run of Festorin, each offered in turn.
+#include "address_book/address_book.h"
+#include "address_book/import_plan.h"
+#include "address_book/offer.h"
+#include "address_book/people_list.h"
 #include "app/form1.h"
-#include "import/address_book.h"
-#include "import/import_plan.h"
-#include "import/offer.h"
-#include "import/people_list.h"
 #include "platform/application.h"
 #include "platform/atomic_file.h"
 #include "platform/message_box.h"
@@ -14,21 +14,21 @@ namespace {
 // A larger file is no address book a person keeps; it is not read at all.
 constexpr std::int64_t largestAddressBook = 64 * 1024 * 1024;
 
-importing::DateOrder usersDateOrder() {
+address_book::DateOrder usersDateOrder() {
     switch (platform::shortDateOrder()) {
         case platform::ShortDateOrder::DayMonthYear:
-            return importing::DateOrder::DayMonthYear;
+            return address_book::DateOrder::DayMonthYear;
         case platform::ShortDateOrder::YearMonthDay:
-            return importing::DateOrder::YearMonthDay;
+            return address_book::DateOrder::YearMonthDay;
         default:
-            return importing::DateOrder::MonthDayYear;
+            return address_book::DateOrder::MonthDayYear;
     }
 }
 
-importing::AddressBook readAddressBookFile(const std::string& path) {
+address_book::AddressBook readAddressBookFile(const std::string& path) {
     std::string bytes;
     if (!platform::readSmallFile(path, bytes, largestAddressBook)) return {};
-    return importing::readAddressBook(bytes, usersDateOrder());
+    return address_book::readAddressBook(bytes, usersDateOrder());
 }
 
 bool asked(const std::string& question) {
@@ -67,15 +67,15 @@ void TForm1::offerWaitingAddressBooks() {
 }
 
 void TForm1::importAddressBook(const std::string& path) {
-    const importing::AddressBook book = readAddressBookFile(path);
-    const importing::ImportPlan plan =
-        importing::planImport(book, gr1, importing::roomLeft(gr1), platform::utf8ToAnsi);
-    const importing::Offer offer = importing::offerOf(book, plan, path);
+    const address_book::AddressBook book = readAddressBookFile(path);
+    const address_book::ImportPlan plan =
+        address_book::planImport(book, gr1, address_book::roomLeft(gr1), platform::utf8ToAnsi);
+    const address_book::Offer offer = address_book::offerOf(book, plan, path);
     switch (offer.kind) {
-        case importing::OfferKind::Question:
+        case address_book::OfferKind::Question:
             if (asked(offer.text)) addImportedPeople(plan.people);
             break;
-        case importing::OfferKind::NothingNew:
+        case address_book::OfferKind::NothingNew:
             tell(offer.text, platform::MbIcon::Information);
             break;
         default:
@@ -86,8 +86,8 @@ void TForm1::importAddressBook(const std::string& path) {
 
 // As after Ok: sorted once, Modify and Delete at hand, saved once; an open
 // entry panel keeps its person and its place on the screen.
-void TForm1::addImportedPeople(const std::vector<importing::Cells>& people) {
-    importing::appendPeople(gr1, people);
+void TForm1::addImportedPeople(const std::vector<address_book::Cells>& people) {
+    address_book::appendPeople(gr1, people);
     followSort(trier());
     if (mode_saisie == panelClosed) {
         b_modifier.show();

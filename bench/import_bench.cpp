@@ -6,15 +6,15 @@
 #include <random>
 #include <string>
 
+#include "address_book/address_book.h"
+#include "address_book/import_plan.h"
+#include "address_book/offer.h"
+#include "address_book/people_list.h"
+#include "address_book/text_encoding.h"
 #include "bench/bench_folder.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
 #include "book/sort.h"
-#include "import/address_book.h"
-#include "import/import_plan.h"
-#include "import/offer.h"
-#include "import/people_list.h"
-#include "import/text_encoding.h"
 
 namespace {
 
@@ -54,12 +54,12 @@ void BM_ImportVCardFile(benchmark::State& state) {
     const std::string contactFile = bench::freshTempFolder("festorin-bench-import") + "/dates.txt";
     for (auto _ : state) {
         platform::StringGrid list(nullptr, book::columnCount);
-        const importing::AddressBook read =
-            importing::readAddressBook(file, importing::DateOrder::DayMonthYear);
-        const importing::ImportPlan plan = importing::planImport(
-            read, list, importing::roomLeft(list), importing::utf8ToWindows1252);
-        benchmark::DoNotOptimize(importing::offerOf(read, plan, "contacts.vcf").text);
-        importing::appendPeople(list, plan.people);
+        const address_book::AddressBook read =
+            address_book::readAddressBook(file, address_book::DateOrder::DayMonthYear);
+        const address_book::ImportPlan plan = address_book::planImport(
+            read, list, address_book::roomLeft(list), address_book::utf8ToWindows1252);
+        benchmark::DoNotOptimize(address_book::offerOf(read, plan, "contacts.vcf").text);
+        address_book::appendPeople(list, plan.people);
         book::sortRows(list, book::colKey);
         book::writeContactFile(contactFile, list);
         if (list.rowCount() != contactsInFile + 1) state.SkipWithError("people missing");

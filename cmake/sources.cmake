@@ -9,7 +9,7 @@ festorin_glob(FESTORIN_PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/platform/*.cpp)
 festorin_glob(FESTORIN_CORE_SOURCES
     ${CMAKE_SOURCE_DIR}/book/*.cpp
     ${CMAKE_SOURCE_DIR}/reminders/*.cpp
-    ${CMAKE_SOURCE_DIR}/import/*.cpp
+    ${CMAKE_SOURCE_DIR}/address_book/*.cpp
     ${CMAKE_SOURCE_DIR}/app/*.cpp)
 list(FILTER FESTORIN_CORE_SOURCES EXCLUDE REGEX "/app/main_win32\\.cpp$")
 festorin_glob(FESTORIN_HEADLESS_SOURCES ${CMAKE_SOURCE_DIR}/platform/headless/*.cpp)
@@ -23,6 +23,6 @@ file(GLOB FESTORIN_TEST_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/platform/*_test.cpp
     ${CMAKE_SOURCE_DIR}/book/*_test.cpp
     ${CMAKE_SOURCE_DIR}/reminders/*_test.cpp
-    ${CMAKE_SOURCE_DIR}/import/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/address_book/*_test.cpp
     ${CMAKE_SOURCE_DIR}/app/*_test.cpp
     ${CMAKE_SOURCE_DIR}/test_support/*.cpp)

@@ -9,13 +9,13 @@
 #include <string>
 #include <tuple>
 
+#include "address_book/import_plan.h"
+#include "address_book/offer.h"
+#include "address_book/people_list.h"
+#include "address_book/text_encoding.h"
 #include "book/contact_table.h"
 #include "book/fiche.h"
 #include "book/text.h"
-#include "import/import_plan.h"
-#include "import/offer.h"
-#include "import/people_list.h"
-#include "import/text_encoding.h"
 #include "reminders/calendar.h"
 
 namespace fuzz {
@@ -26,12 +26,13 @@ inline void require(bool holds) {
 
 inline bool isTrimmed(const std::string& text) { return book::trimmed(text) == text; }
 
-inline void checkContacts(const importing::AddressBook& file) {
-    for (const importing::Contact& contact : file.contacts) {
+inline void checkContacts(const address_book::AddressBook& file) {
+    for (const address_book::Contact& contact : file.contacts) {
         for (const std::string* text : {&contact.firstName, &contact.surname, &contact.email,
                                         &contact.phone1, &contact.phone2}) {
             require(isTrimmed(*text));
-            if (file.encoding == importing::TextEncoding::Utf8) require(importing::isUtf8(*text));
+            if (file.encoding == address_book::TextEncoding::Utf8)
+                require(address_book::isUtf8(*text));
         }
         require(contact.phone2.empty() || !contact.phone1.empty());
         if (contact.birthday) {
@@ -42,11 +43,11 @@ inline void checkContacts(const importing::AddressBook& file) {
 }
 
 // 2000 is a leap year: 29 February is a birthday.
-inline bool isBirthday(const std::optional<importing::MonthDay>& date) {
+inline bool isBirthday(const std::optional<address_book::MonthDay>& date) {
     return date && reminders::isValidDate(2000, date->month, date->day);
 }
 
-inline void checkPerson(const importing::Cells& person) {
+inline void checkPerson(const address_book::Cells& person) {
     for (int col = 0; col < book::columnCount; ++col)
         require(person[col].size() <= static_cast<std::size_t>(book::fieldCapacity(col)));
     for (int col = book::colFirstName; col <= book::colPhone2; ++col)
@@ -68,16 +69,16 @@ inline void checkPerson(const importing::Cells& person) {
 
 // The plan over an empty list with `room` left; then again over the list
 // that holds what the first plan added.
-inline void checkPlan(const importing::AddressBook& file, int room) {
+inline void checkPlan(const address_book::AddressBook& file, int room) {
     const auto toAnsi = [&file](const std::string& utf8) {
-        require(file.encoding == importing::TextEncoding::Utf8);
-        return importing::utf8ToWindows1252(utf8);
+        require(file.encoding == address_book::TextEncoding::Utf8);
+        return address_book::utf8ToWindows1252(utf8);
     };
     platform::StringGrid list(nullptr, book::columnCount);
-    const importing::ImportPlan plan = importing::planImport(file, list, room, toAnsi);
+    const address_book::ImportPlan plan = address_book::planImport(file, list, room, toAnsi);
 
     int withoutBirthday = 0;
-    for (const importing::Contact& contact : file.contacts)
+    for (const address_book::Contact& contact : file.contacts)
         if (!isBirthday(contact.birthday)) ++withoutBirthday;
     require(plan.withoutBirthday == withoutBirthday);
     require(plan.withoutBirthday + plan.withoutName + plan.alreadyInList + plan.newPeople ==
@@ -85,7 +86,7 @@ inline void checkPlan(const importing::AddressBook& file, int room) {
     require(static_cast<int>(plan.people.size()) == std::min(room, plan.newPeople));
 
     std::set<std::tuple<std::string, std::string, std::string>> identities;
-    for (const importing::Cells& person : plan.people) {
+    for (const address_book::Cells& person : plan.people) {
         checkPerson(person);
         require(
             identities
@@ -93,14 +94,14 @@ inline void checkPlan(const importing::AddressBook& file, int room) {
                 .second);
     }
 
-    const importing::Offer offer = importing::offerOf(file, plan, "folder\\file.txt");
+    const address_book::Offer offer = address_book::offerOf(file, plan, "folder\\file.txt");
     require(offer.text.find("file.txt") != std::string::npos &&
             offer.text.find("folder") == std::string::npos);
-    require((offer.kind == importing::OfferKind::Question) == !plan.people.empty());
+    require((offer.kind == address_book::OfferKind::Question) == !plan.people.empty());
 
-    require(importing::appendPeople(list, plan.people) == static_cast<int>(plan.people.size()));
-    const importing::ImportPlan again =
-        importing::planImport(file, list, importing::roomLeft(list), toAnsi);
+    require(address_book::appendPeople(list, plan.people) == static_cast<int>(plan.people.size()));
+    const address_book::ImportPlan again =
+        address_book::planImport(file, list, address_book::roomLeft(list), toAnsi);
     require(again.withoutBirthday == plan.withoutBirthday);
     require(again.newPeople == plan.newPeople - static_cast<int>(plan.people.size()));
 }

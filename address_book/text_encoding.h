@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace importing {
+namespace address_book {
 
 // Strict UTF-8: no overlong form, no surrogate, nothing above U+10FFFF, no
 // sequence cut short.
@@ -26,4 +26,4 @@ std::string decodeQuotedPrintable(std::string_view text);
 // Leaves out a UTF-8 byte-order mark at the start.
 std::string_view withoutByteOrderMark(std::string_view bytes);
 
-}  // namespace importing
+}  // namespace address_book

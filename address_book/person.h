@@ -8,7 +8,7 @@
 #include "book/contact_table.h"
 #include "contact.h"
 
-namespace importing {
+namespace address_book {
 
 // In the grid's column order (book::Column).
 using Cells = std::array<std::string, book::columnCount>;
@@ -24,4 +24,4 @@ bool formsDate(const MonthDay& date);
 // to their entry boxes' lengths.
 Cells personOf(const Contact& contact, TextEncoding encoding, const ToAnsi& toAnsi);
 
-}  // namespace importing
+}  // namespace address_book

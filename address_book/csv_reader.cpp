@@ -7,7 +7,7 @@
 #include "book/text.h"
 #include "text_encoding.h"
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -155,4 +155,4 @@ std::optional<CsvContacts> readCsv(std::string_view bytes, DateOrder order) {
     return std::nullopt;
 }
 
-}  // namespace importing
+}  // namespace address_book

@@ -6,7 +6,7 @@
 
 #include "contact.h"
 
-namespace importing {
+namespace address_book {
 
 // The order of day, month and year in the user's regional short-date format.
 enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
@@ -20,4 +20,4 @@ std::optional<MonthDay> isoBirthday(std::string_view text);
 // the month, up to four for the year.
 std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order);
 
-}  // namespace importing
+}  // namespace address_book

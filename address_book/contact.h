@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace importing {
+namespace address_book {
 
 // What the texts of a reader's contacts are in: UTF-8, or already the ANSI
 // code page's bytes (a CSV file that is not UTF-8).
@@ -39,4 +39,4 @@ struct AddressBook {
     std::vector<Contact> contacts;
 };
 
-}  // namespace importing
+}  // namespace address_book

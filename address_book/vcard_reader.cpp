@@ -9,7 +9,7 @@
 #include "book/text.h"
 #include "text_encoding.h"
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -339,4 +339,4 @@ std::vector<Contact> readVCards(std::string_view bytes) {
     return reader.finish();
 }
 
-}  // namespace importing
+}  // namespace address_book

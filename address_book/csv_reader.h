@@ -7,7 +7,7 @@
 #include "birthday_text.h"
 #include "contact.h"
 
-namespace importing {
+namespace address_book {
 
 struct CsvContacts {
     TextEncoding encoding;  // UTF-8 when every byte after a byte-order mark is
@@ -19,4 +19,4 @@ struct CsvContacts {
 // text are passed over.
 std::optional<CsvContacts> readCsv(std::string_view bytes, DateOrder order);
 
-}  // namespace importing
+}  // namespace address_book

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace importing {
+namespace address_book {
 
 std::string upperAscii(std::string_view text);
 bool sameIgnoringCase(std::string_view a, std::string_view b);
 
-}  // namespace importing
+}  // namespace address_book

@@ -5,11 +5,11 @@
 #include "birthday_text.h"
 #include "contact.h"
 
-namespace importing {
+namespace address_book {
 
 // A vCard file when it holds a BEGIN:VCARD line, else a CSV file when its
 // header names the columns of contacts, else no format the program reads.
 // The order is the user's regional short-date format's, for CSV birthdays.
 AddressBook readAddressBook(std::string_view bytes, DateOrder order);
 
-}  // namespace importing
+}  // namespace address_book

@@ -6,7 +6,7 @@
 
 #include "book/text.h"
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order)
     return MonthDay{number(month), number(day)};
 }
 
-}  // namespace importing
+}  // namespace address_book

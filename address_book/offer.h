@@ -5,7 +5,7 @@
 #include "contact.h"
 #include "import_plan.h"
 
-namespace importing {
+namespace address_book {
 
 enum class OfferKind {
     Question,    // a Yes/No question: add the plan's people?
@@ -22,4 +22,4 @@ struct Offer {
 // `file` may be a path: only its name after the last folder is shown.
 Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string& file);
 
-}  // namespace importing
+}  // namespace address_book

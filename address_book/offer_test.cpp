@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace importing {
+namespace address_book {
 namespace {
 
 const AddressBook vcard{FileFormat::VCard, TextEncoding::Utf8, {}};
@@ -55,4 +55,4 @@ TEST(Offer, NothingToAdd) {
 }
 
 }  // namespace
-}  // namespace importing
+}  // namespace address_book

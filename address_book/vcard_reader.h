@@ -5,7 +5,7 @@
 
 #include "contact.h"
 
-namespace importing {
+namespace address_book {
 
 // Whether the file holds a line BEGIN:VCARD, in any case.
 bool holdsVCard(std::string_view bytes);
@@ -15,4 +15,4 @@ bool holdsVCard(std::string_view bytes);
 // read.
 std::vector<Contact> readVCards(std::string_view bytes);
 
-}  // namespace importing
+}  // namespace address_book

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace importing {
+namespace address_book {
 namespace {
 
 TEST(TextEncoding, StrictUtf8) {
@@ -47,4 +47,4 @@ TEST(TextEncoding, ByteOrderMark) {
 }
 
 }  // namespace
-}  // namespace importing
+}  // namespace address_book

@@ -4,7 +4,7 @@
 
 #include "contact_printer_test.h"
 
-namespace importing {
+namespace address_book {
 namespace {
 
 using Contacts = std::vector<Contact>;
@@ -130,4 +130,4 @@ TEST(VCardReader, HoldsVCardOnlyWithABeginLine) {
 }
 
 }  // namespace
-}  // namespace importing
+}  // namespace address_book

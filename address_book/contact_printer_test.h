@@ -4,7 +4,7 @@
 
 #include "contact.h"
 
-namespace importing {
+namespace address_book {
 
 inline void PrintTo(const Contact& contact, std::ostream* out) {
     *out << "{" << contact.firstName << " | " << contact.surname << " | " << contact.email << " | "
@@ -16,4 +16,4 @@ inline void PrintTo(const Contact& contact, std::ostream* out) {
     *out << "}";
 }
 
-}  // namespace importing
+}  // namespace address_book

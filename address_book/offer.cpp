@@ -2,7 +2,7 @@
 
 #include "book/contact_table.h"
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -47,4 +47,4 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
     return {OfferKind::Question, question(plan, name)};
 }
 
-}  // namespace importing
+}  // namespace address_book

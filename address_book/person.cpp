@@ -4,7 +4,7 @@
 #include "book/fiche.h"
 #include "book/text.h"
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -52,4 +52,4 @@ Cells personOf(const Contact& contact, TextEncoding encoding, const ToAnsi& toAn
     return cells;
 }
 
-}  // namespace importing
+}  // namespace address_book

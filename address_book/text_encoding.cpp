@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -162,4 +162,4 @@ std::string_view withoutByteOrderMark(std::string_view bytes) {
     return bytes;
 }
 
-}  // namespace importing
+}  // namespace address_book

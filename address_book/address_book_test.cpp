@@ -5,7 +5,7 @@
 #include "offer.h"
 #include "text_encoding.h"
 
-namespace importing {
+namespace address_book {
 namespace {
 
 using namespace std::string_literals;
@@ -40,4 +40,4 @@ TEST(AddressBook, CardsWithoutBirthdaysAreNothingNew) {
 }
 
 }  // namespace
-}  // namespace importing
+}  // namespace address_book

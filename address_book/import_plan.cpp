@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -56,4 +56,4 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
     return plan;
 }
 
-}  // namespace importing
+}  // namespace address_book

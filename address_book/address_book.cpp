@@ -3,7 +3,7 @@
 #include "csv_reader.h"
 #include "vcard_reader.h"
 
-namespace importing {
+namespace address_book {
 
 AddressBook readAddressBook(std::string_view bytes, DateOrder order) {
     if (holdsVCard(bytes)) return {FileFormat::VCard, TextEncoding::Utf8, readVCards(bytes)};
@@ -12,4 +12,4 @@ AddressBook readAddressBook(std::string_view bytes, DateOrder order) {
     return {};
 }
 
-}  // namespace importing
+}  // namespace address_book

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace importing {
+namespace address_book {
 
 namespace {
 
@@ -31,4 +31,4 @@ int appendPeople(platform::StringGrid& list, const std::vector<Cells>& people) {
     return count;
 }
 
-}  // namespace importing
+}  // namespace address_book

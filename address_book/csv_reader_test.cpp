@@ -4,7 +4,7 @@
 
 #include "contact_printer_test.h"
 
-namespace importing {
+namespace address_book {
 namespace {
 
 using Contacts = std::vector<Contact>;
@@ -103,4 +103,4 @@ TEST(CsvReader, DamagedRows) {
 }
 
 }  // namespace
-}  // namespace importing
+}  // namespace address_book

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace importing {
+namespace address_book {
 
 namespace {
 char upperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -20,4 +20,4 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-}  // namespace importing
+}  // namespace address_book

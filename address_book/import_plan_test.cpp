@@ -5,7 +5,7 @@
 #include "people_list.h"
 #include "text_encoding.h"
 
-namespace importing {
+namespace address_book {
 namespace {
 
 AddressBook utf8Book(std::vector<Contact> contacts) {
@@ -131,4 +131,4 @@ TEST_F(ImportPlanTest, RoomAndAppendingAsAddDoes) {
 }
 
 }  // namespace
-}  // namespace importing
+}  // namespace address_book

@@ -6,7 +6,7 @@
 #include "person.h"
 #include "platform/string_grid.h"
 
-namespace importing {
+namespace address_book {
 
 struct ImportPlan {
     std::vector<Cells> people;  // to add, in file order, as many as fit
@@ -25,4 +25,4 @@ struct ImportPlan {
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const ToAnsi& toAnsi);
 
-}  // namespace importing
+}  // namespace address_book

@@ -5,7 +5,7 @@
 #include "person.h"
 #include "platform/string_grid.h"
 
-namespace importing {
+namespace address_book {
 
 // How many more people the list takes: an empty last row (the placeholder of
 // an empty table) is room too.
@@ -15,4 +15,4 @@ int roomLeft(const platform::StringGrid& list);
 // empty last row, as many as there is room for; returns how many.
 int appendPeople(platform::StringGrid& list, const std::vector<Cells>& people);
 
-}  // namespace importing
+}  // namespace address_book
