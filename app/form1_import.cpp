@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "platform/application.h"
 #include "platform/atomic_file.h"
+#include "platform/code_pages.h"
 #include "platform/message_box.h"
 
 namespace {

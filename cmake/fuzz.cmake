@@ -11,7 +11,7 @@ set(long_runs)
 foreach(source ${FESTORIN_FUZZ_SOURCES})
     get_filename_component(name ${source} NAME_WE)
     string(REGEX REPLACE "_fuzz$" "" reader ${name})
-    add_executable(${name} ${source} ${FESTORIN_HEADLESS_SOURCES} ${FESTORIN_POSIX_FILES_SOURCES}
+    add_executable(${name} ${source} ${FESTORIN_HEADLESS_SOURCES} ${FESTORIN_POSIX_SYSTEM_SOURCES}
         $<TARGET_OBJECTS:festorin_core>)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
 
@@ -34,7 +34,7 @@ add_custom_target(fuzz_long ${long_runs} DEPENDS ${fuzz_targets} USES_TERMINAL
 
 # Writes the seeds into the repository; run it again when a file format changes.
 add_executable(make_seeds ${CMAKE_SOURCE_DIR}/fuzz/make_seeds.cpp ${FESTORIN_HEADLESS_SOURCES}
-    ${FESTORIN_POSIX_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+    ${FESTORIN_POSIX_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_options(make_seeds PRIVATE -fsanitize=address,undefined)
 add_custom_target(fuzz_seeds COMMAND make_seeds ${FESTORIN_FUZZ_CORPUS} USES_TERMINAL
     COMMENT "Seeds of the fuzz targets into ${FESTORIN_FUZZ_CORPUS}")

@@ -2,7 +2,7 @@
 include(GoogleTest)
 
 add_executable(festorin_tests ${FESTORIN_TEST_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
-    ${FESTORIN_POSIX_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+    ${FESTORIN_POSIX_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(festorin_tests PRIVATE GTest::gtest_main GTest::gmock)
 gtest_discover_tests(festorin_tests DISCOVERY_TIMEOUT 60)
 
@@ -11,7 +11,7 @@ file(GLOB FESTORIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.c
 if(benchmark_FOUND AND FESTORIN_BENCH_SOURCES)
     # The literal sort is the reference both the tests and the benchmark measure against.
     add_executable(festorin_bench ${FESTORIN_BENCH_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
-        ${FESTORIN_POSIX_FILES_SOURCES} ${CMAKE_SOURCE_DIR}/test_support/literal_sort.cpp
+        ${FESTORIN_POSIX_SYSTEM_SOURCES} ${CMAKE_SOURCE_DIR}/test_support/literal_sort.cpp
         $<TARGET_OBJECTS:festorin_core>)
     target_link_libraries(festorin_bench PRIVATE benchmark::benchmark_main)
 endif()

@@ -13,11 +13,15 @@ festorin_glob(FESTORIN_CORE_SOURCES
     ${CMAKE_SOURCE_DIR}/app/*.cpp)
 list(FILTER FESTORIN_CORE_SOURCES EXCLUDE REGEX "/app/main_win32\\.cpp$")
 festorin_glob(FESTORIN_HEADLESS_SOURCES ${CMAKE_SOURCE_DIR}/platform/headless/*.cpp)
-list(FILTER FESTORIN_HEADLESS_SOURCES EXCLUDE REGEX "/files_posix\\.cpp$")
-set(FESTORIN_POSIX_FILES_SOURCES ${CMAKE_SOURCE_DIR}/platform/headless/files_posix.cpp)
+# The system's files and code pages: Windows' own in every Windows build,
+# POSIX's and iconv's in the native ones.
+list(FILTER FESTORIN_HEADLESS_SOURCES EXCLUDE REGEX "_posix\\.cpp$")
+set(FESTORIN_POSIX_SYSTEM_SOURCES ${CMAKE_SOURCE_DIR}/platform/headless/files_posix.cpp
+    ${CMAKE_SOURCE_DIR}/platform/headless/code_pages_posix.cpp)
 festorin_glob(FESTORIN_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
-list(FILTER FESTORIN_WIN32_SOURCES EXCLUDE REGEX "/files_win32\\.cpp$")
-set(FESTORIN_WIN32_FILES_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32/files_win32.cpp)
+list(FILTER FESTORIN_WIN32_SOURCES EXCLUDE REGEX "/(files|code_pages)_win32\\.cpp$")
+set(FESTORIN_WIN32_SYSTEM_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32/files_win32.cpp
+    ${CMAKE_SOURCE_DIR}/platform/win32/code_pages_win32.cpp)
 
 file(GLOB FESTORIN_TEST_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/platform/*_test.cpp

@@ -5,7 +5,7 @@ add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600)
 
 add_executable(Festorin WIN32 ${CMAKE_SOURCE_DIR}/app/main_win32.cpp
     ${CMAKE_SOURCE_DIR}/app/festorin.rc ${FESTORIN_WIN32_SOURCES}
-    ${FESTORIN_WIN32_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+    ${FESTORIN_WIN32_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(Festorin PRIVATE comctl32 shell32 gdi32 user32 kernel32)
 # windres reads these while it compiles the resources; CMake does not see that.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/festorin.rc PROPERTIES OBJECT_DEPENDS
@@ -15,7 +15,7 @@ set(FESTORIN_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
 
 # The handlers' tests over the scripted controls, with Windows' own files.
 add_executable(festorin_tests ${FESTORIN_TEST_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
-    ${FESTORIN_WIN32_FILES_SOURCES} $<TARGET_OBJECTS:festorin_core>)
+    ${FESTORIN_WIN32_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(festorin_tests PRIVATE gtest_main gmock)
 add_test(NAME windows_unit_tests COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_tests>)
 

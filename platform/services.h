@@ -23,9 +23,6 @@ char dateSeparator();
 // The order of day, month and year in the user's regional short-date format.
 enum class ShortDateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 ShortDateOrder shortDateOrder();
-// A UTF-8 text in the system's code page; a character the code page lacks
-// becomes "?".
-std::string utf8ToAnsi(const std::string& utf8);
 // A path made whole against this run's current folder.
 std::string fullPath(const std::string& path);
 // The per-user application-data folder, or an empty text when the shell has none.

@@ -1,7 +1,6 @@
 #include <deque>
 #include <map>
 
-#include "address_book/text_encoding.h"
 #include "platform/application.h"
 #include "platform/backend.h"
 #include "platform/dispatch.h"
@@ -51,8 +50,6 @@ World& world() {
 DateTime now() { return world().now; }
 char dateSeparator() { return world().dateSeparator; }
 ShortDateOrder shortDateOrder() { return world().dateOrder; }
-// The stand-in's code page is Windows-1252.
-std::string utf8ToAnsi(const std::string& utf8) { return address_book::utf8ToWindows1252(utf8); }
 std::string fullPath(const std::string& path) { return path; }
 std::string appDataFolder() { return world().appDataFolder; }
 std::string executablePath() { return world().executablePath; }

@@ -33,19 +33,6 @@ ShortDateOrder shortDateOrder() {
     }
 }
 
-std::string utf8ToAnsi(const std::string& utf8) {
-    if (utf8.empty()) return "";
-    const int size = static_cast<int>(utf8.size());
-    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), wideLength);
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, "?", nullptr);
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, ansi.data(), length, "?", nullptr);
-    return ansi;
-}
-
 std::string fullPath(const std::string& path) {
     char full[MAX_PATH] = "";
     const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);

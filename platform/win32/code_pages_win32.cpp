@@ -1,0 +1,45 @@
+// The converters of Windows itself; they take no empty text.
+#include "platform/code_pages.h"
+#include "platform/win32/win32_api.h"
+
+namespace platform {
+
+namespace {
+
+std::wstring wideOf(std::string_view bytes, UINT codePage) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string bytesOf(const std::wstring& wide, UINT codePage, const char* defaultChar) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, defaultChar, nullptr);
+    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, defaultChar,
+                            nullptr);
+    return bytes;
+}
+
+}  // namespace
+
+std::string utf8ToAnsi(const std::string& utf8) {
+    return bytesOf(wideOf(utf8, CP_UTF8), CP_ACP, "?");
+}
+
+std::string ansiToUtf8(const std::string& ansi) {
+    return bytesOf(wideOf(ansi, CP_ACP), CP_UTF8, nullptr);
+}
+
+std::optional<std::string> codePageToUtf8(std::string_view bytes, unsigned codePage) {
+    if (!IsValidCodePage(codePage)) return std::nullopt;
+    return bytesOf(wideOf(bytes, codePage), CP_UTF8, nullptr);
+}
+
+}  // namespace platform
