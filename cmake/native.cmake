@@ -15,3 +15,8 @@ if(benchmark_FOUND AND FESTORIN_BENCH_SOURCES)
         $<TARGET_OBJECTS:festorin_core>)
     target_link_libraries(festorin_bench PRIVATE benchmark::benchmark_main)
 endif()
+
+# The set-up scripts' own decisions, over stand-ins: no root, no network, no Wine.
+add_test(NAME install_deps_decisions COMMAND ${CMAKE_SOURCE_DIR}/scripts/install-deps_test.sh)
+add_test(NAME wine_run_refuses_a_folder_it_did_not_make
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run_test.sh)

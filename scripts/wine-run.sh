@@ -10,14 +10,16 @@
 # (LogPixels, 96 unless set; the prefix keeps it). Exits with the program's
 # exit code.
 #
-# A prefix is made, or made again, only inside the project's build folder.
-# Anywhere else, $FESTORIN_WINEPREFIX must name a prefix that this script
-# made (it holds the file .festorin-ready); any other folder is refused and
+# A prefix is made in a folder that does not exist yet, wherever it is; a
+# folder that exists must be a prefix this script made (it holds the file
+# .festorin-ready) or one whose making it began and did not end (it holds
+# .festorin-making), which is made again. Any other folder is refused and
 # left as it is.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 marker=".festorin-ready"
+making=".festorin-making"
 screen="${FESTORIN_SCREEN:-1024x768}"
 export WINEPREFIX="$(realpath -m "${FESTORIN_WINEPREFIX:-$root/build/wineprefix}")"
 export WINEARCH=win32
@@ -27,20 +29,19 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM [ARGS...]" >&2; exit 2; }
 
-inside_build_folder() {
-    case "$1" in "$(realpath -m "$root/build")"/?*) return 0 ;; esac
-    return 1
+made_here() {
+    [ ! -e "$WINEPREFIX" ] || [ -f "$WINEPREFIX/$marker" ] || [ -f "$WINEPREFIX/$making" ]
 }
-
-if [ ! -f "$WINEPREFIX/$marker" ] && ! inside_build_folder "$WINEPREFIX"; then
-    echo "wine-run: refusing $WINEPREFIX: it is not a Wine prefix made by this script" \
-         "(no $marker in it), and prefixes are made only inside $root/build." >&2
-    exit 2
-fi
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
+
+if ! made_here; then
+    echo "wine-run: refusing $WINEPREFIX: it is a folder that this script did not make" \
+         "(no $marker in it); name a new folder or one of its prefixes." >&2
+    exit 2
+fi
 
 xvfb_pid=""
 display_file=""
@@ -73,16 +74,19 @@ start_xvfb() {
     exit 1
 }
 
-# Only reached for a prefix inside the build folder (checked above).
+# Only reached for a new folder or one this script made (checked above).
 make_prefix() {
     [ -f "$WINEPREFIX/$marker" ] && return 0
     echo "wine-run: making the Wine prefix $WINEPREFIX (once)" >&2
     rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    touch "$WINEPREFIX/$making"
     wineboot --init >/dev/null 2>&1 9>&-
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1 9>&-
     wineserver -w
     touch "$WINEPREFIX/$marker"
+    rm -f "$WINEPREFIX/$making"
 }
 
 # Debian's Wine does not look for its own fonts (Tahoma, and Marlett for the
