@@ -47,4 +47,12 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
     return {OfferKind::Question, question(plan, name)};
 }
 
+Offer notOpened(const std::string& file, const std::string& why) {
+    return {OfferKind::FileFault, nameOf(file) + " could not be opened: " + why};
+}
+
+Offer notRead(const std::string& file, const std::string& why) {
+    return {OfferKind::FileFault, nameOf(file) + " could not be read: " + why};
+}
+
 }  // namespace address_book

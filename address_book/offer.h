@@ -11,7 +11,8 @@ enum class OfferKind {
     Question,    // a Yes/No question: add the plan's people?
     NothingNew,  // every contact is left out
     ListFull,    // new people, but the list has no room for any
-    Unreadable   // no format the program reads
+    Unreadable,  // no format the program reads
+    FileFault    // the file could not be opened or read
 };
 
 struct Offer {
@@ -21,5 +22,10 @@ struct Offer {
 
 // `file` may be a path: only its name after the last folder is shown.
 Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string& file);
+
+// A file the system could not open, or opened but could not read, with the
+// system's words for why.
+Offer notOpened(const std::string& file, const std::string& why);
+Offer notRead(const std::string& file, const std::string& why);
 
 }  // namespace address_book

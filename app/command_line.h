@@ -10,4 +10,9 @@ namespace app {
 // halved.
 std::vector<std::string> commandLineArguments(const std::string& commandLine);
 
+// An argument in quotes that commandLineArguments, and every Windows program,
+// reads back as it was: backslashes before a quote, the closing one
+// included, are doubled, and a quote inside gets a backslash.
+std::string quotedArgument(const std::string& argument);
+
 }  // namespace app

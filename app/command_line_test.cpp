@@ -6,7 +6,7 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-TEST(CommandLine, SplitsTheFilesAfterTheProgramAsWindowsDoes) {
+TEST(CommandLine, SplitsAndQuotesArgumentsAsWindowsDoes) {
     EXPECT_EQ(app::commandLineArguments("\"C:\\Program Files\\Festorin\\Festorin.exe\""),
               Arguments{});
     EXPECT_EQ(app::commandLineArguments(
@@ -16,6 +16,15 @@ TEST(CommandLine, SplitsTheFilesAfterTheProgramAsWindowsDoes) {
               (Arguments{"C:\\a\\b.vcf", "", "xy z"}));
     EXPECT_EQ(app::commandLineArguments("F.exe \"C:\\folder\\\\\" a\\\\\\\"b \"c\\\"d\""),
               (Arguments{"C:\\folder\\", "a\\\"b", "c\"d"}));
+
+    // Quoted arguments come back as they were, the backslashes before a
+    // quote and at the end included.
+    const Arguments odd{"D:\\", "C:\\My Files\\a.vcf", "\\\\server\\share\\\\", "a\\\"b", "",
+                        "x y\t"};
+    std::string line = "F.exe";
+    for (const std::string& argument : odd) line += " " + app::quotedArgument(argument);
+    EXPECT_EQ(app::commandLineArguments(line), odd);
+    EXPECT_EQ(app::quotedArgument("D:\\"), "\"D:\\\\\"");
 }
 
 }  // namespace

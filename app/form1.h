@@ -1,8 +1,10 @@
 #pragma once
 // TForm1: the main window, its controls, menus and state.
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "address_book/person.h"
@@ -130,11 +132,12 @@ public:
     void FormPaint();
     void m_demarrerClick();
     void FormDestroy();
-    // A second run of Festorin handed over its command line.
-    void anotherRunStarted(const std::string& commandLine);
+    // A second run of Festorin handed over its files; anything else handed
+    // over is refused: false.
+    bool anotherRunStarted(std::uintptr_t tag, std::string_view handOver);
 
-    // Address books to take people from, offered one after another once
-    // start-up is done.
+    // Address books to take people from, however they came: they wait in one
+    // queue and are offered one after another, once start-up is done.
     void offerAddressBooks(const std::vector<std::string>& paths);
     void importAddressBook(const std::string& path);
 
@@ -167,6 +170,7 @@ private:
     // Importing.
     void wireImport();
     void offerWaitingAddressBooks();
+    void offerEachWaitingAddressBook();
     void addImportedPeople(const std::vector<address_book::Cells>& people);
 
     // The life cycle.
@@ -184,8 +188,11 @@ private:
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;
 
-    // Address books that came before start-up was done.
-    std::vector<std::string> waitingAddressBooks_;
+    // Address books waiting for their question, in the order they came.
+    std::deque<std::string> waitingAddressBooks_;
+    // Set from the moment the waiting address books are due to be offered
+    // until the last of them is answered: one question at a time.
+    bool offeringAddressBooks_ = false;
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<TForm3>> reminderWindows_;

@@ -36,17 +36,23 @@ TEST_F(ReminderWindow, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLi
     EXPECT_TRUE(headless::openedLinks().empty());
 }
 
-TEST_F(ReminderWindow, TheLinkIsHandedToTheShellUnchanged) {
+// An address holding ?, &, # or % stays one address in the link, and adds
+// nothing to it; the window shows it as stored.
+TEST_F(ReminderWindow, TheLinkHandedToTheShellKeepsTheAddressWhole) {
     headless::click(open("Send an E-mail at ", "ann@example.org", "Festorin").Label3);
     headless::click(open("Send an E-mail at ", "ann@example.org", "").Label3);
     TForm3& odd = open("Send an E-mail at ", "a b&c?d@example.org", "Festorin");
     headless::click(odd.Label3);
     headless::click(odd.Label3);
+    TForm3& hostile = open("Send an E-mail at ", "a@b?attach=C:\\secret#%41", "");
+    headless::click(hostile.Label3);
+    EXPECT_EQ(hostile.Label3.text(), "a@b?attach=C:\\secret#%41");
     EXPECT_EQ(headless::openedLinks(),
-              (std::vector<std::string>{
-                  "mailto:ann@example.org?subject=Festorin",
-                  "mailto:ann@example.org?subject=", "mailto:a b&c?d@example.org?subject=Festorin",
-                  "mailto:a b&c?d@example.org?subject=Festorin"}));
+              (std::vector<std::string>{"mailto:ann@example.org?subject=Festorin",
+                                        "mailto:ann@example.org?subject=",
+                                        "mailto:a b%26c%3Fd@example.org?subject=Festorin",
+                                        "mailto:a b%26c%3Fd@example.org?subject=Festorin",
+                                        "mailto:a@b%3Fattach=C:\\secret%23%2541?subject="}));
     EXPECT_TRUE(odd.visible()) << "following the link leaves the reminder open";
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
+#include "app/hand_over.h"
 #include "app/program.h"
 #include "book/contact_table.h"
 #include "platform/errors.h"
@@ -8,6 +10,7 @@
 
 namespace {
 
+namespace hl = platform::headless;
 using platform::headless::shownBoxes;
 using test_support::record;
 
@@ -31,24 +34,70 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
     EXPECT_TRUE(shownBoxes().empty());
 }
 
-// A second run in the session hands its command line to the first and ends
-// at once: no window, no icon, no data folder.
-TEST_F(StartUp, ASecondRunHandsOverItsCommandLineAndTouchesNothing) {
-    platform::headless::setOtherRunRunning(true);
-    platform::headless::setCommandLine("\"C:\\Festorin\\Festorin.exe\" friends.vcf");
+// A second run in the session hands its files to the first, under
+// Festorin's own tag, and ends at once: no window, no icon, no data folder.
+// A path ending in a backslash keeps the files after it; more files than
+// one hand-over may name take two.
+TEST_F(StartUp, ASecondRunHandsOverItsFilesAndTouchesNothing) {
+    hl::setOtherRunRunning(true);
+    hl::setCommandLine("\"C:\\Festorin\\Festorin.exe\" friends.vcf D:\\ b.csv");
     EXPECT_EQ(runFestorin(), 0);
-    EXPECT_EQ(
-        platform::headless::handedOver(),
-        std::vector<std::string>{"\"C:\\Program Files\\Festorin\\Festorin.exe\" \"friends.vcf\""});
-    EXPECT_EQ(platform::headless::createdForm(), nullptr);
-    EXPECT_TRUE(platform::headless::trayCalls().empty());
+    ASSERT_EQ(hl::handedOver().size(), 1u);
+    EXPECT_EQ(hl::handedOver()[0].tag, app::handOverTag);
+    EXPECT_EQ(hl::handedOver()[0].data,
+              "\"C:\\Program Files\\Festorin\\Festorin.exe\" \"friends.vcf\" \"D:\\\\\" \"b.csv\"");
+    EXPECT_EQ(app::commandLineArguments(hl::handedOver()[0].data),
+              (std::vector<std::string>{"friends.vcf", "D:\\", "b.csv"}));
+    EXPECT_EQ(hl::createdForm(), nullptr);
+    EXPECT_TRUE(hl::trayCalls().empty());
     EXPECT_FALSE(test_support::exists(dataFolder()));
 
-    platform::headless::setOtherRunRunning(false);
+    std::string manyFiles = "Festorin.exe";
+    for (int i = 0; i < 150; ++i) manyFiles += " " + std::to_string(i) + ".vcf";
+    hl::setCommandLine(manyFiles);
     EXPECT_EQ(runFestorin(), 0);
-    EXPECT_NE(platform::headless::createdForm(), nullptr);
+    ASSERT_EQ(hl::handedOver().size(), 3u);
+    EXPECT_EQ(app::commandLineArguments(hl::handedOver()[1].data).size(), 100u);
+    EXPECT_EQ(app::commandLineArguments(hl::handedOver()[2].data).front(), "100.vcf");
+    EXPECT_EQ(app::commandLineArguments(hl::handedOver()[2].data).size(), 50u);
+    EXPECT_TRUE(shownBoxes().empty());
+
+    hl::setOtherRunRunning(false);
+    EXPECT_EQ(runFestorin(), 0);
+    EXPECT_NE(hl::createdForm(), nullptr);
     EXPECT_TRUE(test_support::exists(dataFolder()));
-    EXPECT_EQ(platform::headless::handedOver().size(), 1u);
+    EXPECT_EQ(hl::handedOver().size(), 3u);
+}
+
+// A first run that does not answer is told of in a box, and so is one whose
+// window does not appear in its time; one that has ended meanwhile leaves
+// the second run to start as the first, with its files.
+TEST_F(StartUp, AHandOverThatFailsIsToldOrTheSecondRunStartsInstead) {
+    using platform::application::HandOverResult;
+    hl::setOtherRunRunning(true);
+    hl::answerHandOvers(HandOverResult::NotTaken);
+    EXPECT_EQ(runFestorin(), 0);
+    hl::setCommandLine("Festorin.exe gone.vcf");
+    hl::answerHandOvers(HandOverResult::NoWindow);
+    EXPECT_EQ(runFestorin(), 0);
+    EXPECT_GE(hl::pausedMs(), 10000);
+    ASSERT_EQ(shownBoxes().size(), 2u);
+    EXPECT_EQ(shownBoxes()[0].text,
+              "Festorin is already running but does not answer. Try again in a moment.");
+    EXPECT_EQ(shownBoxes()[1].text,
+              "Festorin is already running but does not answer, so the files were not given "
+              "to it. Try again in a moment.");
+    for (const hl::ShownBox& box : shownBoxes()) {
+        EXPECT_EQ(box.caption, "Festorin");
+        EXPECT_EQ(box.icon, platform::MbIcon::Exclamation);
+    }
+    EXPECT_EQ(hl::createdForm(), nullptr);
+
+    hl::duringNextHandOver([] { hl::setOtherRunRunning(false); });
+    EXPECT_EQ(runFestorin(), 0);
+    EXPECT_NE(hl::createdForm(), nullptr);
+    ASSERT_EQ(shownBoxes().size(), 3u);
+    EXPECT_EQ(shownBoxes()[2].text.substr(0, 29), "gone.vcf could not be opened:");
 }
 
 TEST_F(StartUp, GridHeadersWidthsAndColours) {

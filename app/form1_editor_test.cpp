@@ -595,7 +595,8 @@ TEST_F(Editor, FailedWriteAfterOkKeepsTheFileAndClosesThePanel) {
 
 // Another process holding the contact file for a moment is waited out; one
 // that holds it for good is told once, after about two seconds, with the old
-// file whole and the finished change already on screen.
+// file whole and the finished change already on screen. A read-only file,
+// which stays so, is told at once.
 TEST_F(Editor, AContactFileHeldByAnotherProcessIsWaitedOut) {
     start({anis});
     platform::fs::holdReplaceTarget(3);
@@ -617,6 +618,16 @@ TEST_F(Editor, AContactFileHeldByAnotherProcessIsWaitedOut) {
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1900));
     expectStandardError();
     EXPECT_TRUE(shownBeforeTheSaveEnded);
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_FALSE(test_support::exists(contactFile() + ".tmp"));
+
+    platform::fs::clearFaults();
+    test_support::setReadOnly(contactFile(), true);
+    const auto readOnlyStarted = std::chrono::steady_clock::now();
+    add("Lou", 2, "3");
+    EXPECT_LT(std::chrono::steady_clock::now() - readOnlyStarted, std::chrono::milliseconds(500));
+    expectStandardError();
+    test_support::setReadOnly(contactFile(), false);
     EXPECT_EQ(storedBytes(), before);
     EXPECT_FALSE(test_support::exists(contactFile() + ".tmp"));
 }

@@ -1,5 +1,7 @@
 // Address books taken in: files dropped on the window, named on the command
 // line, or handed over by a second run of Festorin, each offered in turn.
+#include <optional>
+
 #include "address_book/address_book.h"
 #include "address_book/import_plan.h"
 #include "address_book/offer.h"
@@ -8,6 +10,7 @@
 #include "platform/application.h"
 #include "platform/atomic_file.h"
 #include "platform/code_pages.h"
+#include "platform/dispatch.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -26,10 +29,18 @@ address_book::DateOrder usersDateOrder() {
     }
 }
 
-address_book::AddressBook readAddressBookFile(const std::string& path) {
-    std::string bytes;
-    if (!platform::readSmallFile(path, bytes, largestAddressBook)) return {};
-    return address_book::readAddressBook(bytes, usersDateOrder());
+// A file the system would not open or read is told so in the system's
+// words: it may hold contacts all the same.
+std::optional<address_book::Offer> readingFault(const platform::FileReading& reading,
+                                                const std::string& path) {
+    switch (reading.outcome) {
+        case platform::FileReading::Outcome::NotOpened:
+            return address_book::notOpened(path, reading.why);
+        case platform::FileReading::Outcome::NotRead:
+            return address_book::notRead(path, reading.why);
+        default:
+            return std::nullopt;
+    }
 }
 
 bool asked(const std::string& question) {
@@ -48,27 +59,43 @@ void TForm1::wireImport() {
     onFilesDropped = [this](const std::vector<std::string>& paths) { offerAddressBooks(paths); };
 }
 
-// Offered from the message loop, once start-up has read the list: never
-// inside the drop or the hand-over that brought them.
 void TForm1::offerAddressBooks(const std::vector<std::string>& paths) {
-    if (paths.empty()) return;
-    if (!startedUp_) {
-        waitingAddressBooks_.insert(waitingAddressBooks_.end(), paths.begin(), paths.end());
-        return;
-    }
-    platform::application::later([this, paths] {
-        for (const std::string& path : paths) importAddressBook(path);
-    });
+    waitingAddressBooks_.insert(waitingAddressBooks_.end(), paths.begin(), paths.end());
+    offerWaitingAddressBooks();
 }
 
+// Offered from the message loop, once start-up has read the list: never
+// inside the drop or the hand-over that brought them, and never inside
+// another address book's question, whose box keeps the loop running.
 void TForm1::offerWaitingAddressBooks() {
-    std::vector<std::string> waiting;
-    waiting.swap(waitingAddressBooks_);
-    offerAddressBooks(waiting);
+    if (!startedUp_ || offeringAddressBooks_ || waitingAddressBooks_.empty()) return;
+    offeringAddressBooks_ = true;
+    platform::application::later([this] { offerEachWaitingAddressBook(); });
+}
+
+// Each file on its own: one that fails is reported, and the next is still
+// offered, planned against the list as it stands then.
+void TForm1::offerEachWaitingAddressBook() {
+    while (!waitingAddressBooks_.empty() && !destroyed()) {
+        const std::string path = std::move(waitingAddressBooks_.front());
+        waitingAddressBooks_.pop_front();
+        platform::dispatch([&] { importAddressBook(path); });
+    }
+    offeringAddressBooks_ = false;
 }
 
 void TForm1::importAddressBook(const std::string& path) {
-    const address_book::AddressBook book = readAddressBookFile(path);
+    std::string bytes;
+    const platform::FileReading reading = platform::readWholeFile(path, bytes, largestAddressBook);
+    if (const std::optional<address_book::Offer> fault = readingFault(reading, path)) {
+        tell(fault->text, platform::MbIcon::Exclamation);
+        return;
+    }
+    // A file too large is read as no address book at all.
+    const address_book::AddressBook book =
+        reading.outcome == platform::FileReading::Outcome::Read
+            ? address_book::readAddressBook(bytes, usersDateOrder())
+            : address_book::AddressBook{};
     const address_book::ImportPlan plan =
         address_book::planImport(book, gr1, address_book::roomLeft(gr1), platform::utf8ToAnsi);
     const address_book::Offer offer = address_book::offerOf(book, plan, path);

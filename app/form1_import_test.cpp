@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/hand_over.h"
 #include "app/program.h"
 #include "book/contact_file.h"
 #include "platform/application.h"
@@ -96,33 +97,58 @@ TEST_F(Import, YesAddsSortsAndSavesOnceNoChangesNothing) {
     EXPECT_EQ(hl::shownBoxes().size(), 3u);
 }
 
-// A file that is missing, of no known kind, or over 64 MB (even one that
-// begins with a card) is refused; nothing changes.
+// A file of no known kind, or over 64 MB (even one that begins with a card)
+// is refused; one that cannot be opened says so, in the system's words;
+// nothing changes. A file another program holds open for writing, as a
+// spreadsheet holds the one it shows, is read.
 TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
     start({zoe});
     const std::string large = addressBook("large.vcf", friendsCards);
     test_support::resizeFile(large, 64 * 1024 * 1024 + 1);
-    drop({appData.path() + "\\gone.vcf", addressBook("notes.txt", "Shopping: bread\r\n"), large});
-    expectBox(0, "gone.vcf holds no contacts that Festorin can read.",
+    test_support::makeFolder(appData.path() + "\\folder.vcf");
+    drop({addressBook("notes.txt", "Shopping: bread\r\n"), large, appData.path() + "\\gone.vcf",
+          appData.path() + "\\folder.vcf"});
+    expectBox(0, "notes.txt holds no contacts that Festorin can read.",
               platform::MbIcon::Exclamation);
-    expectBox(1, "notes.txt holds no contacts that Festorin can read.",
+    expectBox(1, "large.vcf holds no contacts that Festorin can read.",
               platform::MbIcon::Exclamation);
-    expectBox(2, "large.vcf holds no contacts that Festorin can read.",
-              platform::MbIcon::Exclamation);
+    const auto expectNotOpened = [](std::size_t index, const std::string& name) {
+        ASSERT_GT(hl::shownBoxes().size(), index);
+        const hl::ShownBox& box = hl::shownBoxes()[index];
+        const std::string opening = name + " could not be opened: ";
+        EXPECT_EQ(box.text.substr(0, opening.size()), opening);
+        EXPECT_GT(box.text.size(), opening.size() + 3) << "the system's words for why";
+        EXPECT_EQ(box.icon, platform::MbIcon::Exclamation);
+    };
+    expectNotOpened(2, "gone.vcf");
+    expectNotOpened(3, "folder.vcf");
     EXPECT_EQ(grid(), std::vector<Person>{zoe});
     EXPECT_EQ(stored(), test_support::records({zoe}));
+
+    const std::string friends = addressBook("friends.vcf", friendsCards);
+    const test_support::HeldForWriting spreadsheet(friends);
+    ASSERT_TRUE(spreadsheet.held());
+    hl::answerNextBox(platform::MbResult::No);
+    drop({friends});
+    expectBox(4,
+              "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.",
+              platform::MbIcon::Question);
 }
 
 // The person being modified is the one Ok writes, wherever the sort took
-// them; a failed save keeps the people in the grid for the next save.
+// them; a failed save keeps the people in the grid for the next save, and
+// the next file of the drop is still offered, against the grid as it is.
 TEST_F(Import, AnOpenPanelKeepsItsPersonAndAFailedSaveKeepsThePeople) {
     start({zoe, malo});
     hl::selectRow(form->gr1, 2);
     hl::click(form->b_modifier);
     platform::fs::failAfter(platform::fs::Op::Replace);
-    drop({addressBook("friends.vcf", friendsCards)});
-    ASSERT_EQ(hl::shownBoxes().size(), 2u);
+    const std::string friends = addressBook("friends.vcf", friendsCards);
+    drop({friends, friends});
+    ASSERT_EQ(hl::shownBoxes().size(), 3u);
     EXPECT_EQ(hl::shownBoxes()[1].icon, platform::MbIcon::Error);
+    expectBox(2, "No new birthday in friends.vcf.", platform::MbIcon::Information);
     EXPECT_EQ(stored(), test_support::records({zoe, malo}));
     EXPECT_TRUE(form->gp1.visible());
     EXPECT_FALSE(form->b_modifier.visible());
@@ -145,10 +171,42 @@ TEST_F(Import, FilesNamedOnTheCommandLineOrHandedOverAreOfferedOnceStarted) {
     EXPECT_EQ(stored(), test_support::records({blaise, ada}));
 
     start({zoe});
-    hl::handOver(*form, "\"C:\\Festorin\\Festorin.exe\" \"" + friends + "\"");
+    hl::handOver(*form, app::handOverTag, "\"C:\\Festorin\\Festorin.exe\" \"" + friends + "\"");
     EXPECT_EQ(hl::shownBoxes().size(), 1u) << "not inside the hand-over";
     hl::runLaterActions();
     EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
+}
+
+// Files that come while an address book's question is open, by any way,
+// wait for its answer; each is then planned against the list as it stands,
+// so that the same file offered again adds nobody twice.
+TEST_F(Import, FilesThatComeDuringAQuestionWaitForItsAnswer) {
+    start({zoe});
+    const std::string friends = addressBook("friends.vcf", friendsCards);
+    hl::duringNextBox([&] {
+        hl::handOver(*form, app::handOverTag, "Festorin.exe \"" + friends + "\"");
+        hl::dropFiles(*form, {friends});
+        form->offerAddressBooks({friends});
+        hl::runLaterActions();  // as the box's own message loop does
+        EXPECT_EQ(hl::shownBoxes().size(), 1u) << "no question inside the question";
+    });
+    drop({friends});
+    ASSERT_EQ(hl::shownBoxes().size(), 4u);
+    for (std::size_t box = 1; box < 4; ++box)
+        expectBox(box, "No new birthday in friends.vcf.", platform::MbIcon::Information);
+    EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
+
+    drop({friends});
+    EXPECT_EQ(hl::shownBoxes().size(), 5u) << "offered again once the queue is done";
+
+    // A window closed during a question offers nothing more.
+    hl::answerNextBox(platform::MbResult::No);
+    hl::duringNextBox([&] {
+        form->offerAddressBooks({friends});
+        form->close();
+    });
+    drop({addressBook("more.vcf", "BEGIN:VCARD\r\nFN:Carl Gauss\r\nBDAY:--0430\r\nEND:VCARD\r\n")});
+    EXPECT_EQ(hl::shownBoxes().size(), 6u);
 }
 
 }  // namespace

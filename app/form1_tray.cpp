@@ -2,8 +2,8 @@
 // starting hidden and the quit question.
 #include <algorithm>
 
-#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/hand_over.h"
 #include "app/start_hidden_marker.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
@@ -32,7 +32,9 @@ void TForm1::wireLifeCycle() {
     onPaint = [this] { FormPaint(); };
     onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
     onDestroy = [this] { FormDestroy(); };
-    onTextHandedOver = [this](const std::string& commandLine) { anotherRunStarted(commandLine); };
+    onHandOver = [this](std::uintptr_t tag, std::string_view handOver) {
+        return anotherRunStarted(tag, handOver);
+    };
     m_quitter.onClick = [this] { m_quitterClick(); };
     m_demarrer.onClick = [this] { m_demarrerClick(); };
     QuitterItem.onClick = [this] { QuitterItemClick(); };
@@ -96,10 +98,14 @@ void TForm1::bringBack() {
 }
 
 // The user started Festorin again, wanting its window, perhaps with files
-// to take people from.
-void TForm1::anotherRunStarted(const std::string& commandLine) {
+// to take people from. Any other process may send data here: only a
+// hand-over of Festorin's own is taken.
+bool TForm1::anotherRunStarted(std::uintptr_t tag, std::string_view handOver) {
+    const std::optional<std::vector<std::string>> files = app::filesHandedOver(tag, handOver);
+    if (!files) return false;
     bringBack();
-    offerAddressBooks(app::commandLineArguments(commandLine));
+    offerAddressBooks(*files);
+    return true;
 }
 
 void TForm1::askToQuit() {

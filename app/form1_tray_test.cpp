@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "app/hand_over.h"
 #include "platform/application.h"
 #include "test_support/headless_fixture.h"
 
@@ -173,10 +176,26 @@ TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     EXPECT_FALSE(platform::application::minimized());
     EXPECT_TRUE(form->visible());
 
-    // Festorin started again brings this window back as Restore does.
+    // Festorin started again brings this window back as Restore does; what
+    // any other process sends is refused and changes nothing.
     hl::click(form->RduireItem);
     hl::setApplicationMinimized(true);
-    hl::handOver(*form, "\"C:\\Festorin\\Festorin.exe\"");
+    const std::string program = "\"C:\\Festorin\\Festorin.exe\"";
+    std::string tooMany = program;
+    for (int i = 0; i <= 100; ++i) tooMany += " " + std::to_string(i) + ".vcf";
+    for (const auto& [tag, data] : std::vector<std::pair<std::uintptr_t, std::string>>{
+             {0, program},
+             {app::handOverTag + 1, program},
+             {app::handOverTag, program + " \"" + std::string(64 * 1024, 'x') + "\""},
+             {app::handOverTag, tooMany},
+             {app::handOverTag, program + std::string(" a.vcf\0b.vcf", 13)}}) {
+        EXPECT_FALSE(hl::handOver(*form, tag, data)) << data.substr(0, 40);
+        EXPECT_TRUE(platform::application::minimized());
+        EXPECT_FALSE(form->visible());
+    }
+    hl::runLaterActions();
+    EXPECT_TRUE(hl::shownBoxes().empty());
+    EXPECT_TRUE(hl::handOver(*form, app::handOverTag, program));
     EXPECT_FALSE(platform::application::minimized());
     EXPECT_TRUE(form->visible());
     EXPECT_EQ(hl::frontForm(), form.get());

@@ -2,36 +2,94 @@
 
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "app/hand_over.h"
 #include "platform/application.h"
+#include "platform/message_box.h"
 #include "platform/services.h"
 
 namespace {
+
+using platform::application::HandOverResult;
 
 // The name of the session's one run, in the session's own namespace.
 const char* const singleRunName = "Local\\Festorin.OneRunPerSession";
 // A first run that is still starting gets this long to show its window.
 constexpr int waitForFirstRunMs = 10000;
+constexpr int lookAgainAfterMs = 50;
+// A running Festorin takes a hand-over at once, even with a box open; one
+// that does not answer in this time is stuck.
+constexpr int answerTimeMs = 5000;
+
+enum class HandOverEnd { Taken, NotTaken, FirstRunGone };
+
+// Until the first run's window answers, or the first run is gone (and this
+// run then holds the claim), or the wait for it runs out.
+HandOverEnd handToFirstRun(const std::string& handOver) {
+    for (int waitedMs = 0;; waitedMs += lookAgainAfterMs) {
+        switch (platform::application::handToRunningRun(TForm1::windowClass, TForm1::caption,
+                                                        app::handOverTag, handOver, answerTimeMs)) {
+            case HandOverResult::Taken:
+                return HandOverEnd::Taken;
+            case HandOverResult::NotTaken:
+                return HandOverEnd::NotTaken;
+            case HandOverResult::NoWindow:
+                break;
+        }
+        if (platform::application::claimSingleRun(singleRunName)) return HandOverEnd::FirstRunGone;
+        if (waitedMs >= waitForFirstRunMs) return HandOverEnd::NotTaken;
+        platform::pause(lookAgainAfterMs);
+    }
+}
+
+void tellHandOverFailed(bool withFiles) {
+    const std::string text =
+        withFiles ? "Festorin is already running but does not answer, so the files were not "
+                    "given to it. Try again in a moment."
+                  : "Festorin is already running but does not answer. Try again in a moment.";
+    platform::messageBox(text, TForm1::caption, platform::MbIcon::Exclamation,
+                         platform::MbButtons::Ok);
+}
 
 // The first run reads the files from its own current folder, which need not
 // be this run's.
-std::string withFullPaths(const std::string& commandLine) {
-    std::string line = "\"" + platform::executablePath() + "\"";
-    for (const std::string& file : app::commandLineArguments(commandLine))
-        line += " \"" + platform::fullPath(file) + "\"";
-    return line;
+std::vector<std::string> fullPaths(const std::vector<std::string>& files) {
+    std::vector<std::string> full;
+    for (const std::string& file : files) full.push_back(platform::fullPath(file));
+    return full;
+}
+
+// True when the running Festorin took every file, or was told of a failure;
+// false when it is gone, leaving `files` with those it did not take.
+bool handedToFirstRun(std::vector<std::string>& files) {
+    const std::vector<app::HandOver> handOvers = app::handOvers(platform::executablePath(), files);
+    std::size_t taken = 0;
+    for (const app::HandOver& handOver : handOvers) {
+        switch (handToFirstRun(handOver.text)) {
+            case HandOverEnd::Taken:
+                taken += handOver.files;
+                break;
+            case HandOverEnd::NotTaken:
+                tellHandOverFailed(!files.empty());
+                return true;
+            case HandOverEnd::FirstRunGone:
+                files.erase(files.begin(), files.begin() + static_cast<std::ptrdiff_t>(taken));
+                return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
 int runFestorin() {
-    const std::string commandLine = platform::application::commandLine();
+    std::vector<std::string> files =
+        app::commandLineArguments(platform::application::commandLine());
     if (!platform::application::claimSingleRun(singleRunName)) {
-        platform::application::handToRunningRun(TForm1::windowClass, TForm1::caption,
-                                                withFullPaths(commandLine), waitForFirstRunMs);
-        return 0;
+        files = fullPaths(files);
+        if (handedToFirstRun(files)) return 0;
     }
     auto form = createMainForm();
-    form->offerAddressBooks(app::commandLineArguments(commandLine));
+    form->offerAddressBooks(files);
     platform::application::run(*form);
     return 0;
 }

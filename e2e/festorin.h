@@ -42,6 +42,10 @@ public:
     bool running() const;
     // Ends the process at once, as a power cut would, and waits for its end.
     void kill();
+    // Stops the thread that runs Festorin's windows, as a stuck program's
+    // stands, or lets it go on.
+    void suspend() const { SuspendThread(process_.hThread); }
+    void resume() const { ResumeThread(process_.hThread); }
 
     // Waits until Festorin has handled every message sent or posted to it
     // before, the handlers' saves included, or until one of them shows a

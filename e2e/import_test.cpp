@@ -1,5 +1,6 @@
 // Address books taken in by the real Festorin.exe: a vCard file named on its
-// command line, and a CSV file handed over by a second start.
+// command line, and a CSV file handed over by a second start; a file handed
+// over while a question is open waits for its answer.
 #include <gtest/gtest.h>
 
 #include "e2e/harness.h"
@@ -60,6 +61,66 @@ TEST(ImportTest, AFileOnTheCommandLineAndOneHandedOverByASecondStartAreOffered) 
     EXPECT_EQ(e2e::festorinProcesses(), 1);
     DeleteFileA(cards.c_str());
     DeleteFileA(csv.c_str());
+}
+
+// A second start whose hand-over the running Festorin does not take in its
+// time says so in a box of its own, and ends.
+TEST(ImportTest, ASecondStartThatGetsNoAnswerSaysSo) {
+    e2e::clearDataFolder();
+    const std::string cards = addressBook("friends.vcf", phoneCards);
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    festorin.suspend();
+    const PROCESS_INFORMATION second =
+        e2e::startProcess(quoted(e2e::festorinExe()) + " " + quoted(cards));
+    HWND box = nullptr;
+    e2e::waitUntil(
+        [&] {
+            for (HWND window : e2e::topLevelWindows(second.dwProcessId, "#32770"))
+                if (IsWindowVisible(window)) box = window;
+            return box != nullptr;
+        },
+        20000);
+    festorin.resume();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(e2e::windowText(box), "Festorin");
+    EXPECT_EQ(e2e::labelTexts(box).back(),
+              "Festorin is already running but does not answer, so the files were not given to "
+              "it. Try again in a moment.");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0);
+    CloseHandle(second.hThread);
+    CloseHandle(second.hProcess);
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_TRUE(festorin.openBoxes().empty()) << "the hand-over came to nothing";
+    EXPECT_EQ(e2e::festorinProcesses(), 1);
+    DeleteFileA(cards.c_str());
+}
+
+// The question's box keeps Festorin's message loop running; the same file
+// handed over meanwhile is offered only once the question is answered, and
+// against the list as it stands then.
+TEST(ImportTest, AFileHandedOverDuringAQuestionWaitsForItsAnswer) {
+    e2e::clearDataFolder();
+    const std::string cards = addressBook("friends.vcf", phoneCards);
+    Festorin festorin(Festorin::Start::Shown, quoted(cards));
+    ASSERT_TRUE(festorin.started());
+    const e2e::MessageBoxSeen question = festorin.waitForMessageBox();
+    ASSERT_EQ(question.text,
+              "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.");
+
+    ASSERT_TRUE(e2e::runUntilItEnds(quoted(cards)));
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(festorin.openBoxes().size(), 1u) << festorin.describe();
+
+    ASSERT_TRUE(festorin.answer(question, IDYES));
+    const e2e::MessageBoxSeen next = festorin.waitForMessageBox();
+    EXPECT_EQ(next.text, "No new birthday in friends.vcf.");
+    ASSERT_TRUE(festorin.answer(next, IDOK));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
+    EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{blaise, ada}));
+    DeleteFileA(cards.c_str());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 Unicode true
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "Sections.nsh"
 !include "FileFunc.nsh"
 !include "WinMessages.nsh"
 
@@ -137,6 +138,19 @@ SectionEnd
 Section "Start Festorin when Windows starts" SectionRun
     WriteRegStr HKCU "${RUN_KEY}" "Festorin" '"$INSTDIR\Festorin.exe"'
 SectionEnd
+
+; Over an installed Festorin without its logon start, the user took it away:
+; the component starts unticked, and a silent install leaves it away.
+Function .onInit
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+        ClearErrors
+        ReadRegStr $1 HKCU "${RUN_KEY}" "Festorin"
+        ${If} ${Errors}
+            !insertmacro UnselectSection ${SectionRun}
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
 
 ; A silent install puts back the Festorin it closed; otherwise the last
 ; page's "Start Festorin now" decides.

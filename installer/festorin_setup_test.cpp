@@ -286,6 +286,31 @@ std::map<std::string, std::string> dataFiles() {
     return files;
 }
 
+// The logon start's box on Setup's components page, as a user first sees
+// it: NSIS draws it with state image 2 ticked, 1 unticked.
+int logonStartBoxOnThePage() {
+    const Process setup = Process::start(quoted(setupExe()));
+    HWND wizard = nullptr, tree = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND window : e2e::topLevelWindows(setup.id(), "#32770"))
+                if (IsWindowVisible(window)) wizard = window;
+            return wizard != nullptr;
+        },
+        programTimeLimitMs);
+    if (wizard) {
+        PostMessageA(wizard, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        waitUntil([&] { return (tree = e2e::childWindow(wizard, "SysTreeView32")) != nullptr; });
+    }
+    LRESULT state = 0;
+    if (tree) {
+        const LRESULT item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        state = SendMessageA(tree, TVM_GETITEMSTATE, item, TVIS_STATEIMAGEMASK) >> 12;
+    }
+    setup.kill();
+    return static_cast<int>(state);
+}
+
 class InstallerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -383,6 +408,26 @@ TEST_F(InstallerTest, InstallStopsWhenFestorinDoesNotEndInTime) {
     EXPECT_TRUE(fileBytes(installedExe()) == older) << installedExe() << " was replaced";
     hung.resume();
     EXPECT_EQ(waitForEnd(hung, "Festorin"), 0u) << "the close request still waited for it";
+}
+
+// An upgrade leaves the logon start as the user left it: there, or taken
+// away, which unticks it on the components page too.
+TEST_F(InstallerTest, AnUpgradeKeepsTheLogonStartTheUserTookAway) {
+    if (const std::optional<std::string> uninstall =
+            registryText(uninstallKey, "QuietUninstallString")) {
+        ASSERT_EQ(uninstallToEnd(*uninstall), 0u);
+    }
+    EXPECT_EQ(logonStartBoxOnThePage(), 2) << "a first install offers it ticked";
+    ASSERT_EQ(install(), 0u);
+    EXPECT_EQ(logonStartBoxOnThePage(), 2);
+    ASSERT_EQ(install(), 0u);
+    EXPECT_EQ(registryText(runKey, "Festorin"), quoted(installedExe()));
+
+    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, runKey.c_str(), "Festorin"), ERROR_SUCCESS);
+    EXPECT_EQ(logonStartBoxOnThePage(), 1);
+    ASSERT_EQ(install(), 0u);
+    EXPECT_FALSE(registryText(runKey, "Festorin").has_value());
+    EXPECT_TRUE(fileBytes(installedExe()) == fileBytes(e2e::festorinExe()));
 }
 
 TEST_F(InstallerTest, SilentUninstallRemovesEverythingButTheList) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -35,13 +36,20 @@ void later(std::function<void()> action);
 std::string commandLine();
 
 // Claims the program's one run in the user's session under `name`: true for
-// the first run, false while another run holds it.
+// the first run, and for a later one once the first has ended; false while
+// another run holds it.
 bool claimSingleRun(const std::string& name);
-// Hands a text to the main window of the run that holds the claim, found by
-// its window class and caption, waiting up to `waitMs` for it to appear, and
-// lets it come to the front; false when no such window answered.
-bool handToRunningRun(const std::string& className, const std::string& caption,
-                      const std::string& text, int waitMs);
+
+enum class HandOverResult {
+    Taken,     // the window took the data
+    NotTaken,  // the window refused it, or did not answer within its time
+    NoWindow   // no such window, not yet or no longer
+};
+// Hands data under a tag to the main window of the run that holds the
+// claim, found by its window class and caption, giving it `answerMs` to
+// answer, and lets it come to the front.
+HandOverResult handToRunningRun(const std::string& className, const std::string& caption,
+                                std::uintptr_t tag, const std::string& data, int answerMs);
 
 }  // namespace application
 }  // namespace platform

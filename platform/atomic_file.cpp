@@ -52,16 +52,27 @@ void writeFileAtomically(const std::string& path, const std::string& content) {
 }
 
 bool readSmallFile(const std::string& path, std::string& content, std::int64_t largest) {
+    return readWholeFile(path, content, largest).outcome == FileReading::Outcome::Read;
+}
+
+// The system's words are taken at once, before another call replaces them.
+FileReading readWholeFile(const std::string& path, std::string& content, std::int64_t largest) {
+    using Outcome = FileReading::Outcome;
     fs::Handle file = fs::openRead(path);
-    if (file == fs::invalidHandle) return false;
-    std::int64_t length = fs::size(file);
-    bool ok = length >= 0 && length <= largest;
-    if (ok) {
+    if (file == fs::invalidHandle) return {Outcome::NotOpened, fs::lastErrorText()};
+    FileReading reading{Outcome::Read, ""};
+    const std::int64_t length = fs::size(file);
+    if (length < 0) {
+        reading = {Outcome::NotRead, fs::lastErrorText()};
+    } else if (length > largest) {
+        reading.outcome = Outcome::TooLarge;
+    } else {
         content.assign(static_cast<std::size_t>(length), '\0');
-        ok = fs::read(file, content.data(), content.size());
+        if (!fs::read(file, content.data(), content.size()))
+            reading = {Outcome::NotRead, fs::lastErrorText()};
     }
     fs::close(file);
-    return ok;
+    return reading;
 }
 
 bool readFirstLine(const std::string& path, std::string& line) {

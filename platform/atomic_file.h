@@ -15,6 +15,15 @@ void writeFileAtomically(const std::string& path, const std::string& content);
 bool readSmallFile(const std::string& path, std::string& content,
                    std::int64_t largest = std::numeric_limits<std::int64_t>::max());
 
+// How reading a whole file ended; `why` holds the system's words for a file
+// that could not be opened or read.
+struct FileReading {
+    enum class Outcome { Read, NotOpened, NotRead, TooLarge };
+    Outcome outcome;
+    std::string why;
+};
+FileReading readWholeFile(const std::string& path, std::string& content, std::int64_t largest);
+
 // The first line of a small text file, without its line end; false when the
 // file is missing or cannot be read.
 bool readFirstLine(const std::string& path, std::string& line);

@@ -51,4 +51,6 @@ Replaced replace(const std::string& from, const std::string& to) {
 
 bool remove(const std::string& path) { return !faultDue(Op::Remove) && native::remove(path); }
 
+std::string lastErrorText() { return native::lastErrorText(); }
+
 }  // namespace platform::fs

@@ -35,4 +35,8 @@ enum class Replaced { Yes, FileHeld, No };
 Replaced replace(const std::string& from, const std::string& to);
 bool remove(const std::string& path);
 
+// The system's own words for why the last operation that failed did so; a
+// failure made by a test (file_faults.h) leaves them as they were.
+std::string lastErrorText();
+
 }  // namespace platform::fs

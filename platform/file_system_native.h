@@ -17,5 +17,6 @@ bool flush(Handle file);
 bool close(Handle file);
 Replaced replace(const std::string& from, const std::string& to);
 bool remove(const std::string& path);
+std::string lastErrorText();
 
 }  // namespace platform::fs::native

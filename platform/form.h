@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "color.h"
@@ -68,8 +69,10 @@ public:
     std::function<void()> onPaint;
     std::function<void(bool& canClose)> onCloseQuery;
     std::function<void()> onDestroy;
-    // A text another program handed to the window.
-    std::function<void(const std::string& text)> onTextHandedOver;
+    // Data another program handed to the window under a tag; true when the
+    // window takes it. The data is the system's copy, of whatever size the
+    // sender chose: look at it before copying it.
+    std::function<bool(std::uintptr_t tag, std::string_view data)> onHandOver;
     // Files dropped on the window from Explorer, when it takes them.
     bool acceptsDroppedFiles = false;
     std::function<void(const std::vector<std::string>& paths)> onFilesDropped;

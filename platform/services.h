@@ -35,5 +35,7 @@ Rect workArea();
 Point cursorPos();
 // Hands a link to the shell's "open", with the desktop as parent window.
 void shellOpen(const std::string& link);
+// Waits about this long, doing nothing; events wait meanwhile.
+void pause(int milliseconds);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/color.h"
 #include "platform/services.h"
+#include "reminders/reminder_texts.h"
 
 namespace {
 
@@ -33,5 +34,5 @@ TForm3::TForm3(platform::Form* owner) : platform::Form(owner) {
 }
 
 void TForm3::Label3Click() {
-    platform::shellOpen("mailto:" + Label5.text() + "?subject=" + Label4.text());
+    platform::shellOpen(reminders::mailtoLink(Label5.text(), Label4.text()));
 }

@@ -42,6 +42,29 @@ std::string reminderSubject(const RowCells& row, std::span<const std::string> re
     return "";
 }
 
+std::string mailtoLink(const std::string& address, const std::string& subject) {
+    std::string link = "mailto:";
+    for (char c : address) {
+        switch (c) {
+            case '?':
+                link += "%3F";
+                break;
+            case '&':
+                link += "%26";
+                break;
+            case '#':
+                link += "%23";
+                break;
+            case '%':
+                link += "%25";
+                break;
+            default:
+                link += c;
+        }
+    }
+    return link + "?subject=" + subject;
+}
+
 ReminderTexts reminderTexts(const RowCells& row, const Date& birthday,
                             std::span<const std::string> actionChoices,
                             std::span<const std::string> reasonChoices) {

@@ -31,6 +31,12 @@ ActionLine actionLine(const RowCells& row, std::span<const std::string> actionCh
 // "Festorin" when the untrimmed reason is the first reason choice.
 std::string reminderSubject(const RowCells& row, std::span<const std::string> reasonChoices);
 
+// The link a click on the address hands to the shell: "mailto:", the
+// address, "?subject=" and the subject. In the address, ?, &, # and % are
+// percent-encoded, so that an address holding them stays one address and
+// adds nothing to the link.
+std::string mailtoLink(const std::string& address, const std::string& subject);
+
 ReminderTexts reminderTexts(const RowCells& row, const Date& birthday,
                             std::span<const std::string> actionChoices,
                             std::span<const std::string> reasonChoices);

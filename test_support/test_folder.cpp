@@ -7,6 +7,13 @@
 #include <iterator>
 #include <random>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace test_support {
 
 namespace {
@@ -56,5 +63,26 @@ void makeFolder(const std::string& path) { std::filesystem::create_directories(o
 void resizeFile(const std::string& path, std::uintmax_t size) {
     std::filesystem::resize_file(onDisk(path), size);
 }
+
+void setReadOnly(const std::string& path, bool readOnly) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(
+        onDisk(path), perms::owner_write | perms::group_write | perms::others_write,
+        readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
+}
+
+#ifdef _WIN32
+HeldForWriting::HeldForWriting(const std::string& path)
+    : handle_(reinterpret_cast<std::intptr_t>(CreateFileA(path.c_str(), GENERIC_WRITE,
+                                                          FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                          FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+
+HeldForWriting::~HeldForWriting() { CloseHandle(reinterpret_cast<HANDLE>(handle_)); }
+#else
+HeldForWriting::HeldForWriting(const std::string& path)
+    : handle_(::open(onDisk(path).c_str(), O_WRONLY)) {}
+
+HeldForWriting::~HeldForWriting() { ::close(static_cast<int>(handle_)); }
+#endif
 
 }  // namespace test_support

@@ -26,5 +26,22 @@ bool exists(const std::string& path);
 void makeFolder(const std::string& path);
 // Grows a file with zeros, without writing them, or cuts it.
 void resizeFile(const std::string& path, std::uintmax_t size);
+// Takes away a file's write permission, which Windows shows as read-only,
+// or gives it back.
+void setReadOnly(const std::string& path, bool readOnly);
+
+// Keeps a file open for writing, letting others only read it, as a
+// spreadsheet program holds the file it shows.
+class HeldForWriting {
+public:
+    explicit HeldForWriting(const std::string& path);
+    ~HeldForWriting();
+    bool held() const { return handle_ != -1; }
+    HeldForWriting(const HeldForWriting&) = delete;
+    HeldForWriting& operator=(const HeldForWriting&) = delete;
+
+private:
+    std::intptr_t handle_;
+};
 
 }  // namespace test_support

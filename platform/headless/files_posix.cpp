@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/file_system_native.h"
 
@@ -23,6 +24,12 @@ bool isA(const std::string& path, mode_t type) {
     return ::stat(posixPath(path).c_str(), &info) == 0 && (info.st_mode & S_IFMT) == type;
 }
 
+bool isReadOnly(const std::string& path) {
+    struct stat info {};
+    return ::stat(posixPath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 }  // namespace
 
 bool fileExists(const std::string& path) { return isA(path, S_IFREG); }
@@ -31,8 +38,14 @@ bool folderExists(const std::string& path) { return isA(path, S_IFDIR); }
 
 bool makeFolder(const std::string& path) { return ::mkdir(posixPath(path).c_str(), 0755) == 0; }
 
+// Only a file opens, as on Windows; errno says why anything else does not.
 Handle openRead(const std::string& path) {
-    if (!fileExists(path)) return invalidHandle;
+    struct stat info {};
+    if (::stat(posixPath(path).c_str(), &info) != 0) return invalidHandle;
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return invalidHandle;
+    }
     return ::open(posixPath(path).c_str(), O_RDONLY);
 }
 
@@ -71,11 +84,16 @@ bool flush(Handle file) { return ::fsync(static_cast<int>(file)) == 0; }
 
 bool close(Handle file) { return ::close(static_cast<int>(file)) == 0; }
 
+// A file without write permission stands for Windows' read-only file, which
+// cannot be replaced; POSIX would rename over it.
 Replaced replace(const std::string& from, const std::string& to) {
+    if (isReadOnly(to)) return Replaced::No;
     if (std::rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0) return Replaced::Yes;
     return errno == EBUSY || errno == EACCES ? Replaced::FileHeld : Replaced::No;
 }
 
 bool remove(const std::string& path) { return ::unlink(posixPath(path).c_str()) == 0; }
+
+std::string lastErrorText() { return std::strerror(errno); }
 
 }  // namespace platform::fs::native

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/application.h"
 #include "platform/button.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -67,8 +69,18 @@ const std::vector<PopupCall>& popups();
 int repaintsNow(const Form& form);
 // The form whose window was built last.
 Form* createdForm();
-// The texts this run handed to the running one.
-const std::vector<std::string>& handedOver();
+// What this run handed to the running one.
+struct HandedOver {
+    std::uintptr_t tag;
+    std::string data;
+};
+const std::vector<HandedOver>& handedOver();
+// How every later hand-over ends (Taken unless told), and an action that
+// runs during the next one, as the running run would meanwhile.
+void answerHandOvers(application::HandOverResult result);
+void duringNextHandOver(std::function<void()> action);
+// How long the program paused in all.
+int pausedMs();
 
 // Answers for the next message boxes, in order; an unscripted box answers
 // Ok (or Yes). `duringNextBox` runs while the next box is open, as timer
@@ -89,8 +101,8 @@ void selectRow(StringGrid& grid, int row);
 // user can reach it.
 void pressEnter(Form& form);
 void tick(Timer& timer);
-// Another run of the program hands its text to the form.
-void handOver(Form& form, const std::string& text);
+// Another program hands data to the form under a tag; true when taken.
+bool handOver(Form& form, std::uintptr_t tag, std::string_view data);
 // Files dropped on the form from Explorer.
 void dropFiles(Form& form, const std::vector<std::string>& paths);
 // The message loop runs the actions asked for later.

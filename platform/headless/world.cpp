@@ -34,7 +34,10 @@ struct World {
     std::map<const Form*, int> repaints;
     std::string commandLine = "\"C:\\Program Files\\Festorin\\Festorin.exe\"";
     bool otherRun = false;
-    std::vector<std::string> handedOver;
+    std::vector<headless::HandedOver> handedOver;
+    application::HandOverResult handOverResult = application::HandOverResult::Taken;
+    std::function<void()> duringHandOver;
+    int pausedMs = 0;
     Form* created = nullptr;
     std::deque<std::function<void()>> later;
 };
@@ -56,6 +59,7 @@ std::string executablePath() { return world().executablePath; }
 Rect workArea() { return world().workArea; }
 Point cursorPos() { return world().cursor; }
 void shellOpen(const std::string& link) { world().links.push_back(link); }
+void pause(int milliseconds) { world().pausedMs += milliseconds; }
 
 MbResult messageBox(const std::string& text, const std::string& caption, MbIcon icon,
                     MbButtons buttons) {
@@ -105,9 +109,15 @@ std::string commandLine() { return world().commandLine; }
 
 bool claimSingleRun(const std::string&) { return !world().otherRun; }
 
-bool handToRunningRun(const std::string&, const std::string&, const std::string& text, int) {
-    world().handedOver.push_back(text);
-    return true;
+HandOverResult handToRunningRun(const std::string&, const std::string&, std::uintptr_t tag,
+                                const std::string& data, int) {
+    World& w = world();
+    w.handedOver.push_back({tag, data});
+    if (auto during = std::move(w.duringHandOver)) {
+        w.duringHandOver = nullptr;
+        during();
+    }
+    return w.handOverResult;
 }
 
 }  // namespace application
@@ -170,9 +180,18 @@ int repaintsNow(const Form& form) { return world().repaints[&form]; }
 Form* createdForm() { return world().created; }
 void setCommandLine(const std::string& line) { world().commandLine = line; }
 void setOtherRunRunning(bool running) { world().otherRun = running; }
-const std::vector<std::string>& handedOver() { return world().handedOver; }
+const std::vector<HandedOver>& handedOver() { return world().handedOver; }
+void answerHandOvers(application::HandOverResult result) { world().handOverResult = result; }
+void duringNextHandOver(std::function<void()> action) {
+    world().duringHandOver = std::move(action);
+}
+int pausedMs() { return world().pausedMs; }
 
-void handOver(Form& form, const std::string& text) { fire(form.onTextHandedOver, text); }
+bool handOver(Form& form, std::uintptr_t tag, std::string_view data) {
+    bool taken = false;
+    if (form.onHandOver) dispatch([&] { taken = form.onHandOver(tag, data); });
+    return taken;
+}
 
 void dropFiles(Form& form, const std::vector<std::string>& paths) {
     if (form.acceptsDroppedFiles) fire(form.onFilesDropped, paths);

@@ -159,23 +159,22 @@ bool claimSingleRun(const std::string& name) {
     return false;
 }
 
-bool handToRunningRun(const std::string& className, const std::string& caption,
-                      const std::string& text, int waitMs) {
-    HWND window = nullptr;
-    for (int waited = 0; !(window = FindWindowA(className.c_str(), caption.c_str()));
-         waited += 50) {
-        if (waited >= waitMs) return false;
-        Sleep(50);
-    }
+HandOverResult handToRunningRun(const std::string& className, const std::string& caption,
+                                std::uintptr_t tag, const std::string& data, int answerMs) {
+    HWND window = FindWindowA(className.c_str(), caption.c_str());
+    if (!window) return HandOverResult::NoWindow;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     AllowSetForegroundWindow(processId);
-    COPYDATASTRUCT data{};
-    data.cbData = static_cast<DWORD>(text.size());
-    data.lpData = const_cast<char*>(text.data());
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                               SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    COPYDATASTRUCT copy{};
+    copy.dwData = tag;
+    copy.cbData = static_cast<DWORD>(data.size());
+    copy.lpData = const_cast<char*>(data.data());
+    DWORD_PTR taken = FALSE;
+    if (SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy),
+                            SMTO_ABORTIFHUNG, static_cast<UINT>(answerMs), &taken))
+        return taken ? HandOverResult::Taken : HandOverResult::NotTaken;
+    return IsWindow(window) ? HandOverResult::NotTaken : HandOverResult::NoWindow;
 }
 
 }  // namespace platform::application

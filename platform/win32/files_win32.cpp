@@ -17,6 +17,11 @@ Handle handleFrom(HANDLE file) {
 
 DWORD attributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
+bool isReadOnly(const std::string& path) {
+    const DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 // Kernel32 moves at most a DWORD's worth of bytes per call.
 DWORD chunkOf(std::size_t count) {
     constexpr std::size_t largest = std::numeric_limits<DWORD>::max();
@@ -37,9 +42,11 @@ bool folderExists(const std::string& path) {
 
 bool makeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
 
+// Every share mode: a file another program has open, as a spreadsheet keeps
+// the one it shows, is still read.
 Handle openRead(const std::string& path) {
-    if (!fileExists(path)) return invalidHandle;
-    return handleFrom(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    return handleFrom(CreateFileA(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -81,8 +88,11 @@ bool flush(Handle file) { return FlushFileBuffers(handleOf(file)) != 0; }
 
 bool close(Handle file) { return CloseHandle(handleOf(file)) != 0; }
 
-// Windows tells a file held open by another process by any of these three.
+// A read-only file stays so and is no held file: Windows denies access to it
+// as to a held one, and Wine would even replace it. Windows tells a file held
+// open by another process by any of these three.
 Replaced replace(const std::string& from, const std::string& to) {
+    if (isReadOnly(to)) return Replaced::No;
     if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return Replaced::Yes;
     switch (GetLastError()) {
@@ -96,5 +106,17 @@ Replaced replace(const std::string& from, const std::string& to) {
 }
 
 bool remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+std::string lastErrorText() {
+    const DWORD error = GetLastError();
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string words = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
+    if (text) LocalFree(text);
+    words.erase(words.find_last_not_of(" \r\n") + 1);
+    return words;
+}
 
 }  // namespace platform::fs::native

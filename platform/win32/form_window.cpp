@@ -160,8 +160,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             onPositionChanged(*reinterpret_cast<WINDOWPOS*>(lParam));
             break;
         case WM_COPYDATA:
-            onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-            return TRUE;
+            return onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_DROPFILES:
             onDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
@@ -281,9 +280,13 @@ void FormWindow::onPositionChanged(const WINDOWPOS& position) {
         form_.adoptPosition(position.x, position.y);
 }
 
-void FormWindow::onCopyData(const COPYDATASTRUCT& data) {
-    const std::string text(static_cast<const char*>(data.lpData), data.cbData);
-    fire(form_.onTextHandedOver, text);
+LRESULT FormWindow::onCopyData(const COPYDATASTRUCT& copy) {
+    const std::string_view data =
+        copy.lpData ? std::string_view(static_cast<const char*>(copy.lpData), copy.cbData)
+                    : std::string_view();
+    bool taken = false;
+    if (form_.onHandOver) dispatch([&] { taken = form_.onHandOver(copy.dwData, data); });
+    return taken;
 }
 
 void FormWindow::onDropFiles(HDROP drop) {

@@ -45,7 +45,7 @@ private:
     void onNextControl(WPARAM wParam, LPARAM lParam);
     LRESULT onGetDefaultId();
     void onPositionChanged(const WINDOWPOS& position);
-    void onCopyData(const COPYDATASTRUCT& data);
+    LRESULT onCopyData(const COPYDATASTRUCT& copy);
     void onDropFiles(HDROP drop);
 
     bool isMain() const;

@@ -75,4 +75,6 @@ void shellOpen(const std::string& link) {
     ShellExecuteA(GetDesktopWindow(), "open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+void pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
 }  // namespace platform
