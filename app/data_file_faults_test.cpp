@@ -233,17 +233,30 @@ const WriteCase startHiddenMarker{"st.txt", [](DataFileFaults& t) { t.start(); }
                                       EXPECT_EQ(t.fileBytes("st.txt"), "*\r\n");
                                   }};
 
+const WriteCase missedRemindersMarker{
+    "catch_up.txt", [](DataFileFaults& t) { t.start(); },
+    [](DataFileFaults& t) { hl::click(t.form->m_showMissedReminders); },
+    [](DataFileFaults& t) {
+        EXPECT_TRUE(t.form->m_showMissedReminders.checked())
+            << "the mark shows what the user chose";
+        hl::click(t.form->m_showMissedReminders);
+        EXPECT_FALSE(t.form->m_showMissedReminders.checked());
+        hl::click(t.form->m_showMissedReminders);
+        EXPECT_EQ(t.fileBytes("catch_up.txt"), "*\r\n");
+    }};
+
 void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.file; }
 
 std::string writeCaseName(const ::testing::TestParamInfo<WriteCase>& info) {
-    static const char* const names[] = {"ContactFileOnOk", "ContactFileOnDelete", "SortOrderFile",
-                                        "CheckDateFile", "StartHiddenMarker"};
+    static const char* const names[] = {"ContactFileOnOk",   "ContactFileOnDelete",
+                                        "SortOrderFile",     "CheckDateFile",
+                                        "StartHiddenMarker", "MissedRemindersMarker"};
     return names[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(OfEveryDataFile, DataFileWrite,
                          ::testing::Values(contactFileOnOk, contactFileOnDelete, sortOrderFile,
-                                           checkDateFile, startHiddenMarker),
+                                           checkDateFile, startHiddenMarker, missedRemindersMarker),
                          writeCaseName);
 
 // ---- Reads at start ----
@@ -257,6 +270,7 @@ protected:
         store("ordre_tri.txt", "2\r\n");
         store("date_verif.txt", "07/12/2026\r\n");
         store("st.txt", "*\r\n");
+        store("catch_up.txt", "*\r\n");
     }
 
     // Which readers gave their default instead of what their file holds.
@@ -276,6 +290,7 @@ protected:
             EXPECT_FALSE(form->m_demarrer.checked());
             fellBack.insert("st.txt");
         }
+        if (!form->m_showMissedReminders.checked()) fellBack.insert("catch_up.txt");
         return fellBack;
     }
 
@@ -328,7 +343,8 @@ TEST_F(DataFileRead, EveryStepOfEveryReaderFailingInTurnGivesThatFilesDefault) {
         {"ordre_tri.txt", Op::OpenRead},  {"ordre_tri.txt", Op::Size},
         {"ordre_tri.txt", Op::Read},      {"date_verif.txt", Op::Exists},
         {"date_verif.txt", Op::OpenRead}, {"date_verif.txt", Op::Size},
-        {"date_verif.txt", Op::Read},     {"st.txt", Op::Exists}};
+        {"date_verif.txt", Op::Read},     {"st.txt", Op::Exists},
+        {"catch_up.txt", Op::Exists}};
     EXPECT_EQ(defaultsSeen, expected);
 }
 

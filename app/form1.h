@@ -56,6 +56,7 @@ public:
     platform::MenuItem tri_nom{&m_trier, "by surname"};
     platform::MenuItem tri_email{&m_trier, "by E-mail"};
     platform::MenuItem m_demarrer{&m_options, "Start in the system tray"};
+    platform::MenuItem m_showMissedReminders{&m_options, "Show missed reminders"};
     platform::MenuItem m_interro{&MainMenu1, "?"};
     platform::MenuItem m_apropos{&m_interro, "&About..."};
 
@@ -95,6 +96,7 @@ public:
     void verif();
     void afficher(const std::string& sentence, const std::string& action,
                   const std::string& address, const std::string& subject);
+    void m_showMissedRemindersClick();
     const std::vector<std::unique_ptr<TForm3>>& reminderWindows() const { return reminderWindows_; }
 
     // The Order menu. trier orders the grid by column ordre_tri and returns
@@ -148,6 +150,7 @@ private:
     void setHeadersAndWidths();
     void fillChoiceLists();
     void loadCheckDate();
+    void loadMissedRemindersOption();
 
     // The Order menu.
     void wireOrderMenu();

@@ -41,6 +41,7 @@ void TForm1::FormCreate() {
     });
     step([&] { fillChoiceLists(); });
     step([&] { loadCheckDate(); });
+    step([&] { loadMissedRemindersOption(); });
     step([&] { readSortOrder(); });
     step([&] { lire(); });
     step([&] { trier(); });

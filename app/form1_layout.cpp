@@ -35,6 +35,7 @@ TForm1::TForm1() {
     wireImport();
     m_apropos.onClick = [this] { m_aproposClick(); };
     Timer1.onTimer = [this] { Timer1Timer(); };
+    m_showMissedReminders.onClick = [this] { m_showMissedRemindersClick(); };
 }
 
 void TForm1::layOut() {

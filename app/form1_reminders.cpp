@@ -1,12 +1,16 @@
 // The main window's daily reminder check and the reminder windows it opens.
 #include <exception>
+#include <span>
+#include <vector>
 
 #include "app/form1.h"
+#include "app/option_marker.h"
 #include "book/contact_table.h"
 #include "platform/errors.h"
 #include "reminders/calendar.h"
 #include "reminders/check_date_file.h"
 #include "reminders/due_date.h"
+#include "reminders/missed_days.h"
 #include "reminders/reminder_texts.h"
 
 namespace {
@@ -18,12 +22,40 @@ reminders::RowCells cellsOf(const platform::StringGrid& grid, int row) {
             grid.cell(book::colAction, row),    grid.cell(book::colReason, row)};
 }
 
+struct DueRow {
+    int row;
+    reminders::Date birthday;
+};
+
+// The rows whose reminders fall due on each day from `first` to `last`, day
+// after day, each day's in the grid's order; the table is walked once.
+std::vector<std::vector<DueRow>> dueRowsByDay(const platform::StringGrid& grid,
+                                              std::span<const std::string> leadChoices,
+                                              const reminders::Date& first,
+                                              const reminders::Date& last) {
+    std::vector<std::vector<DueRow>> byDay(reminders::daysBetween(first, last) + 1);
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        const auto due = reminders::dueBetween(
+            grid.cell(book::colKey, row), grid.cell(book::colWhen, row), leadChoices, first, last);
+        if (due) byDay[reminders::daysBetween(first, due->day)].push_back({row, due->birthday});
+    }
+    return byDay;
+}
+
 }  // namespace
 
 void TForm1::loadCheckDate() {
     derniere_verif = platform::DateTime{};
     if (auto stored = reminders::readCheckDateFile(dossier + reminders::checkDateFileName))
         derniere_verif = reminders::midnightOf(*stored);
+}
+
+void TForm1::loadMissedRemindersOption() {
+    m_showMissedReminders.setChecked(app::missedRemindersMarker.present(dossier));
+}
+
+void TForm1::m_showMissedRemindersClick() {
+    app::switchOption(m_showMissedReminders, app::missedRemindersMarker, dossier);
 }
 
 // A tick while start-up still shows a message would spend the day's check on
@@ -35,6 +67,7 @@ void TForm1::Timer1Timer() {
 void TForm1::verif() {
     const platform::DateTime now = platform::now();
     if (reminders::sameDay(now, derniere_verif)) return;
+    const reminders::Date lastCheck = reminders::dateOf(derniere_verif);
     // Held in memory first, so that whatever follows, the day is checked once.
     derniere_verif = now;
     const reminders::Date today = reminders::dateOf(now);
@@ -49,14 +82,18 @@ void TForm1::verif() {
         unstored = std::current_exception();
     }
 
+    // With missed reminders shown, the days since the last check come first.
+    reminders::Date firstDay = today;
+    if (m_showMissedReminders.checked())
+        firstDay = reminders::firstMissedDay(lastCheck, today).value_or(today);
+
     nb_rappels = 0;
-    for (int row = 1; row < gr1.rowCount(); ++row) {
-        const auto birthday = reminders::dueBirthday(
-            gr1.cell(book::colKey, row), gr1.cell(book::colWhen, row), cb3.items(), today);
-        if (!birthday) continue;
-        const reminders::ReminderTexts texts =
-            reminders::reminderTexts(cellsOf(gr1, row), *birthday, cb2.items(), cb4.items());
-        afficher(texts.sentence, texts.action, texts.address, texts.subject);
+    for (const std::vector<DueRow>& day : dueRowsByDay(gr1, cb3.items(), firstDay, today)) {
+        for (const DueRow& due : day) {
+            const reminders::ReminderTexts texts = reminders::reminderTexts(
+                cellsOf(gr1, due.row), due.birthday, cb2.items(), cb4.items());
+            afficher(texts.sentence, texts.action, texts.address, texts.subject);
+        }
     }
 
     if (unstored) std::rethrow_exception(unstored);

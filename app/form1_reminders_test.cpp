@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "platform/file_faults.h"
+#include "platform/file_system.h"
 #include "test_support/headless_fixture.h"
 #include "test_support/records.h"
 
@@ -19,14 +20,32 @@ Cells person(const std::string& key, const std::string& firstName,
             "December, 8", action,    when,   reason};
 }
 
+// A person due on the day of their birthday, as the entry panel shows it.
+Cells bornOn(const std::string& key, const std::string& shown, const std::string& firstName,
+             const std::string& when = "The exact day") {
+    Cells cells = person(key, firstName, "Other", when);
+    cells[6] = shown;
+    return cells;
+}
+
 class DailyCheck : public test_support::HeadlessTest {
 protected:
     void start(const platform::DateTime& at = {2026, 12, 8, 9, 0, 0},
                const std::string& storedDate = "") {
         prepareDataFolder();
-        if (!storedDate.empty()) test_support::writeBytes(checkDatePath(), storedDate);
+        if (storedDate.empty())
+            platform::fs::remove(checkDatePath());
+        else
+            test_support::writeBytes(checkDatePath(), storedDate);
         headless::setNow(at);
         form_ = createMainForm();
+    }
+    // As the option's marker file makes it at start.
+    void startShowingMissed(const platform::DateTime& at, const std::string& storedDate) {
+        prepareDataFolder();
+        test_support::writeBytes(missedMarkerPath(), "*\r\n");
+        start(at, storedDate);
+        ASSERT_TRUE(form_->m_showMissedReminders.checked());
     }
 
     void tickWith(const std::vector<Cells>& people) {
@@ -44,6 +63,7 @@ protected:
     }
     std::string checkDatePath() const { return dataFile("date_verif.txt"); }
     std::string checkDate() const { return test_support::readBytes(checkDatePath()); }
+    std::string missedMarkerPath() const { return dataFile("catch_up.txt"); }
 
     std::unique_ptr<TForm1> form_;
 };
@@ -164,6 +184,100 @@ TEST_F(DailyCheck, WindowsStackUpFromTheWorkAreasSizeAndEachDayFromTheBottom) {
     ASSERT_EQ(windows.size(), 4u);
     EXPECT_EQ(form_->nb_rappels, 1);
     EXPECT_EQ(windows[3]->top(), windows[0]->top());
+}
+
+// Tuesday 8 December 2026, three days after the last check: the 6th and the
+// 7th were missed. The 5th was checked on its day.
+const std::vector<Cells> dueAroundTheEighth{
+    bornOn("1208", "December, 8", "Ann"), bornOn("1207", "December, 7", "Ben"),
+    bornOn("1210", "December,10", "Cid", "4 days before"), bornOn("1205", "December, 5", "Dee"),
+    bornOn("1206", "December, 6", "Eve")};
+
+TEST_F(DailyCheck, MissedDaysRemindersOpenOldestFirstThenTodaysOnlyWithTheOption) {
+    start({2026, 12, 8, 9, 0, 0}, "05/12/2026\r\n");
+    tickWith(dueAroundTheEighth);
+    EXPECT_EQ(sentences(), std::vector<std::string>{"Birtday of Ann Ruze on Tuesday December, 8."})
+        << "without the option, only today's";
+
+    startShowingMissed({2026, 12, 8, 9, 0, 0}, "05/12/2026\r\n");
+    tickWith(dueAroundTheEighth);
+    EXPECT_EQ(sentences(),
+              (std::vector<std::string>{"Birtday of Cid Ruze on Thursday December,10.",
+                                        "Birtday of Eve Ruze on Sunday December, 6.",
+                                        "Birtday of Ben Ruze on Monday December, 7.",
+                                        "Birtday of Ann Ruze on Tuesday December, 8."}));
+    EXPECT_EQ(form_->nb_rappels, 4);
+    const auto& windows = form_->reminderWindows();
+    EXPECT_EQ(windows[3]->top(), windows[0]->top() - 3 * windows[0]->outerHeight());
+    EXPECT_EQ(checkDate(), "08/12/2026\r\n");
+
+    headless::setNow({2026, 12, 9, 9, 0, 0});
+    tickWith({bornOn("1209", "December, 9", "Fay")});
+    EXPECT_EQ(form_->nb_rappels, 1) << "the day after, nothing was missed";
+    EXPECT_EQ(windows.size(), 5u);
+    EXPECT_TRUE(headless::shownBoxes().empty());
+}
+
+TEST_F(DailyCheck, MissedDaysGoBackFourteenDaysAtMostAndOnlyFromAnEarlierCheck) {
+    const std::vector<Cells> people{
+        bornOn("1208", "December, 8", "Ann"), bornOn("1123", "November,23", "Ben"),
+        bornOn("1124", "November,24", "Cid"), bornOn("1207", "December, 7", "Dee")};
+    startShowingMissed({2026, 12, 8, 9, 0, 0}, "18/11/2026\r\n");
+    tickWith(people);
+    EXPECT_EQ(sentences(),
+              (std::vector<std::string>{"Birtday of Cid Ruze on Tuesday November,24.",
+                                        "Birtday of Dee Ruze on Monday December, 7.",
+                                        "Birtday of Ann Ruze on Tuesday December, 8."}));
+
+    // No check yet, the day that stands for it, yesterday and a later day.
+    for (const char* stored : {"", "30/12/1899\r\n", "07/12/2026\r\n", "09/12/2026\r\n"}) {
+        startShowingMissed({2026, 12, 8, 9, 0, 0}, stored);
+        tickWith(people);
+        EXPECT_EQ(sentences(),
+                  std::vector<std::string>{"Birtday of Ann Ruze on Tuesday December, 8."})
+            << stored;
+        EXPECT_EQ(checkDate(), "08/12/2026\r\n");
+    }
+}
+
+TEST_F(DailyCheck, MissedNewYearAndLeapDayRemindersNameTheirBirthdaysWeekDay) {
+    startShowingMissed({2027, 1, 1, 9, 0, 0}, "29/12/2026\r\n");
+    tickWith({bornOn("0101", "January, 1", "Ann"), bornOn("1231", "December,31", "Ben"),
+              bornOn("0101", "January, 1", "Cid", "2 days before"),
+              bornOn("1229", "December,29", "Dee")});
+    EXPECT_EQ(sentences(), (std::vector<std::string>{"Birtday of Cid Ruze on Friday January, 1.",
+                                                     "Birtday of Ben Ruze on Thursday December,31.",
+                                                     "Birtday of Ann Ruze on Friday January, 1."}));
+
+    startShowingMissed({2027, 3, 2, 9, 0, 0}, "26/02/2027\r\n");
+    tickWith({bornOn("0229", "February,29", "Eve"), bornOn("0301", "March, 1", "Fay")});
+    EXPECT_EQ(sentences(), (std::vector<std::string>{"Birtday of Eve Ruze on Sunday February,29.",
+                                                     "Birtday of Fay Ruze on Monday March, 1."}));
+}
+
+// The option's item, below "Start in the system tray", is set from its
+// marker file at start and switches the option at once.
+TEST_F(DailyCheck, TheMissedRemindersItemFollowsItsMarkerAndSwitchesAtOnce) {
+    start({2026, 12, 8, 9, 0, 0}, "05/12/2026\r\n");
+    const auto& options = form_->m_options.items();
+    ASSERT_EQ(options.size(), 3u);
+    EXPECT_EQ(options[1], &form_->m_demarrer);
+    EXPECT_EQ(options[2], &form_->m_showMissedReminders);
+    EXPECT_EQ(options[2]->caption(), "Show missed reminders");
+    EXPECT_FALSE(form_->m_showMissedReminders.checked());
+
+    headless::click(form_->m_showMissedReminders);
+    EXPECT_TRUE(form_->m_showMissedReminders.checked());
+    EXPECT_EQ(test_support::readBytes(missedMarkerPath()), "*\r\n");
+    tickWith(dueAroundTheEighth);
+    EXPECT_EQ(form_->nb_rappels, 4) << "on before the day's check, it catches up";
+
+    headless::click(form_->m_showMissedReminders);
+    EXPECT_FALSE(form_->m_showMissedReminders.checked());
+    EXPECT_FALSE(test_support::exists(missedMarkerPath()));
+    EXPECT_TRUE(headless::shownBoxes().empty());
+
+    startShowingMissed({2026, 12, 8, 9, 0, 0}, "08/12/2026\r\n");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "app/form1.h"
 #include "app/hand_over.h"
-#include "app/start_hidden_marker.h"
+#include "app/option_marker.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
 
@@ -137,21 +137,12 @@ void TForm1::FormPaint() {
     const bool first = premier_affichage;
     premier_affichage = false;
     if (!first) return;
-    const bool startHidden = app::startsHidden(dossier);
+    const bool startHidden = app::startHiddenMarker.present(dossier);
     m_demarrer.setChecked(startHidden);
     if (startHidden) hide();
 }
 
-void TForm1::m_demarrerClick() {
-    // Goes by the check mark, so that the menu always does what it shows.
-    if (!m_demarrer.checked()) {
-        m_demarrer.setChecked(true);
-        app::writeStartHiddenMarker(dossier);
-    } else {
-        m_demarrer.setChecked(false);
-        app::removeStartHiddenMarker(dossier);
-    }
-}
+void TForm1::m_demarrerClick() { app::switchOption(m_demarrer, app::startHiddenMarker, dossier); }
 
 void TForm1::FormDestroy() {
     // A change whose save failed still goes out, however the program ends.

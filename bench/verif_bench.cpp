@@ -1,6 +1,7 @@
 // The daily reminder check at the table's limit, beside a bare walk over the
 // rows and the cost of a tick on a day already checked, which is what 1,439
-// ticks of every day cost.
+// ticks of every day cost; and the check that shows the reminders of the 14
+// days missed before it.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -54,6 +55,23 @@ void BM_VerifOnANewDay(benchmark::State& state) {
         static_cast<double>(form->reminderWindows().size()), benchmark::Counter::kAvgIterations);
 }
 
+// One iteration per fifteen days: with missed reminders shown, each is the
+// first tick after fourteen days without a check, which opens their
+// reminders and then the day's.
+void BM_VerifAfterFourteenMissedDays(benchmark::State& state) {
+    auto form = formWithEveryone();
+    form->m_showMissedReminders.setChecked(true);
+    reminders::Date day{2026, 1, 1};
+    form->derniere_verif = reminders::midnightOf(reminders::addDays(day, -15));
+    for (auto _ : state) {
+        platform::headless::setNow(reminders::midnightOf(day));
+        form->verif();
+        day = reminders::addDays(day, 15);
+    }
+    state.counters["reminders/check"] = benchmark::Counter(
+        static_cast<double>(form->reminderWindows().size()), benchmark::Counter::kAvgIterations);
+}
+
 // The least any daily check does: look at every row's birthday and lead time.
 void BM_WalkEveryRow(benchmark::State& state) {
     auto form = formWithEveryone();
@@ -76,6 +94,7 @@ void BM_TickOnACheckedDay(benchmark::State& state) {
 }
 
 BENCHMARK(BM_VerifOnANewDay)->Iterations(365)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VerifAfterFourteenMissedDays)->Iterations(24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WalkEveryRow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TickOnACheckedDay)->Unit(benchmark::kNanosecond);
 

@@ -1,5 +1,6 @@
 // The real daily check under Wine: a tick opens one yellow reminder window per
-// person due today, stacked at the bottom right, and stores today's date.
+// person due today, stacked at the bottom right, and stores today's date;
+// with "Show missed reminders" on, those of the days missed come first.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,6 +58,35 @@ HWND windowSaying(const Festorin& festorin, const std::string& sentence) {
     return nullptr;
 }
 
+// The top of the n-th reminder window of a day's check, counted from 1.
+int stackedTop(HWND window, int n) {
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area.bottom - area.top - e2e::placementOf(window).height * n;
+}
+
+// A person whose reminder falls due `lead` days before a birthday `days`
+// after today, and the sentence of that reminder.
+Due remindedOf(const std::string& firstName, int days, int lead) {
+    static const char* const leadTimes[] = {"The exact day", "1 day before", "2 days before",
+                                            "3 days before", "4 days before"};
+    const SYSTEMTIME birthday = dayFromToday(days);
+    return {{e2e::birthdayKey(birthday), firstName, "Ruze", "", "", "", shownDate(birthday),
+             "Other", leadTimes[lead], "Birtday"},
+            "Birtday of " + firstName + " Ruze on " + dayName(birthday) + " " +
+                shownDate(birthday) + ".",
+            "",
+            ""};
+}
+
+// The last check was four days ago: Dan's day was checked; Eva's, Flo's and
+// Gus's were missed, oldest first; Hal's is today. By date, the grid holds
+// Eva and Gus after Hal, but near a month's end.
+std::vector<Due> dueSinceACheckFourDaysAgo() {
+    return {remindedOf("Eva", 1, 4), remindedOf("Flo", -2, 0), remindedOf("Gus", 2, 3),
+            remindedOf("Hal", 0, 0)};
+}
+
 TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
     e2e::clearDataFolder();
     const std::vector<Due> due = threeDueToday();
@@ -101,6 +131,48 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     ASSERT_TRUE(festorin.settle());
     EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 3u) << "a second tick opens nothing";
+    EXPECT_TRUE(festorin.closeAndWait());
+}
+
+TEST(RemindersTest, MissedDaysRemindersOpenFirstWithTheOptionWhoseMarkSurvivesARestart) {
+    const std::vector<std::string> showMissed{"&Options", "Show missed reminders"};
+    e2e::clearDataFolder();
+    const std::vector<Due> due = dueSinceACheckFourDaysAgo();
+    std::string contacts = e2e::contactRecord(remindedOf("Dan", -4, 0).person);
+    for (const Due& one : due) contacts += e2e::contactRecord(one.person);
+    e2e::writeDataFile("dates.txt", contacts);
+    e2e::writeDataFile("date_verif.txt", checkDateLine(dayFromToday(-4)));
+    {
+        Festorin festorin;
+        ASSERT_TRUE(festorin.started());
+        festorin.postMessage(WM_TIMER, reminderTimerId, 0);
+        ASSERT_TRUE(festorin.settle());
+        ASSERT_EQ(festorin.windowsOfClass("TForm3").size(), 1u) << "without the option";
+        EXPECT_NE(windowSaying(festorin, due.back().sentence), nullptr);
+        EXPECT_EQ(festorin.dataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
+
+        festorin.menuCommand(showMissed);
+        EXPECT_EQ(festorin.dataFile("catch_up.txt"), "*\r\n");
+        EXPECT_TRUE(festorin.closeAndWait());
+    }
+    e2e::writeDataFile("date_verif.txt", checkDateLine(dayFromToday(-4)));
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    festorin.postMessage(WM_TIMER, reminderTimerId, 0);
+    ASSERT_TRUE(festorin.settle());
+    ASSERT_EQ(festorin.windowsOfClass("TForm3").size(), due.size());
+    for (std::size_t i = 0; i < due.size(); ++i) {
+        SCOPED_TRACE(due[i].sentence);
+        HWND window = windowSaying(festorin, due[i].sentence);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(e2e::placementOf(window).top, stackedTop(window, static_cast<int>(i + 1)));
+    }
+    EXPECT_EQ(festorin.dataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
+
+    // Checked from the marker at start: choosing it now takes the marker away.
+    festorin.menuCommand(showMissed);
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_FALSE(e2e::dataFileExists("catch_up.txt"));
     EXPECT_TRUE(festorin.closeAndWait());
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/start_hidden_marker.h"
+#include "app/option_marker.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
 #include "book/fiche.h"
@@ -128,7 +128,7 @@ void sortOrderSeeds(const std::string& folder) {
 }
 
 void startHiddenSeeds(const std::string& folder) {
-    app::writeStartHiddenMarker(folder);
+    app::startHiddenMarker.write(folder);
     platform::writeFileAtomically(folder + "empty", "");
     platform::writeFileAtomically(folder + "odd_first_byte", "+\r\n");
     platform::writeFileAtomically(folder + "binary", std::string("\x01\xff\0\r", 4));

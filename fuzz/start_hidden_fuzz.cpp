@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/start_hidden_marker.h"
+#include "app/option_marker.h"
 #include "fuzz_file.h"
 
 namespace {
 
 void markerAsFolder() {
-    const std::filesystem::path marker = fuzz::dossier() + app::startHiddenMarkerName;
+    const std::filesystem::path marker = fuzz::dossier() + app::startHiddenMarker.name();
     std::filesystem::remove_all(marker);
     std::filesystem::create_directory(marker);
 }
@@ -17,15 +17,15 @@ void markerAsFolder() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::fileWith(data, size, app::startHiddenMarkerName);
-    if (!app::startsHidden(fuzz::dossier())) std::abort();
+    fuzz::fileWith(data, size, app::startHiddenMarker.name());
+    if (!app::startHiddenMarker.present(fuzz::dossier())) std::abort();
 
     // The first byte's lowest bit chooses a folder or no marker in its place.
     if (size > 0 && (data[0] & 1) != 0) {
         markerAsFolder();
     } else {
-        std::filesystem::remove_all(fuzz::dossier() + app::startHiddenMarkerName);
+        std::filesystem::remove_all(fuzz::dossier() + app::startHiddenMarker.name());
     }
-    if (app::startsHidden(fuzz::dossier())) std::abort();
+    if (app::startHiddenMarker.present(fuzz::dossier())) std::abort();
     return 0;
 }

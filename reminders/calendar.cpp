@@ -48,6 +48,10 @@ bool isValidDate(int year, int month, int day) {
 
 Date addDays(const Date& date, int days) { return civilFromDays(daysFromCivil(date) + days); }
 
+int daysBetween(const Date& from, const Date& to) {
+    return static_cast<int>(daysFromCivil(to) - daysFromCivil(from));
+}
+
 int dayOfWeek(const Date& date) {
     // 1 January 1970 was a Thursday, day 4.
     const long days = daysFromCivil(date);

@@ -17,6 +17,8 @@ int daysInMonth(int year, int month);
 bool isValidDate(int year, int month, int day);
 
 Date addDays(const Date& date, int days);
+// How many days `to` lies after `from`; negative when before.
+int daysBetween(const Date& from, const Date& to);
 // 1 for Monday up to 7 for Sunday.
 int dayOfWeek(const Date& date);
 // "Monday" to "Sunday".

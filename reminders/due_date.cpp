@@ -38,14 +38,20 @@ Date birthdayIn(int year, const MonthDay& birthday) {
     return {year, birthday.month, day};
 }
 
-std::optional<Date> dueBirthday(const std::string& key, const std::string& when,
-                                std::span<const std::string> leadChoices, const Date& today) {
+std::optional<DueReminder> dueBetween(const std::string& key, const std::string& when,
+                                      std::span<const std::string> leadChoices, const Date& first,
+                                      const Date& last) {
     const std::optional<MonthDay> birthday = birthdayOf(key);
     if (!birthday) return std::nullopt;
-    const Date target = addDays(today, leadTime(when, leadChoices));
-    const Date inTargetYear = birthdayIn(target.year, *birthday);
-    if (inTargetYear != target) return std::nullopt;
-    return inTargetYear;
+    const int lead = leadTime(when, leadChoices);
+    const Date firstTarget = addDays(first, lead);
+    const Date lastTarget = addDays(last, lead);
+    for (int year = firstTarget.year; year <= lastTarget.year; ++year) {
+        const Date inYear = birthdayIn(year, *birthday);
+        if (firstTarget <= inYear && inYear <= lastTarget)
+            return DueReminder{addDays(inYear, -lead), inYear};
+    }
+    return std::nullopt;
 }
 
 }  // namespace reminders

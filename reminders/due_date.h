@@ -23,10 +23,17 @@ std::optional<MonthDay> birthdayOf(const std::string& key);
 // The birthday in a year; 29 February falls on 28 February in a common year.
 Date birthdayIn(int year, const MonthDay& birthday);
 
-// The birthday whose reminder falls due today, or nothing. The birthday is
-// taken in the year of the reminder's target day, so that a reminder for
-// early January opens in the last days of December.
-std::optional<Date> dueBirthday(const std::string& key, const std::string& when,
-                                std::span<const std::string> leadChoices, const Date& today);
+struct DueReminder {
+    Date day;       // the day the reminder falls due
+    Date birthday;  // the birthday it reminds of
+};
+
+// The day from `first` to `last` on which a row's reminder falls due, or
+// nothing. The birthday is taken in the year of the reminder's target day,
+// so that a reminder for early January falls due in the last days of
+// December. Over fewer days than a year a row falls due at most once.
+std::optional<DueReminder> dueBetween(const std::string& key, const std::string& when,
+                                      std::span<const std::string> leadChoices, const Date& first,
+                                      const Date& last);
 
 }  // namespace reminders

@@ -11,7 +11,10 @@ const std::array<std::string, 5> leadChoices{"The exact day", "1 day before", "2
                                              "3 days before", "4 days before"};
 
 std::optional<Date> due(const std::string& key, const std::string& when, const Date& today) {
-    return dueBirthday(key, when, leadChoices, today);
+    const std::optional<DueReminder> reminder = dueBetween(key, when, leadChoices, today, today);
+    if (!reminder) return std::nullopt;
+    EXPECT_EQ(reminder->day, today);
+    return reminder->birthday;
 }
 
 TEST(DueDate, EachLeadTimeOpensItsOwnDayAndNoOther) {
@@ -31,6 +34,22 @@ TEST(DueDate, ReminderBeforeANewYearOpensInDecember) {
     EXPECT_EQ(due("0101", "1 day before", {2026, 12, 31}), (Date{2027, 1, 1}));
     EXPECT_EQ(due("0104", "4 days before", {2026, 12, 31}), (Date{2027, 1, 4}));
     EXPECT_EQ(due("0101", "The exact day", {2026, 12, 29}), std::nullopt);
+
+    // Over days that run into the new year, each row once, on its own day.
+    const auto dueFrom28DecemberTo2January = [](const std::string& key, const std::string& when) {
+        return dueBetween(key, when, leadChoices, {2026, 12, 28}, {2027, 1, 2});
+    };
+    const auto onDay = [](const std::optional<DueReminder>& reminder) {
+        return reminder ? std::optional<Date>(reminder->day) : std::nullopt;
+    };
+    const auto reminder = dueFrom28DecemberTo2January("0101", "2 days before");
+    ASSERT_TRUE(reminder);
+    EXPECT_EQ(reminder->day, (Date{2026, 12, 30}));
+    EXPECT_EQ(reminder->birthday, (Date{2027, 1, 1}));
+    EXPECT_EQ(onDay(dueFrom28DecemberTo2January("1228", "The exact day")), (Date{2026, 12, 28}));
+    EXPECT_EQ(onDay(dueFrom28DecemberTo2January("0106", "4 days before")), (Date{2027, 1, 2}));
+    EXPECT_EQ(dueFrom28DecemberTo2January("0107", "4 days before"), std::nullopt);
+    EXPECT_EQ(dueFrom28DecemberTo2January("1227", "The exact day"), std::nullopt);
 }
 
 TEST(DueDate, LeapDayFallsOnTheTwentyEighthInACommonYear) {
