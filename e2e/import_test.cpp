@@ -73,11 +73,15 @@ TEST(ImportTest, ASecondStartThatGetsNoAnswerSaysSo) {
     festorin.suspend();
     const PROCESS_INFORMATION second =
         e2e::startProcess(quoted(e2e::festorinExe()) + " " + quoted(cards));
+    // A box is looked at once it is built whole: visible, with its caption
+    // and its text.
     HWND box = nullptr;
     e2e::waitUntil(
         [&] {
             for (HWND window : e2e::topLevelWindows(second.dwProcessId, "#32770"))
-                if (IsWindowVisible(window)) box = window;
+                if (IsWindowVisible(window) && !e2e::windowText(window).empty() &&
+                    !e2e::labelTexts(window).empty())
+                    box = window;
             return box != nullptr;
         },
         20000);
