@@ -5,9 +5,9 @@
 #include "address_book/offer.h"
 #include "address_book/people_list.h"
 #include "app/form1.h"
+#include "app/system_converters.h"
 #include "platform/application.h"
 #include "platform/atomic_file.h"
-#include "platform/code_pages.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -29,7 +29,7 @@ address_book::DateOrder usersDateOrder() {
 address_book::AddressBook readAddressBookFile(const std::string& path) {
     std::string bytes;
     if (!platform::readSmallFile(path, bytes, largestAddressBook)) return {};
-    return address_book::readAddressBook(bytes, usersDateOrder());
+    return address_book::readAddressBook(bytes, usersDateOrder(), systemConverters());
 }
 
 bool asked(const std::string& question) {
@@ -70,7 +70,7 @@ void TForm1::offerWaitingAddressBooks() {
 void TForm1::importAddressBook(const std::string& path) {
     const address_book::AddressBook book = readAddressBookFile(path);
     const address_book::ImportPlan plan =
-        address_book::planImport(book, gr1, address_book::roomLeft(gr1), platform::utf8ToAnsi);
+        address_book::planImport(book, gr1, address_book::roomLeft(gr1), systemConverters());
     const address_book::Offer offer = address_book::offerOf(book, plan, path);
     switch (offer.kind) {
         case address_book::OfferKind::Question:
