@@ -12,8 +12,12 @@ namespace {
 std::string identityOf(const std::string& key, const std::string& firstName,
                        const std::string& surname) {
     std::string identity;
-    for (const std::string* text : {&key, &firstName, &surname})
-        identity += std::to_string(text->size()) + ':' + *text;
+    identity.reserve(key.size() + firstName.size() + surname.size() + 16);
+    for (const std::string* text : {&key, &firstName, &surname}) {
+        identity += std::to_string(text->size());
+        identity += ':';
+        identity += *text;
+    }
     return identity;
 }
 

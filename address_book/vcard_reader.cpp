@@ -25,7 +25,8 @@ std::string trimmed(std::string_view text) { return std::string(withoutBlanks(te
 // know) is UTF-8 when its bytes are, else the ANSI code page's.
 std::string utf8Of(std::string bytes, const std::string& charset,
                    const TextConverters& converters) {
-    if (const auto codePage = codePageNamed(charset); codePage && *codePage != utf8CodePage)
+    const auto codePage = charset.empty() ? std::nullopt : codePageNamed(charset);
+    if (codePage && *codePage != utf8CodePage)
         if (auto text = converters.codePageToUtf8(bytes, *codePage)) return std::move(*text);
     return isUtf8(bytes) ? bytes : converters.ansiToUtf8(bytes);
 }
