@@ -5,8 +5,10 @@
 
 namespace address_book {
 
-AddressBook readAddressBook(std::string_view bytes, DateOrder order) {
-    if (holdsVCard(bytes)) return {FileFormat::VCard, TextEncoding::Utf8, readVCards(bytes)};
+AddressBook readAddressBook(std::string_view bytes, DateOrder order,
+                            const TextConverters& converters) {
+    if (holdsVCard(bytes))
+        return {FileFormat::VCard, TextEncoding::Utf8, readVCards(bytes, converters)};
     if (auto csv = readCsv(bytes, order))
         return {FileFormat::Csv, csv->encoding, std::move(csv->contacts)};
     return {};

@@ -4,12 +4,15 @@
 
 #include "birthday_text.h"
 #include "contact.h"
+#include "text_converters.h"
 
 namespace address_book {
 
 // A vCard file when it holds a BEGIN:VCARD line, else a CSV file when its
 // header names the columns of contacts, else no format the program reads.
-// The order is the user's regional short-date format's, for CSV birthdays.
-AddressBook readAddressBook(std::string_view bytes, DateOrder order);
+// The order is the user's regional short-date format's, for CSV birthdays
+// whose column does not show its own.
+AddressBook readAddressBook(std::string_view bytes, DateOrder order,
+                            const TextConverters& converters);
 
 }  // namespace address_book

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/system_converters.h"
 #include "offer.h"
-#include "text_encoding.h"
 
 namespace address_book {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 using namespace std::string_literals;
 
 FileFormat formatOf(const std::string& bytes) {
-    return readAddressBook(bytes, DateOrder::DayMonthYear).format;
+    return readAddressBook(bytes, DateOrder::DayMonthYear, systemConverters()).format;
 }
 
 TEST(AddressBook, FormatDetection) {
@@ -32,9 +32,9 @@ TEST(AddressBook, FormatDetection) {
 // than a file the program cannot read.
 TEST(AddressBook, CardsWithoutBirthdaysAreNothingNew) {
     const AddressBook cards = readAddressBook("BEGIN:VCARD\nVERSION:3.0\nFN:Ann Lee\nEND:VCARD\n",
-                                              DateOrder::DayMonthYear);
+                                              DateOrder::DayMonthYear, systemConverters());
     platform::StringGrid list(nullptr, book::columnCount);
-    const ImportPlan plan = planImport(cards, list, book::maxPeople, utf8ToWindows1252);
+    const ImportPlan plan = planImport(cards, list, book::maxPeople, systemConverters());
     EXPECT_EQ(plan.withoutBirthday, 1);
     EXPECT_EQ(offerOf(cards, plan, "ann.vcf").kind, OfferKind::NothingNew);
 }

@@ -2,9 +2,8 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
-#include "book/text.h"
+#include "blanks.h"
 
 namespace address_book {
 
@@ -37,11 +36,28 @@ constexpr std::array<IsoForm, 4> isoForms{
 
 bool isSeparator(char c) { return c == '/' || c == '.' || c == '-' || c == ' '; }
 
+// Three runs of digits apart by separators, in their written order.
+std::optional<std::array<std::string_view, 3>> threeNumbers(std::string_view text) {
+    const std::string_view date = withoutBlanks(text);
+    std::array<std::string_view, 3> parts;
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < date.size();) {
+        const std::size_t start = pos;
+        while (pos < date.size() && isDigit(date[pos])) ++pos;
+        // Neither a digit nor a separator, or a separator first.
+        if (pos == start || count == parts.size()) return std::nullopt;
+        parts[count++] = date.substr(start, pos - start);
+        while (pos < date.size() && isSeparator(date[pos])) ++pos;
+    }
+    if (count != parts.size()) return std::nullopt;
+    return parts;
+}
+
 }  // namespace
 
 std::optional<MonthDay> isoBirthday(std::string_view text) {
-    const std::string date = book::trimmed(std::string(text));
-    const std::string_view day = std::string_view(date).substr(0, date.find_first_of("Tt"));
+    const std::string_view date = withoutBlanks(text);
+    const std::string_view day = date.substr(0, date.find_first_of("Tt"));
     for (const IsoForm& form : isoForms)
         if (matches(day, form.pattern))
             return MonthDay{number(day.substr(form.month, 2)), number(day.substr(form.day, 2))};
@@ -49,23 +65,37 @@ std::optional<MonthDay> isoBirthday(std::string_view text) {
 }
 
 std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order) {
-    const std::string date = book::trimmed(std::string(text));
-    std::vector<std::string_view> parts;
-    for (std::size_t pos = 0; pos < date.size();) {
-        const std::size_t start = pos;
-        while (pos < date.size() && isDigit(date[pos])) ++pos;
-        // Neither a digit nor a separator, or a separator first.
-        if (pos == start) return std::nullopt;
-        parts.push_back(std::string_view(date).substr(start, pos - start));
-        while (pos < date.size() && isSeparator(date[pos])) ++pos;
-    }
-    if (parts.size() != 3) return std::nullopt;
+    const auto parts = threeNumbers(text);
+    if (!parts) return std::nullopt;
     const auto [day, month, year] =
-        order == DateOrder::DayMonthYear   ? std::array{parts[0], parts[1], parts[2]}
-        : order == DateOrder::MonthDayYear ? std::array{parts[1], parts[0], parts[2]}
-                                           : std::array{parts[2], parts[1], parts[0]};
+        order == DateOrder::DayMonthYear   ? std::array{(*parts)[0], (*parts)[1], (*parts)[2]}
+        : order == DateOrder::MonthDayYear ? std::array{(*parts)[1], (*parts)[0], (*parts)[2]}
+                                           : std::array{(*parts)[2], (*parts)[1], (*parts)[0]};
     if (day.size() > 2 || month.size() > 2 || year.size() > 4) return std::nullopt;
     return MonthDay{number(month), number(day)};
+}
+
+void DateOrderJudge::see(std::string_view text) {
+    if (withoutBlanks(text).empty() || isoBirthday(text)) return;
+    const auto parts = threeNumbers(text);
+    if (!parts) return;
+    const auto [first, second, last] = *parts;
+    if (first.size() > 2 || second.size() > 2) return;
+    if (regional_ == DateOrder::YearMonthDay && last.size() < 3) return;
+    dayFirst_ = dayFirst_ || number(first) > 12;
+    monthFirst_ = monthFirst_ || number(second) > 12;
+}
+
+DateOrder DateOrderJudge::order() const {
+    if (dayFirst_ == monthFirst_) return regional_;
+    return dayFirst_ ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
+}
+
+std::optional<int> dayOrMonth(std::string_view text) {
+    const std::string_view digits = withoutBlanks(text);
+    if (digits.empty() || digits.size() > 2 || !isDigit(digits.front()) || !isDigit(digits.back()))
+        return std::nullopt;
+    return number(digits);
 }
 
 }  // namespace address_book

@@ -20,4 +20,24 @@ std::optional<MonthDay> isoBirthday(std::string_view text);
 // the month, up to four for the year.
 std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order);
 
+// The order of a column of such dates, judged from all of them: a first
+// number over 12 anywhere means the day comes first, a second number over 12
+// that the month does. A column that tells neither, or both, keeps the
+// regional order; where that puts the year first, only dates whose last number
+// is a year of three or four digits are judged.
+class DateOrderJudge {
+public:
+    explicit DateOrderJudge(DateOrder regional) : regional_(regional) {}
+    void see(std::string_view text);
+    DateOrder order() const;
+
+private:
+    DateOrder regional_;
+    bool dayFirst_ = false;
+    bool monthFirst_ = false;
+};
+
+// A day or a month written alone, in one or two digits.
+std::optional<int> dayOrMonth(std::string_view text);
+
 }  // namespace address_book

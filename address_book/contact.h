@@ -3,7 +3,8 @@
 // of the list.
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "contact_list.h"
 
 namespace address_book {
 
@@ -36,7 +37,7 @@ enum class FileFormat { None, VCard, Csv };
 struct AddressBook {
     FileFormat format = FileFormat::None;
     TextEncoding encoding = TextEncoding::Utf8;
-    std::vector<Contact> contacts;
+    ContactList contacts;
 };
 
 }  // namespace address_book

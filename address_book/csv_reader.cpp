@@ -1,55 +1,77 @@
 #include "csv_reader.h"
 
-#include <initializer_list>
+#include <algorithm>
+#include <array>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "ascii_case.h"
-#include "book/text.h"
+#include "blanks.h"
+#include "full_name.h"
 #include "text_encoding.h"
 
 namespace address_book {
 
 namespace {
 
-using Record = std::vector<std::string>;
+// The most of one field that is kept: far more than any text the program
+// reads.
+constexpr std::size_t longestField = 256 * 1024;
 
-// RFC 4180 records: a quoted field may hold separators, line ends and doubled
-// quotes. Text after a closing quote still belongs to its field.
+// RFC 4180 records, read a field at a time: a quoted field may hold
+// separators, line ends and doubled quotes, and text after a closing quote
+// still belongs to its field. Only the fields asked for are kept.
 class RecordReader {
 public:
     RecordReader(std::string_view bytes, char separator) : bytes_(bytes), separator_(separator) {}
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
 
-    Record next() {
-        Record record(1);
-        while (!atEnd()) {
-            const char c = bytes_[pos_++];
-            if (c == '"' && record.back().empty() && !fieldWasQuoted_) {
-                readQuoted(record.back());
-            } else if (c == separator_) {
-                record.emplace_back();
-                fieldWasQuoted_ = false;
-            } else if (c == '\r' || c == '\n') {
-                if (c == '\r' && !atEnd() && bytes_[pos_] == '\n') ++pos_;
-                break;
-            } else {
-                record.back() += c;
+    // Reads one record and hands `take(column, field)` the fields of the
+    // columns that `wanted(column)` asks for; says whether any field, kept or
+    // not, holds text.
+    template <class Wanted, class Take>
+    bool next(Wanted wanted, Take take) {
+        bool holdsText = false;
+        for (std::size_t column = 0;; ++column) {
+            const bool keep = wanted(column);
+            std::string field;
+            const bool more = readField(keep ? &field : nullptr, holdsText);
+            if (keep) {
+                field.resize(cutAtCharacter(field, longestField).size());
+                take(column, std::move(field));
             }
+            if (!more) return holdsText;
         }
-        fieldWasQuoted_ = false;
-        return record;
     }
 
 private:
-    void readQuoted(std::string& field) {
-        fieldWasQuoted_ = true;
+    // To the separator after the field (true) or to the end of its record.
+    bool readField(std::string* field, bool& holdsText) {
+        if (!atEnd() && bytes_[pos_] == '"') {
+            ++pos_;
+            readQuoted(field, holdsText);
+        }
+        while (!atEnd()) {
+            const char c = bytes_[pos_++];
+            if (c == separator_) return true;
+            if (c == '\r' || c == '\n') {
+                if (c == '\r' && !atEnd() && bytes_[pos_] == '\n') ++pos_;
+                return false;
+            }
+            add(field, c, holdsText);
+        }
+        return false;
+    }
+
+    void readQuoted(std::string* field, bool& holdsText) {
         while (!atEnd()) {
             const char c = bytes_[pos_++];
             if (c != '"') {
-                field += c;
+                add(field, c, holdsText);
             } else if (!atEnd() && bytes_[pos_] == '"') {
-                field += '"';
+                add(field, '"', holdsText);
                 ++pos_;
             } else {
                 return;
@@ -57,98 +79,266 @@ private:
         }
     }
 
+    // A few bytes past the longest field, so that its cut can find where the
+    // last character starts.
+    static void add(std::string* field, char c, bool& holdsText) {
+        holdsText = holdsText || static_cast<unsigned char>(c) > 32;
+        if (field && field->size() < longestField + 3) *field += c;
+    }
+
     std::string_view bytes_;
     char separator_;
     std::size_t pos_ = 0;
-    bool fieldWasQuoted_ = false;
 };
 
-constexpr int absent = -1;
+// Google's columns, Outlook's and Thunderbird's.
+enum Role : std::size_t {
+    FirstName,
+    Surname,
+    DisplayName,
+    Birthday,
+    BirthMonth,
+    BirthDay,
+    Email,
+    GooglePhone1,
+    GooglePhone2,
+    MobilePhone,
+    MobileNumber,
+    HomePhone,
+    BusinessPhone,
+    WorkPhone,
+    GooglePhone1Label,
+    GooglePhone2Label,
+    roleCount
+};
 
-// The column of the first of the names that the header holds.
-int columnOf(const Record& header, std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names)
-        for (std::size_t col = 0; col < header.size(); ++col)
-            if (sameIgnoringCase(book::trimmed(header[col]), name)) return static_cast<int>(col);
-    return absent;
-}
+// Each role's column is that of the first of its names the header holds.
+constexpr std::array<std::array<std::string_view, 3>, roleCount> namesOfRoles{{
+    {"First Name", "Given Name"},
+    {"Last Name", "Family Name"},
+    {"Display Name"},
+    {"Birthday"},
+    {"Birth Month"},
+    {"Birth Day"},
+    {"E-mail 1 - Value", "E-mail Address", "Primary Email"},
+    {"Phone 1 - Value"},
+    {"Phone 2 - Value"},
+    {"Mobile Phone"},
+    {"Mobile Number"},
+    {"Home Phone"},
+    {"Business Phone"},
+    {"Work Phone"},
+    {"Phone 1 - Label", "Phone 1 - Type"},
+    {"Phone 2 - Label", "Phone 2 - Type"},
+}};
 
-// Google's columns and Outlook's. The phones are the first two numbers in
-// Google's two phone columns, then in Outlook's mobile, home and business ones.
-struct Columns {
-    explicit Columns(const Record& header)
-        : firstName(columnOf(header, {"First Name", "Given Name"})),
-          surname(columnOf(header, {"Last Name", "Family Name"})),
-          birthday(columnOf(header, {"Birthday"})),
-          email(columnOf(header, {"E-mail 1 - Value", "E-mail Address"})) {
-        for (std::string_view name :
-             {"Phone 1 - Value", "Phone 2 - Value", "Mobile Phone", "Home Phone", "Business Phone"})
-            if (int col = columnOf(header, {name}); col != absent) phones.push_back(col);
+struct PhoneColumn {
+    Role value;
+    Role label;  // roleCount for none
+};
+
+// In the order the numbers are taken: Google's two, then Outlook's mobile,
+// home and business ones, or Thunderbird's mobile, home and work ones.
+constexpr std::array<PhoneColumn, 7> phoneColumns{{{GooglePhone1, GooglePhone1Label},
+                                                   {GooglePhone2, GooglePhone2Label},
+                                                   {MobilePhone, roleCount},
+                                                   {MobileNumber, roleCount},
+                                                   {HomePhone, roleCount},
+                                                   {BusinessPhone, roleCount},
+                                                   {WorkPhone, roleCount}}};
+
+constexpr std::size_t absent = std::numeric_limits<std::size_t>::max();
+
+class Columns {
+public:
+    Columns() {
+        columns_.fill(absent);
+        ranks_.fill(absent);
+    }
+
+    void see(std::size_t column, std::string_view header) {
+        const std::string_view name = withoutBlanks(header);
+        if (name.empty()) return;
+        for (std::size_t role = 0; role < roleCount; ++role) {
+            const auto& names = namesOfRoles[role];
+            for (std::size_t rank = 0; rank < names.size() && rank < ranks_[role]; ++rank) {
+                if (!names[rank].empty() && sameIgnoringCase(name, names[rank])) {
+                    columns_[role] = column;
+                    ranks_[role] = rank;
+                }
+            }
+        }
     }
 
     bool enoughForContacts() const {
-        return (firstName != absent || surname != absent) && birthday != absent;
+        const bool names = has(FirstName) || has(Surname) || has(DisplayName);
+        return names && (has(Birthday) || (has(BirthMonth) && has(BirthDay)));
     }
 
-    int firstName, surname, birthday, email;
-    std::vector<int> phones;  // in the order they are taken
+    bool has(Role role) const { return role != roleCount && columns_[role] != absent; }
+    bool hasPhones() const {
+        return std::any_of(phoneColumns.begin(), phoneColumns.end(),
+                           [this](const PhoneColumn& phone) { return has(phone.value); });
+    }
+    std::size_t of(Role role) const { return role == roleCount ? absent : columns_[role]; }
+
+    // The columns that any role reads, in ascending order.
+    std::vector<std::size_t> read() const {
+        std::vector<std::size_t> read;
+        for (std::size_t column : columns_)
+            if (column != absent) read.push_back(column);
+        std::sort(read.begin(), read.end());
+        read.erase(std::unique(read.begin(), read.end()), read.end());
+        return read;
+    }
+
+private:
+    std::array<std::size_t, roleCount> columns_;
+    std::array<std::size_t, roleCount> ranks_;  // of the name found
 };
 
-std::string fieldOf(const Record& record, int col) {
-    if (col == absent || static_cast<std::size_t>(col) >= record.size()) return "";
-    return book::trimmed(record[col]);
-}
+// The kept fields of one record.
+class Row {
+public:
+    explicit Row(std::vector<std::size_t> columns)
+        : columns_(std::move(columns)), fields_(columns_.size()) {}
 
-// Google puts several values of one kind in one field, apart by " ::: ".
-std::vector<std::string> valuesOf(const std::string& field) {
+    // Says whether the record holds any text.
+    bool read(RecordReader& records) {
+        std::fill(fields_.begin(), fields_.end(), std::string());
+        std::size_t next = 0;
+        return records.next(
+            [&](std::size_t column) {
+                while (next < columns_.size() && columns_[next] < column) ++next;
+                return next < columns_.size() && columns_[next] == column;
+            },
+            [&](std::size_t, std::string field) { fields_[next] = std::move(field); });
+    }
+
+    // Trimmed; empty for an absent column or one the record is too short for.
+    std::string_view field(std::size_t column) const {
+        const auto found = std::lower_bound(columns_.begin(), columns_.end(), column);
+        if (found == columns_.end() || *found != column) return {};
+        return withoutBlanks(fields_[static_cast<std::size_t>(found - columns_.begin())]);
+    }
+
+private:
+    std::vector<std::size_t> columns_;
+    std::vector<std::string> fields_;
+};
+
+// Google puts several values of one kind in one field, apart by " ::: ";
+// `take` gets each, trimmed.
+template <class Take>
+void forEachValue(std::string_view field, Take take) {
     constexpr std::string_view apart = " ::: ";
-    std::vector<std::string> values;
     std::size_t start = 0;
-    for (std::size_t found; (found = field.find(apart, start)) != std::string::npos;
+    for (std::size_t found; (found = field.find(apart, start)) != std::string_view::npos;
          start = found + apart.size())
-        values.push_back(book::trimmed(field.substr(start, found - start)));
-    values.push_back(book::trimmed(field.substr(start)));
-    return values;
+        take(withoutBlanks(field.substr(start, found - start)));
+    take(withoutBlanks(field.substr(start)));
 }
 
-std::optional<MonthDay> birthdayOf(const std::string& field, DateOrder order) {
-    if (auto iso = isoBirthday(field)) return iso;
-    return regionalBirthday(field, order);
+std::string firstValue(std::string_view field) {
+    return std::string(withoutBlanks(field.substr(0, field.find(" ::: "))));
 }
 
-bool holdsText(const Record& record) {
-    for (const std::string& field : record)
-        if (!book::trimmed(field).empty()) return true;
+// Google labels a fax "Work Fax", "Home Fax" or "Other Fax", and a pager
+// "Pager".
+bool labelsFaxOrPager(std::string_view label) {
+    const std::string text = upperAscii(label);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end =
+            std::min(text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ", start), text.size());
+        const std::string_view word = std::string_view(text).substr(start, end - start);
+        if (word == "FAX" || word == "PAGER") return true;
+        start = end + 1;
+    }
     return false;
 }
 
-Contact contactOf(const Record& record, const Columns& columns, DateOrder order) {
-    Contact contact;
-    contact.firstName = fieldOf(record, columns.firstName);
-    contact.surname = fieldOf(record, columns.surname);
-    contact.email = valuesOf(fieldOf(record, columns.email)).front();
-    std::vector<std::string> phones;
-    for (int col : columns.phones)
-        for (std::string& phone : valuesOf(fieldOf(record, col)))
-            if (!phone.empty()) phones.push_back(std::move(phone));
+// The first two numbers that take calls; faxes and pagers only when there is
+// no other.
+void takePhones(const Row& row, const Columns& columns, Contact& contact) {
+    if (!columns.hasPhones()) return;
+    std::vector<std::string> forCalls, forNoCalls;
+    for (const PhoneColumn& phone : phoneColumns) {
+        if (!columns.has(phone.value)) continue;
+        const bool noCalls =
+            columns.has(phone.label) && labelsFaxOrPager(row.field(columns.of(phone.label)));
+        forEachValue(row.field(columns.of(phone.value)), [&](std::string_view number) {
+            if (!number.empty()) (noCalls ? forNoCalls : forCalls).emplace_back(number);
+        });
+    }
+    const std::vector<std::string>& phones = forCalls.empty() ? forNoCalls : forCalls;
     if (!phones.empty()) contact.phone1 = phones[0];
     if (phones.size() > 1) contact.phone2 = phones[1];
-    contact.birthday = birthdayOf(fieldOf(record, columns.birthday), order);
+}
+
+// A birthday column, or Thunderbird's month and day columns.
+std::optional<MonthDay> birthdayOf(const Row& row, const Columns& columns, DateOrder order) {
+    if (const std::string_view date = row.field(columns.of(Birthday)); !date.empty()) {
+        if (auto iso = isoBirthday(date)) return iso;
+        if (auto regional = regionalBirthday(date, order)) return regional;
+    }
+    if (!columns.has(BirthMonth) || !columns.has(BirthDay)) return std::nullopt;
+    const auto month = dayOrMonth(row.field(columns.of(BirthMonth)));
+    const auto day = dayOrMonth(row.field(columns.of(BirthDay)));
+    if (!month || !day) return std::nullopt;
+    return MonthDay{*month, *day};
+}
+
+Contact contactOf(const Row& row, const Columns& columns, DateOrder order) {
+    Contact contact;
+    contact.firstName = row.field(columns.of(FirstName));
+    contact.surname = row.field(columns.of(Surname));
+    if (contact.firstName.empty() && contact.surname.empty() && columns.has(DisplayName)) {
+        auto [firstName, surname] = splitFullName(row.field(columns.of(DisplayName)));
+        contact.firstName = std::move(firstName);
+        contact.surname = std::move(surname);
+    }
+    if (columns.has(Email)) contact.email = firstValue(row.field(columns.of(Email)));
+    takePhones(row, columns, contact);
+    contact.birthday = birthdayOf(row, columns, order);
     return contact;
+}
+
+// The rows after the header, their numeric birthdays read in `order`; the
+// judge sees every birthday.
+ContactList contactsOf(std::string_view text, char separator, const Columns& columns,
+                       DateOrder order, DateOrderJudge& judge) {
+    RecordReader records(text, separator);
+    records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
+    Row row(columns.read());
+    ContactList contacts;
+    while (!records.atEnd()) {
+        if (!row.read(records)) continue;
+        judge.see(row.field(columns.of(Birthday)));
+        contacts.push_back(contactOf(row, columns, order));
+    }
+    return contacts;
 }
 
 }  // namespace
 
 std::optional<CsvContacts> readCsv(std::string_view bytes, DateOrder order) {
     const std::string_view text = withoutByteOrderMark(bytes);
-    for (char separator : {',', ';'}) {
+    for (char separator : {',', ';', '\t'}) {
         RecordReader records(text, separator);
-        const Columns columns(records.next());
+        Columns columns;
+        records.next(
+            [](std::size_t) { return true; },
+            [&columns](std::size_t column, std::string name) { columns.see(column, name); });
         if (!columns.enoughForContacts()) continue;
         CsvContacts read{isUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Ansi, {}};
-        while (!records.atEnd()) {
-            const Record record = records.next();
-            if (holdsText(record)) read.contacts.push_back(contactOf(record, columns, order));
+        // The whole column shows the order of its dates: the rows are read
+        // again in that order when it is not the regional one.
+        DateOrderJudge judge(order);
+        read.contacts = contactsOf(text, separator, columns, order, judge);
+        if (const DateOrder shown = judge.order(); shown != order) {
+            read.contacts = ContactList();
+            read.contacts = contactsOf(text, separator, columns, shown, judge);
         }
         return read;
     }

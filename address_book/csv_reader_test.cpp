@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "contact_printer_test.h"
 
 namespace address_book {
 namespace {
 
-using Contacts = std::vector<Contact>;
+using Contacts = ContactList;
 
 std::optional<CsvContacts> read(const std::string& bytes,
                                 DateOrder order = DateOrder::MonthDayYear) {
@@ -15,7 +17,9 @@ std::optional<CsvContacts> read(const std::string& bytes,
 }
 
 // Google Contacts: several values of a kind in one field, a quoted note with
-// commas, quotes and line ends, a birthday without a year, a row with no text.
+// commas, quotes and line ends, a birthday without a year, a row with no text,
+// a fax passed over for a number that takes calls. Of two names of a column,
+// "First Name" is read before "Given Name" wherever each stands.
 TEST(CsvReader, GoogleContacts) {
     const std::string file =
         "\xEF\xBB\xBF"
@@ -26,7 +30,7 @@ TEST(CsvReader, GoogleContacts) {
         "* Home ::: Work,home@example.org ::: work@example.org,Mobile,06 12 ::: 01 23,Home,09 "
         "87\r\n"
         ",,,,\r\n"
-        "Ann,,,--12-24,,,,,,Home,09 99\r\n"
+        "Ann,,,--12-24,,,,Work Fax,01 01,Home,09 99\r\n"
         "Bob,,Dee,,,,,,,,";
     const auto csv = read(file);
     ASSERT_TRUE(csv);
@@ -38,6 +42,9 @@ TEST(CsvReader, GoogleContacts) {
     const auto older = read("Name,Given Name,Family Name,Birthday\nAnn Lee,Ann,Lee,1980-01-02\n");
     ASSERT_TRUE(older);
     EXPECT_EQ(older->contacts, (Contacts{{"Ann", "Lee", "", "", "", MonthDay{1, 2}}}));
+    const auto both = read("Given Name,First Name,Birthday\nNot Taken,Ann,1980-01-02\n");
+    ASSERT_TRUE(both);
+    EXPECT_EQ(both->contacts.front().firstName, "Ann");
 }
 
 // Outlook: quoted header, "0/0/00" for no birthday, and the phones taken
@@ -62,7 +69,7 @@ TEST(CsvReader, SemicolonsAndTheRegionalOrder) {
     const Contacts dayFirst{{"Jan", "de Wit", "", "", "", MonthDay{3, 5}},
                             {"Piet", "", "", "", "", MonthDay{3, 5}}};
     EXPECT_EQ(read(file, DateOrder::DayMonthYear)->contacts, dayFirst);
-    EXPECT_EQ(read(file, DateOrder::MonthDayYear)->contacts[0].birthday, (MonthDay{5, 3}));
+    EXPECT_EQ(read(file, DateOrder::MonthDayYear)->contacts.front().birthday, (MonthDay{5, 3}));
     EXPECT_EQ(read("First Name,Birthday\nA,1970/03/05\nB,2020. 3. 5.\nC,1970-03-05\n",
                    DateOrder::YearMonthDay)
                   ->contacts,
@@ -70,9 +77,70 @@ TEST(CsvReader, SemicolonsAndTheRegionalOrder) {
                         {"B", "", "", "", "", MonthDay{3, 5}},
                         {"C", "", "", "", "", MonthDay{3, 5}}}));
     for (const char* odd : {"3/5", "3/5/1990/1", "3x5x90", "03/005/1990", "1/2/19900", "//"})
-        EXPECT_EQ(read(std::string("First Name,Birthday\nA,") + odd + "\n")->contacts[0].birthday,
-                  std::nullopt)
+        EXPECT_EQ(
+            read(std::string("First Name,Birthday\nA,") + odd + "\n")->contacts.front().birthday,
+            std::nullopt)
             << odd;
+}
+
+// The whole column shows its order when a first number is over 12 somewhere
+// (the day comes first) or a second one is (the month does); only a column
+// that shows neither, or both, is read in the regional order.
+TEST(CsvReader, DateOrderOfTheColumn) {
+    const auto birthdays = [](const std::string& dates, DateOrder regional) {
+        const auto csv = readCsv("First Name,Birthday\n" + dates, regional);
+        std::vector<std::optional<MonthDay>> read;
+        for (const Contact& contact : csv->contacts) read.push_back(contact.birthday);
+        return read;
+    };
+    using Dates = std::vector<std::optional<MonthDay>>;
+    const std::string dayFirst = "A,25/03/1980\nB,05/03/1980\nC,1980-12-01\n";
+    for (DateOrder regional :
+         {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay})
+        EXPECT_EQ(birthdays(dayFirst, regional),
+                  (Dates{MonthDay{3, 25}, MonthDay{3, 5}, MonthDay{12, 1}}));
+    const std::string monthFirst = "A,05/03/1980\nB,\nC,12/31/1980\n";
+    EXPECT_EQ(birthdays(monthFirst, DateOrder::DayMonthYear),
+              (Dates{MonthDay{5, 3}, std::nullopt, MonthDay{12, 31}}));
+    const std::string both = "A,05/03/1980\nB,13/01/1980\nC,01/13/1980\n";
+    EXPECT_EQ(birthdays(both, DateOrder::MonthDayYear),
+              (Dates{MonthDay{5, 3}, MonthDay{13, 1}, MonthDay{1, 13}}));
+    // Year first, two-digit years: the first number is a year, not a day.
+    EXPECT_EQ(birthdays("A,80/03/05\nB,79/12/25\n", DateOrder::YearMonthDay),
+              (Dates{MonthDay{3, 5}, MonthDay{12, 25}}));
+}
+
+// Thunderbird: names from First Name and Last Name, or from Display Name when
+// both are empty; the e-mail from Primary Email; the first two of the mobile,
+// home and work numbers, never the fax or the pager; the birthday from Birth
+// Month and Birth Day, with or without Birth Year. It writes commas or tabs,
+// in UTF-8 or in the system's code page.
+TEST(CsvReader, Thunderbird) {
+    const std::string header =
+        "First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen Name,"
+        "Work Phone,Home Phone,Fax Number,Pager Number,Mobile Number,Home Address,Home City,"
+        "Job Title,Organization,Web Page 1,Birth Year,Birth Month,Birth Day,Custom 1,Notes\r\n";
+    const std::string rows =
+        "Ann,Lee,Ann Lee,,ann@example.org,old@example.org,,01 11,01 22,01 33,01 44,06 55,,,,,,"
+        "1980,3,5,,\r\n"
+        ",,Jos\xc3\xa9 de la Vega,,,,,01 11,,01 33,,,,,,,,,12,24,,\r\n"
+        "Bob,,,,,,,,,01 33,01 44,,,,,,,1990,,,,\r\n";
+    const Contacts expected{{"Ann", "Lee", "ann@example.org", "06 55", "01 22", MonthDay{3, 5}},
+                            {"Jos\u00e9 de la", "Vega", "", "01 11", "", MonthDay{12, 24}},
+                            {"Bob"}};
+    const auto commas = read(header + rows);
+    ASSERT_TRUE(commas);
+    EXPECT_EQ(commas->encoding, TextEncoding::Utf8);
+    EXPECT_EQ(commas->contacts, expected);
+
+    std::string tabs = header + rows;
+    std::replace(tabs.begin(), tabs.end(), ',', '\t');
+    tabs.replace(tabs.find("\xc3\xa9"), 2, "\xe9");
+    const auto ansi = read(tabs);
+    ASSERT_TRUE(ansi);
+    EXPECT_EQ(ansi->encoding, TextEncoding::Ansi);
+    EXPECT_EQ(ansi->contacts.front(), expected.front());
+    EXPECT_EQ((*std::next(ansi->contacts.begin())).firstName, "Jos\xe9 de la");
 }
 
 // Bytes that are not UTF-8 are the ANSI code page's, left as they are.
@@ -93,13 +161,17 @@ TEST(CsvReader, ReadableOnlyWithANameAndABirthdayColumn) {
 }
 
 // A quote left open takes the rest of the file; short rows lack their last
-// fields; text after a closing quote stays in its field.
+// fields; text after a closing quote stays in its field; a quote inside an
+// unquoted field is text.
 TEST(CsvReader, DamagedRows) {
-    const auto csv =
-        read("First Name,Birthday,Last Name\nAnn\nBob,1/2/3,\"Dee\"x\nCid,\"1/2/3\nDan,4/5/6\n");
+    const auto csv = read(
+        "First Name,Birthday,Last Name\nAnn\nBob,1/2/3,\"Dee\"x\nEd,1/2/3,O\"Brien\"\nCid,\"1/2/3\n"
+        "Dan,4/5/6\n");
     ASSERT_TRUE(csv);
-    EXPECT_EQ(csv->contacts,
-              (Contacts{{"Ann"}, {"Bob", "Deex", "", "", "", MonthDay{1, 2}}, {"Cid"}}));
+    EXPECT_EQ(csv->contacts, (Contacts{{"Ann"},
+                                       {"Bob", "Deex", "", "", "", MonthDay{1, 2}},
+                                       {"Ed", "O\"Brien\"", "", "", "", MonthDay{1, 2}},
+                                       {"Cid"}}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "import_plan.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 namespace address_book {
@@ -11,8 +12,12 @@ namespace {
 std::string identityOf(const std::string& key, const std::string& firstName,
                        const std::string& surname) {
     std::string identity;
-    for (const std::string* text : {&key, &firstName, &surname})
-        identity += std::to_string(text->size()) + ':' + *text;
+    identity.reserve(key.size() + firstName.size() + surname.size() + 16);
+    for (const std::string* text : {&key, &firstName, &surname}) {
+        identity += std::to_string(text->size());
+        identity += ':';
+        identity += *text;
+    }
     return identity;
 }
 
@@ -20,33 +25,78 @@ std::string identityOf(const Cells& person) {
     return identityOf(person[book::colKey], person[book::colFirstName], person[book::colSurname]);
 }
 
-std::unordered_set<std::string> identitiesIn(const platform::StringGrid& list) {
-    std::unordered_set<std::string> identities;
+// How many people of the list have each identity.
+std::unordered_map<std::string, int> peopleIn(const platform::StringGrid& list) {
+    std::unordered_map<std::string, int> people;
     for (int row = 1; row < list.rowCount(); ++row)
         if (book::holdsText(list, row))
-            identities.insert(identityOf(list.cell(book::colKey, row),
-                                         list.cell(book::colFirstName, row),
-                                         list.cell(book::colSurname, row)));
-    return identities;
+            ++people[identityOf(list.cell(book::colKey, row), list.cell(book::colFirstName, row),
+                                list.cell(book::colSurname, row))];
+    return people;
 }
+
+class Planner {
+public:
+    Planner(const AddressBook& file, const TextConverters& converters)
+        : file_(file), converters_(converters) {}
+
+    // The contact's texts in the ANSI code page; an empty text is not handed
+    // over, as Windows' converters take no empty text.
+    Contact inAnsi(const Contact& contact) const {
+        if (file_.encoding == TextEncoding::Ansi) return contact;
+        const auto ansi = [this](const std::string& text) {
+            return text.empty() ? text : converters_.utf8ToAnsi(text);
+        };
+        return {ansi(contact.firstName), ansi(contact.surname), ansi(contact.email),
+                ansi(contact.phone1),    ansi(contact.phone2),  contact.birthday};
+    }
+
+    // The name as the file spells it, cut as its cell is: read back from the
+    // cell when the code page holds it, else as the file has it.
+    std::string spelled(const std::string& name, const std::string& ansi,
+                        const std::string& cell) const {
+        if (file_.encoding == TextEncoding::Ansi) return cell;
+        const bool held = ansi == name || converters_.ansiToUtf8(ansi) == name;
+        if (!held) return name;
+        return cell == ansi ? name : converters_.ansiToUtf8(cell);
+    }
+
+private:
+    const AddressBook& file_;
+    const TextConverters& converters_;
+};
 
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
-                      const ToAnsi& toAnsi) {
+                      const TextConverters& converters) {
+    const Planner planner(file, converters);
     ImportPlan plan;
-    std::unordered_set<std::string> known = identitiesIn(list);
+    std::unordered_map<std::string, int> inList = peopleIn(list);
+    std::unordered_set<std::string> earlierInFile;
     for (const Contact& contact : file.contacts) {
         if (!contact.birthday || !formsDate(*contact.birthday)) {
             ++plan.withoutBirthday;
             continue;
         }
-        Cells person = personOf(contact, file.encoding, toAnsi);
-        if (person[book::colFirstName].empty() && person[book::colSurname].empty()) {
+        const Contact ansi = planner.inAnsi(contact);
+        Cells person = personOf(ansi);
+        const std::string& firstName = person[book::colFirstName];
+        const std::string& surname = person[book::colSurname];
+        if (firstName.empty() && surname.empty()) {
             ++plan.withoutName;
             continue;
         }
-        if (!known.insert(identityOf(person)).second) {
+        const std::string asSpelled = identityOf(
+            person[book::colKey], planner.spelled(contact.firstName, ansi.firstName, firstName),
+            planner.spelled(contact.surname, ansi.surname, surname));
+        if (!earlierInFile.insert(asSpelled).second) {
+            ++plan.alreadyInList;
+            continue;
+        }
+        if (const auto found = inList.find(identityOf(person));
+            found != inList.end() && found->second > 0) {
+            --found->second;
             ++plan.alreadyInList;
             continue;
         }

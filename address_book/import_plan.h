@@ -5,6 +5,7 @@
 #include "contact.h"
 #include "person.h"
 #include "platform/string_grid.h"
+#include "text_converters.h"
 
 namespace address_book {
 
@@ -18,11 +19,19 @@ struct ImportPlan {
     bool allFit() const { return static_cast<int>(people.size()) == newPeople; }
 };
 
-// A contact is already in the list when a person there, or one earlier in the
-// file, has the same key, first name and surname, byte for byte. The list's
-// rows without any text (an empty table's placeholder) hold nobody. `room` is
-// how many more people the list takes.
+// Names are compared as the file spells them, before they are turned into the
+// ANSI code page, byte for byte after trimming and cutting. A contact is
+// already there when one earlier in the file has its key, first name and
+// surname, or when the list holds a person with the key and the names the
+// contact would be stored with; each person of the list stands for one
+// contact. For names the code page holds, that is the file's spelling
+// compared with the list's names read back from the code page; names it
+// cannot hold ("Иван" on a Western system is stored as "????") are told
+// apart within the file, and each person of the list stored as they would be
+// counts for one of them, so that importing the same file again adds nobody.
+// The list's rows without any text (an empty table's placeholder) hold
+// nobody. `room` is how many more people the list takes.
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
-                      const ToAnsi& toAnsi);
+                      const TextConverters& converters);
 
 }  // namespace address_book

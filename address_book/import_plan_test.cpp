@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "app/system_converters.h"
 #include "people_list.h"
-#include "text_encoding.h"
 
 namespace address_book {
 namespace {
 
-AddressBook utf8Book(std::vector<Contact> contacts) {
+AddressBook utf8Book(ContactList contacts) {
     return {FileFormat::VCard, TextEncoding::Utf8, std::move(contacts)};
 }
 
 ImportPlan plan(const AddressBook& book, const platform::StringGrid& list, int room = 100) {
-    return planImport(book, list, room, utf8ToWindows1252);
+    return planImport(book, list, room, systemConverters());
 }
 
 class ImportPlanTest : public ::testing::Test {
@@ -33,14 +33,14 @@ TEST_F(ImportPlanTest, PersonAsTheEditorMakesIt) {
     const std::string longName = std::string(59, 'a') + " bcd";
     const ImportPlan made =
         plan(utf8Book({{" J\u00fcrgen\t", "M\u00fcller \u738b", "  j@example.de ",
-                        std::string(35, '1'), "", MonthDay{3, 5}},
+                        std::string(35, '1'), std::string(35, '2'), MonthDay{3, 5}},
                        {longName, std::string(61, 'b'), "", "06", "07", MonthDay{12, 24}},
                        {"Ann", "", "", "", "", MonthDay{2, 29}}}),
              list);
     ASSERT_EQ(made.people.size(), 3u);
-    EXPECT_EQ(made.people[0],
-              (Cells{"0305", "J\xfcrgen", "M\xfcller ?", "j@example.de", std::string(30, '1'), "",
-                     "March, 5", "Send an E-mail", "The exact day", "Birtday"}));
+    EXPECT_EQ(made.people[0], (Cells{"0305", "J\xfcrgen", "M\xfcller ?", "j@example.de",
+                                     std::string(30, '1'), std::string(30, '2'), "March, 5",
+                                     "Send an E-mail", "The exact day", "Birtday"}));
     EXPECT_EQ(made.people[1],
               (Cells{"1224", std::string(59, 'a'), std::string(60, 'b'), "", "06", "07",
                      "December,24", "Call phone 1", "The exact day", "Birtday"}));
@@ -52,21 +52,22 @@ TEST_F(ImportPlanTest, PersonAsTheEditorMakesIt) {
 // never handed to the converter.
 TEST_F(ImportPlanTest, TextsTheConverterIsGiven) {
     std::vector<std::string> given;
-    const auto toAnsi = [&](const std::string& text) {
+    TextConverters converters = systemConverters();
+    converters.utf8ToAnsi = [&](const std::string& text) {
         given.push_back(text);
         return text;
     };
     const Contact jose{"Jos\xe9", "", "", "06", "", MonthDay{1, 2}};
-    EXPECT_EQ(planImport({FileFormat::Csv, TextEncoding::Ansi, {jose}}, list, 1, toAnsi)
+    EXPECT_EQ(planImport({FileFormat::Csv, TextEncoding::Ansi, {jose}}, list, 1, converters)
                   .people[0][book::colFirstName],
               "Jos\xe9");
     EXPECT_TRUE(given.empty());
-    planImport(utf8Book({jose}), list, 1, toAnsi);
+    planImport(utf8Book({jose}), list, 1, converters);
     EXPECT_EQ(given, (std::vector<std::string>{"Jos\xe9", "06"}));
 }
 
 TEST_F(ImportPlanTest, LeftOutWithoutABirthdayOrAName) {
-    std::vector<Contact> contacts;
+    ContactList contacts;
     for (MonthDay noDate : {MonthDay{2, 30}, MonthDay{4, 31}, MonthDay{13, 1}, MonthDay{1, 0},
                             MonthDay{0, 0}, MonthDay{11, 31}})
         contacts.push_back({"Ann", "", "", "", "", noDate});
@@ -80,8 +81,8 @@ TEST_F(ImportPlanTest, LeftOutWithoutABirthdayOrAName) {
     EXPECT_EQ(made.people.size(), 1u);
 }
 
-// Same key, first name and surname, compared after conversion, trimming and
-// cutting, byte for byte: in the list or earlier in the file.
+// Same key, first name and surname, trimmed and cut, byte for byte: in the
+// list or earlier in the file.
 TEST_F(ImportPlanTest, AlreadyInTheList) {
     addToList({"0305", "Dara", "Ruze"});
     addToList({"0101", std::string(60, 'x'), "L\xe9", "", "", "", "January, 1"});
@@ -91,12 +92,38 @@ TEST_F(ImportPlanTest, AlreadyInTheList) {
                        {"dara", "Ruze", "", "", "", MonthDay{3, 5}},
                        {"Dara", "Ruze", "", "", "", MonthDay{3, 6}},
                        {"Dara", "Ruze", "", "", "", MonthDay{3, 6}},
-                       {"Dara", "Ruze ", "", "", "", MonthDay{3, 6}}}),
+                       {"Dara", "Ruze ", "", "", "", MonthDay{3, 6}},
+                       {"Ann", "Lee", "", "", "", MonthDay{3, 6}},
+                       {"AnnL", "Ee", "", "", "", MonthDay{3, 6}},
+                       {"AnnL", "ee", "", "", "", MonthDay{3, 6}}}),
              list);
     EXPECT_EQ(made.alreadyInList, 4);
-    ASSERT_EQ(made.people.size(), 2u);
+    ASSERT_EQ(made.people.size(), 5u);
     EXPECT_EQ(made.people[0][book::colFirstName], "dara");
     EXPECT_EQ(made.people[1][book::colKey], "0306");
+    EXPECT_EQ(made.people[4][book::colSurname], "ee");
+}
+
+// Names the code page cannot hold are told apart as the file spells them,
+// though both are stored as "????"; importing the file again adds nobody, as
+// each "????" of the list counts for one of them, and a third such name adds
+// one person.
+TEST_F(ImportPlanTest, NamesTheCodePageCannotHold) {
+    const ImportPlan first = plan(utf8Book({{"Иван", "", "", "", "", MonthDay{1, 1}},
+                                            {"Петр", "", "", "", "", MonthDay{1, 1}},
+                                            {"Петр", "", "", "", "", MonthDay{1, 1}}}),
+                                  list);
+    EXPECT_EQ(first.newPeople, 2);
+    EXPECT_EQ(first.alreadyInList, 1);
+    appendPeople(list, first.people);
+    EXPECT_EQ(list.cell(book::colFirstName, 2), "????");
+    const ImportPlan again = plan(utf8Book({{"Петр", "", "", "", "", MonthDay{1, 1}},
+                                            {"Иван", "", "", "", "", MonthDay{1, 1}},
+                                            {"Иван", "", "", "", "", MonthDay{1, 1}},
+                                            {"Олег", "", "", "", "", MonthDay{1, 1}}}),
+                                  list);
+    EXPECT_EQ(again.alreadyInList, 3);
+    EXPECT_EQ(again.newPeople, 1);
 }
 
 // Only what fits is added, in file order; the rest is counted.

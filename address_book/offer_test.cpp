@@ -31,6 +31,9 @@ TEST(Offer, QuestionWithWhatIsLeftOutAndWhatFits) {
     expectOffer(planOf(3, 3, 2, 0), OfferKind::Question,
                 "Add 3 people from contacts.vcf?\r\n"
                 "Left out: 2 without a birthday, 0 already in the list.");
+    expectOffer(planOf(3, 3, 0, 0, 2), OfferKind::Question,
+                "Add 3 people from contacts.vcf?\r\n"
+                "Left out: 0 without a birthday, 0 already in the list, 2 without a name.");
     expectOffer(planOf(3, 3, 0, 1, 4), OfferKind::Question,
                 "Add 3 people from contacts.vcf?\r\n"
                 "Left out: 0 without a birthday, 1 already in the list, 4 without a name.");

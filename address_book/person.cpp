@@ -31,18 +31,14 @@ bool formsDate(const MonthDay& date) {
     return book::refusedDay(date.month, monthNames[date.month - 1], date.day).empty();
 }
 
-Cells personOf(const Contact& contact, TextEncoding encoding, const ToAnsi& toAnsi) {
-    // An empty text is not handed over: Windows' converters take no empty text.
-    const auto ansi = [&](const std::string& text) {
-        return encoding == TextEncoding::Ansi || text.empty() ? text : toAnsi(text);
-    };
+Cells personOf(const Contact& ansiContact) {
     Cells cells;
-    cells[book::colFirstName] = boxText(ansi(contact.firstName), book::colFirstName);
-    cells[book::colSurname] = boxText(ansi(contact.surname), book::colSurname);
-    cells[book::colEmail] = boxText(ansi(contact.email), book::colEmail);
-    cells[book::colPhone1] = boxText(ansi(contact.phone1), book::colPhone1);
-    cells[book::colPhone2] = boxText(ansi(contact.phone2), book::colPhone2);
-    const MonthDay& birthday = *contact.birthday;
+    cells[book::colFirstName] = boxText(ansiContact.firstName, book::colFirstName);
+    cells[book::colSurname] = boxText(ansiContact.surname, book::colSurname);
+    cells[book::colEmail] = boxText(ansiContact.email, book::colEmail);
+    cells[book::colPhone1] = boxText(ansiContact.phone1, book::colPhone1);
+    cells[book::colPhone2] = boxText(ansiContact.phone2, book::colPhone2);
+    const MonthDay& birthday = *ansiContact.birthday;
     const std::string dayText = std::to_string(birthday.day);
     cells[book::colKey] = book::birthdayKey(birthday.month, dayText);
     cells[book::colShownDate] = book::shownDate(monthNames[birthday.month - 1], dayText);

@@ -1,17 +1,10 @@
 #include "text_encoding.h"
 
-#include <array>
 #include <optional>
 
 namespace address_book {
 
 namespace {
-
-// The characters of bytes 0x80 to 0x9F in Windows-1252.
-constexpr std::array<char32_t, 32> windows1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct Decoded {
     char32_t character;
@@ -52,27 +45,6 @@ std::optional<Decoded> decodeAt(std::string_view bytes, std::size_t pos) {
     return Decoded{character, length};
 }
 
-void appendUtf8(std::string& out, char32_t character) {
-    if (character < 0x80) {
-        out += static_cast<char>(character);
-    } else if (character < 0x800) {
-        out += static_cast<char>(0xC0 | (character >> 6));
-        out += static_cast<char>(0x80 | (character & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (character >> 12));
-        out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (character & 0x3F));
-    }
-}
-
-char windows1252Byte(char32_t character) {
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
-        return static_cast<char>(character);
-    for (std::size_t i = 0; i < windows1252High.size(); ++i)
-        if (windows1252High[i] == character) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -99,37 +71,11 @@ bool isUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string latin1ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) appendUtf8(out, static_cast<unsigned char>(c));
-    return out;
-}
-
-std::string windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? windows1252High[byte - 0x80] : byte);
-    }
-    return out;
-}
-
-std::string utf8ToWindows1252(const std::string& utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto decoded = decodeAt(utf8, pos);
-        if (!decoded) {
-            out += '?';
-            ++pos;
-            continue;
-        }
-        out += windows1252Byte(decoded->character);
-        pos += decoded->length;
-    }
-    return out;
+std::string_view cutAtCharacter(std::string_view text, std::size_t size) {
+    if (text.size() <= size) return text;
+    // A UTF-8 character has at most three bytes after its first.
+    for (int back = 0; back < 3 && size > 0 && isContinuation(byteAt(text, size)); ++back) --size;
+    return text.substr(0, size);
 }
 
 std::string decodeQuotedPrintable(std::string_view text) {

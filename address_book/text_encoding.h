@@ -1,6 +1,6 @@
 #pragma once
-// The encodings of address-book exports: UTF-8, ISO-8859-1 and Windows-1252
-// texts, and the quoted-printable bytes of vCard 2.1.
+// The encodings of address-book exports: UTF-8 texts and the quoted-printable
+// bytes of vCard 2.1. Every other code page is the system's to convert.
 #include <string>
 #include <string_view>
 
@@ -10,14 +10,8 @@ namespace address_book {
 // sequence cut short.
 bool isUtf8(std::string_view bytes);
 
-std::string latin1ToUtf8(std::string_view bytes);
-// The five bytes Windows-1252 leaves undefined stand for the control
-// characters of the same code, as Windows reads them.
-std::string windows1252ToUtf8(std::string_view bytes);
-
-// The Windows-1252 text of a UTF-8 text: a character the code page lacks, or
-// a byte that starts no valid character, becomes "?".
-std::string utf8ToWindows1252(const std::string& utf8);
+// At most `size` bytes of the text; a cut never splits a UTF-8 character.
+std::string_view cutAtCharacter(std::string_view text, std::size_t size);
 
 // "=XX" (hexadecimal in either case) is the byte XX; "=" at the end of a line
 // is a soft line break and goes with its line end; any other "=" stays.

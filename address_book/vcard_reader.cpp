@@ -1,172 +1,34 @@
 #include "vcard_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
 #include "ascii_case.h"
 #include "birthday_text.h"
-#include "book/text.h"
+#include "blanks.h"
+#include "charset_names.h"
+#include "full_name.h"
 #include "text_encoding.h"
+#include "vcard_lines.h"
+#include "vcard_property.h"
 
 namespace address_book {
 
 namespace {
 
-// A property without any mark of preference ranks below PREF=100.
-constexpr int notPreferred = 101;
+std::string trimmed(std::string_view text) { return std::string(withoutBlanks(text)); }
 
-std::string trimmed(std::string_view text) { return book::trimmed(std::string(text)); }
-
-std::vector<std::string_view> physicalLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < bytes.size(); ++pos) {
-        if (bytes[pos] != '\r' && bytes[pos] != '\n') continue;
-        lines.push_back(bytes.substr(start, pos - start));
-        if (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ++pos;
-        start = pos + 1;
-    }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
-    return lines;
-}
-
-bool isCardBoundary(std::string_view line) {
-    const std::string text = upperAscii(trimmed(line));
-    return text == "BEGIN:VCARD" || text == "END:VCARD";
-}
-
-// The text split at every separator that stands outside double quotes.
-std::vector<std::string_view> splitOutsideQuotes(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++pos) {
-        if (text[pos] == '"') quoted = !quoted;
-        if (text[pos] == separator && !quoted) {
-            parts.push_back(text.substr(start, pos - start));
-            start = pos + 1;
-        }
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-std::size_t valueColon(std::string_view line) {
-    bool quoted = false;
-    for (std::size_t pos = 0; pos < line.size(); ++pos) {
-        if (line[pos] == '"') quoted = !quoted;
-        if (line[pos] == ':' && !quoted) return pos;
-    }
-    return std::string_view::npos;
-}
-
-struct Parameter {
-    std::string name;  // upper case
-    std::string value;
-};
-
-struct Property {
-    std::string name;  // upper case, without its group
-    std::vector<Parameter> parameters;
-    std::string_view value;
-};
-
-std::string_view unquoted(std::string_view text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-        return text.substr(1, text.size() - 2);
-    return text;
-}
-
-// vCard 2.1 writes bare parameters: an encoding ("QUOTED-PRINTABLE") or a
-// type ("CELL", "PREF").
-Parameter parameterOf(std::string_view text) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        std::string bare = upperAscii(trimmed(text));
-        const bool encoding = bare == "QUOTED-PRINTABLE" || bare == "BASE64" || bare == "8BIT";
-        return {encoding ? "ENCODING" : "TYPE", std::move(bare)};
-    }
-    return {upperAscii(trimmed(text.substr(0, equals))),
-            std::string(unquoted(trimmed(text.substr(equals + 1))))};
-}
-
-Property propertyOf(std::string_view line) {
-    const std::size_t colon = valueColon(line);
-    if (colon == std::string_view::npos) return {};
-    const std::vector<std::string_view> head = splitOutsideQuotes(line.substr(0, colon), ';');
-    const std::string_view name = head.front();
-    Property property{
-        upperAscii(trimmed(name.substr(name.find_last_of('.') + 1))), {}, line.substr(colon + 1)};
-    for (std::size_t i = 1; i < head.size(); ++i)
-        property.parameters.push_back(parameterOf(head[i]));
-    return property;
-}
-
-std::string parameter(const Property& property, std::string_view name) {
-    for (const Parameter& parameter : property.parameters)
-        if (parameter.name == name) return parameter.value;
-    return "";
-}
-
-// TYPE=work,pref and TYPE=work;TYPE=pref alike.
-bool hasType(const Property& property, std::string_view type) {
-    for (const Parameter& parameter : property.parameters) {
-        if (parameter.name != "TYPE") continue;
-        for (std::string_view listed : splitOutsideQuotes(parameter.value, ','))
-            if (sameIgnoringCase(trimmed(unquoted(trimmed(listed))), type)) return true;
-    }
-    return false;
-}
-
-bool isQuotedPrintable(const Property& property) {
-    return sameIgnoringCase(parameter(property, "ENCODING"), "QUOTED-PRINTABLE");
-}
-
-bool isSmallNumber(const std::string& text) {
-    return !text.empty() && text.size() <= 3 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// 1 is the most preferred; a PREF parameter that is no number counts as 1.
-int preferenceRank(const Property& property) {
-    if (hasType(property, "PREF")) return 1;
-    for (const Parameter& parameter : property.parameters) {
-        if (parameter.name != "PREF") continue;
-        const std::string digits = trimmed(parameter.value);
-        if (!isSmallNumber(digits)) return 1;
-        return std::clamp(std::stoi(digits), 1, notPreferred - 1);
-    }
-    return notPreferred;
-}
-
-bool endsInSoftLineBreak(const std::string& line) {
-    return !line.empty() && line.back() == '=' && isQuotedPrintable(propertyOf(line));
-}
-
-// One property's line: the physical lines that folding continues (a line end
-// followed by a blank or a tab), and the quoted-printable soft line breaks.
-// vCard 2.1 unfolds the RFC 822 way, keeping the blank.
-std::string logicalLine(const std::vector<std::string_view>& lines, std::size_t& next,
-                        bool keepsFoldBlank) {
-    std::string line(lines[next++]);
-    for (;;) {
-        while (next < lines.size() && !lines[next].empty() &&
-               (lines[next].front() == ' ' || lines[next].front() == '\t'))
-            line += lines[next++].substr(keepsFoldBlank ? 0 : 1);
-        if (next == lines.size() || isCardBoundary(lines[next]) || !endsInSoftLineBreak(line))
-            return line;
-        line.pop_back();
-        line += lines[next++];
-    }
-}
-
-std::string utf8Of(const std::string& bytes, const std::string& charset) {
-    const std::string name = upperAscii(charset);
-    if (name == "ISO-8859-1" || name == "ISO8859-1" || name == "LATIN1") return latin1ToUtf8(bytes);
-    if (name == "WINDOWS-1252" || name == "CP1252") return windows1252ToUtf8(bytes);
-    // A text that is not the UTF-8 it should be is most likely the ANSI code page's.
-    return isUtf8(bytes) ? bytes : windows1252ToUtf8(bytes);
+// A text the property declares a charset for is decoded by the system's
+// converter for that code page; one without (or with one the system does not
+// know) is UTF-8 when its bytes are, else the ANSI code page's.
+std::string utf8Of(std::string bytes, const std::string& charset,
+                   const TextConverters& converters) {
+    const auto codePage = charset.empty() ? std::nullopt : codePageNamed(charset);
+    if (codePage && *codePage != utf8CodePage)
+        if (auto text = converters.codePageToUtf8(bytes, *codePage)) return std::move(*text);
+    return isUtf8(bytes) ? bytes : converters.ansiToUtf8(bytes);
 }
 
 std::string unescaped(std::string_view text) {
@@ -189,26 +51,21 @@ std::string unescaped(std::string_view text) {
     return out;
 }
 
-// The components of N, split at the semicolons that no backslash escapes.
-std::vector<std::string_view> components(std::string_view value) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < value.size(); ++pos) {
+// The family and given names, the first two components of N, apart by the
+// semicolons that no backslash escapes.
+std::array<std::string_view, 2> familyAndGiven(std::string_view value) {
+    std::array<std::string_view, 2> parts{};
+    std::size_t part = 0, start = 0;
+    for (std::size_t pos = 0; pos < value.size() && part < parts.size(); ++pos) {
         if (value[pos] == '\\') {
             ++pos;
         } else if (value[pos] == ';') {
-            parts.push_back(value.substr(start, pos - start));
+            parts[part++] = value.substr(start, pos - start);
             start = pos + 1;
         }
     }
-    parts.push_back(value.substr(start));
+    if (part < parts.size()) parts[part] = value.substr(start);
     return parts;
-}
-
-std::string textOf(const Property& property, std::string_view raw) {
-    const std::string bytes =
-        isQuotedPrintable(property) ? decodeQuotedPrintable(raw) : std::string(raw);
-    return trimmed(unescaped(utf8Of(bytes, parameter(property, "CHARSET"))));
 }
 
 struct Ranked {
@@ -216,126 +73,167 @@ struct Ranked {
     std::string text;
 };
 
+// The best `size` texts by rank, the earlier first among equals.
+template <std::size_t size>
+class Best {
+public:
+    void offer(int rank, std::string text) {
+        std::size_t at = count_;
+        while (at > 0 && ranked_[at - 1].rank > rank) --at;
+        if (at >= size) return;
+        for (std::size_t i = std::min(count_, size - 1); i > at; --i)
+            ranked_[i] = std::move(ranked_[i - 1]);
+        ranked_[at] = {rank, std::move(text)};
+        count_ = std::min(count_ + 1, size);
+    }
+    std::size_t count() const { return count_; }
+    const std::string& operator[](std::size_t i) const { return ranked_[i].text; }
+
+private:
+    std::array<Ranked, size> ranked_{};
+    std::size_t count_ = 0;
+};
+
 struct Card {
     std::string given, family;  // from N
     std::string fullName;
-    std::vector<Ranked> emails, phones;
+    Best<1> emails;
+    Best<2> phones;            // that take calls
+    Best<2> phonesForNoCalls;  // faxes and pagers, when there is no other
     std::optional<MonthDay> birthday;
 };
 
-// FN split at its last blank: the last word is the surname, unless it is the
-// only word, which is then the first name as the editor asks for one.
-void takeFullName(const std::string& fullName, Contact& contact) {
-    const std::size_t blank = fullName.find_last_of(" \t");
-    if (blank == std::string::npos) {
-        contact.firstName = fullName;
-        return;
-    }
-    contact.firstName = trimmed(std::string_view(fullName).substr(0, blank));
-    contact.surname = trimmed(std::string_view(fullName).substr(blank + 1));
-}
-
-Contact contactOf(Card& card) {
+Contact contactOf(const Card& card) {
     Contact contact;
     if (!card.given.empty() || !card.family.empty()) {
         contact.firstName = card.given;
         contact.surname = card.family;
     } else {
-        takeFullName(card.fullName, contact);
+        auto [firstName, surname] = splitFullName(card.fullName);
+        contact.firstName = std::move(firstName);
+        contact.surname = std::move(surname);
     }
-    const auto byRank = [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; };
-    std::stable_sort(card.emails.begin(), card.emails.end(), byRank);
-    std::stable_sort(card.phones.begin(), card.phones.end(), byRank);
-    if (!card.emails.empty()) contact.email = card.emails[0].text;
-    if (!card.phones.empty()) contact.phone1 = card.phones[0].text;
-    if (card.phones.size() > 1) contact.phone2 = card.phones[1].text;
+    if (card.emails.count() > 0) contact.email = card.emails[0];
+    const Best<2>& phones = card.phones.count() > 0 ? card.phones : card.phonesForNoCalls;
+    if (phones.count() > 0) contact.phone1 = phones[0];
+    if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;
     return contact;
 }
 
+// A BEGIN:VCARD inside a card opens a card of its own only where a 2.1
+// AGENT property opens one (an empty AGENT followed by BEGIN:VCARD, or
+// AGENT:BEGIN:VCARD); that card is the agent's, not a contact. Any other
+// BEGIN:VCARD ends the cards still open: their END:VCARD is missing.
 class CardReader {
 public:
+    explicit CardReader(const TextConverters& converters) : converters_(converters) {}
+
     bool keepsFoldBlank() const { return version_ == "2.1"; }
 
-    void take(const Property& property) {
-        const bool vcard = sameIgnoringCase(trimmed(property.value), "VCARD");
+    // Lines that are no property (no colon) change nothing.
+    void take(const VCardProperty& property) {
+        if (property.name.empty()) return;
+        const bool agentOpensCard = agentOpensCard_;
+        agentOpensCard_ = false;
+        const bool vcard = sameIgnoringCase(withoutBlanks(property.value), "VCARD");
         if (property.name == "BEGIN" && vcard) {
-            if (depth_++ == 0) startCard();
+            if (agentOpensCard)
+                ++depth_;
+            else
+                startCard();
         } else if (property.name == "END" && vcard) {
             if (depth_ == 1) contacts_.push_back(contactOf(card_));
             if (depth_ > 0) --depth_;
+        } else if (depth_ > 0 && property.name == "AGENT") {
+            const std::string_view agent = withoutBlanks(property.value);
+            if (agent.empty())
+                agentOpensCard_ = true;
+            else if (sameIgnoringCase(agent, "BEGIN:VCARD"))
+                ++depth_;
         } else if (depth_ == 1) {
             takeInCard(property);
         }
     }
 
-    std::vector<Contact> finish() {
+    ContactList finish() {
         if (depth_ > 0) contacts_.push_back(contactOf(card_));
         return std::move(contacts_);
     }
 
 private:
     void startCard() {
+        if (depth_ > 0) contacts_.push_back(contactOf(card_));
+        depth_ = 1;
         card_ = Card{};
         version_.clear();
     }
 
-    void takeInCard(const Property& property) {
+    void takeInCard(const VCardProperty& property) {
         if (property.name == "VERSION") {
             version_ = trimmed(property.value);
         } else if (property.name == "N") {
             takeN(property);
         } else if (property.name == "FN") {
             if (card_.fullName.empty()) card_.fullName = textOf(property, property.value);
-        } else if (property.name == "EMAIL" || property.name == "TEL") {
-            takeRanked(property, property.name == "EMAIL" ? card_.emails : card_.phones);
+        } else if (property.name == "EMAIL") {
+            if (std::string email = textOf(property, property.value); !email.empty())
+                card_.emails.offer(property.rank(), std::move(email));
+        } else if (property.name == "TEL") {
+            takePhone(property);
         } else if (property.name == "BDAY") {
             takeBirthday(property);
         }
     }
 
-    void takeN(const Property& property) {
-        if (!card_.given.empty() || !card_.family.empty()) return;
-        const std::vector<std::string_view> parts = components(property.value);
-        card_.family = textOf(property, parts[0]);
-        if (parts.size() > 1) card_.given = textOf(property, parts[1]);
+    std::string textOf(const VCardProperty& property, std::string_view raw) const {
+        std::string bytes =
+            property.quotedPrintable ? decodeQuotedPrintable(raw) : std::string(raw);
+        return trimmed(unescaped(utf8Of(std::move(bytes), property.charset, converters_)));
     }
 
-    static void takeRanked(const Property& property, std::vector<Ranked>& values) {
+    void takeN(const VCardProperty& property) {
+        if (!card_.given.empty() || !card_.family.empty()) return;
+        const auto [family, given] = familyAndGiven(property.value);
+        card_.family = textOf(property, family);
+        card_.given = textOf(property, given);
+    }
+
+    void takePhone(const VCardProperty& property) {
         std::string text = textOf(property, property.value);
         // vCard 4.0 may write a phone number as a "tel:" URI.
-        if (property.name == "TEL" && sameIgnoringCase(std::string_view(text).substr(0, 4), "tel:"))
+        if (sameIgnoringCase(std::string_view(text).substr(0, 4), "tel:"))
             text = trimmed(std::string_view(text).substr(4));
-        if (!text.empty()) values.push_back({preferenceRank(property), std::move(text)});
+        if (text.empty()) return;
+        (property.takesNoCalls() ? card_.phonesForNoCalls : card_.phones)
+            .offer(property.rank(), std::move(text));
     }
 
-    void takeBirthday(const Property& property) {
-        if (card_.birthday || sameIgnoringCase(parameter(property, "VALUE"), "TEXT")) return;
+    void takeBirthday(const VCardProperty& property) {
+        if (card_.birthday || property.valueIsText) return;
         card_.birthday = isoBirthday(textOf(property, property.value));
     }
 
+    const TextConverters& converters_;
     int depth_ = 0;
+    bool agentOpensCard_ = false;
     std::string version_;
     Card card_;
-    std::vector<Contact> contacts_;
+    ContactList contacts_;
 };
 
 }  // namespace
 
 bool holdsVCard(std::string_view bytes) {
-    const std::vector<std::string_view> lines = physicalLines(withoutByteOrderMark(bytes));
-    return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
-        return sameIgnoringCase(trimmed(line), "BEGIN:VCARD");
-    });
+    for (PhysicalLines lines(withoutByteOrderMark(bytes)); !lines.atEnd(); lines.advance())
+        if (isCardLine(lines.current(), "BEGIN:VCARD")) return true;
+    return false;
 }
 
-std::vector<Contact> readVCards(std::string_view bytes) {
-    const std::vector<std::string_view> lines = physicalLines(withoutByteOrderMark(bytes));
-    CardReader reader;
-    for (std::size_t next = 0; next < lines.size();) {
-        const std::string line = logicalLine(lines, next, reader.keepsFoldBlank());
-        reader.take(propertyOf(line));
-    }
+ContactList readVCards(std::string_view bytes, const TextConverters& converters) {
+    LogicalLines lines(withoutByteOrderMark(bytes));
+    CardReader reader(converters);
+    while (!lines.atEnd()) reader.take(VCardProperty(lines.next(reader.keepsFoldBlank())));
     return reader.finish();
 }
 

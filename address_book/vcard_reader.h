@@ -1,9 +1,9 @@
 #pragma once
 // The cards of a vCard 2.1, 3.0 or 4.0 file.
 #include <string_view>
-#include <vector>
 
 #include "contact.h"
+#include "text_converters.h"
 
 namespace address_book {
 
@@ -11,8 +11,8 @@ namespace address_book {
 bool holdsVCard(std::string_view bytes);
 
 // Every card in file order, its texts in UTF-8. A card that the file's end
-// cuts short keeps what it holds; a card inside a card (a 2.1 AGENT) is not
-// read.
-std::vector<Contact> readVCards(std::string_view bytes);
+// cuts short keeps what it holds; a card inside a card (a 2.1 AGENT's) is not
+// read; a card without its END:VCARD ends where the next one begins.
+ContactList readVCards(std::string_view bytes, const TextConverters& converters);
 
 }  // namespace address_book

@@ -7,9 +7,9 @@
 #include "address_book/offer.h"
 #include "address_book/people_list.h"
 #include "app/form1.h"
+#include "app/system_converters.h"
 #include "platform/application.h"
 #include "platform/atomic_file.h"
-#include "platform/code_pages.h"
 #include "platform/dispatch.h"
 #include "platform/message_box.h"
 
@@ -94,10 +94,10 @@ void TForm1::importAddressBook(const std::string& path) {
     // A file too large is read as no address book at all.
     const address_book::AddressBook book =
         reading.outcome == platform::FileReading::Outcome::Read
-            ? address_book::readAddressBook(bytes, usersDateOrder())
+            ? address_book::readAddressBook(bytes, usersDateOrder(), systemConverters())
             : address_book::AddressBook{};
     const address_book::ImportPlan plan =
-        address_book::planImport(book, gr1, address_book::roomLeft(gr1), platform::utf8ToAnsi);
+        address_book::planImport(book, gr1, address_book::roomLeft(gr1), systemConverters());
     const address_book::Offer offer = address_book::offerOf(book, plan, path);
     switch (offer.kind) {
         case address_book::OfferKind::Question:

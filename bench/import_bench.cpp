@@ -1,16 +1,22 @@
 // Importing a vCard file of 10,000 contacts into an empty list, the whole of
 // what the program does with it: read, plan, add to the grid, sort by date
-// and save the contact file.
+// and save the contact file. And the readers over the worst files of the
+// largest size Festorin reads (64 MB) that could be built for them: each must
+// be read in under 2 s and in under 200 MB (run each alone under
+// /usr/bin/time -v for its peak).
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <random>
 #include <string>
 
 #include "address_book/address_book.h"
+#include "address_book/csv_reader.h"
 #include "address_book/import_plan.h"
 #include "address_book/offer.h"
 #include "address_book/people_list.h"
-#include "address_book/text_encoding.h"
+#include "address_book/vcard_reader.h"
+#include "app/system_converters.h"
 #include "bench/bench_folder.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
@@ -54,10 +60,10 @@ void BM_ImportVCardFile(benchmark::State& state) {
     const std::string contactFile = bench::freshTempFolder("festorin-bench-import") + "/dates.txt";
     for (auto _ : state) {
         platform::StringGrid list(nullptr, book::columnCount);
-        const address_book::AddressBook read =
-            address_book::readAddressBook(file, address_book::DateOrder::DayMonthYear);
-        const address_book::ImportPlan plan = address_book::planImport(
-            read, list, address_book::roomLeft(list), address_book::utf8ToWindows1252);
+        const address_book::AddressBook read = address_book::readAddressBook(
+            file, address_book::DateOrder::DayMonthYear, systemConverters());
+        const address_book::ImportPlan plan =
+            address_book::planImport(read, list, address_book::roomLeft(list), systemConverters());
         benchmark::DoNotOptimize(address_book::offerOf(read, plan, "contacts.vcf").text);
         address_book::appendPeople(list, plan.people);
         book::sortRows(list, book::colKey);
@@ -67,5 +73,172 @@ void BM_ImportVCardFile(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ImportVCardFile)->Unit(benchmark::kMillisecond);
+
+// The largest address book Festorin reads.
+constexpr std::size_t largestFile = 64 * 1024 * 1024;
+
+// `head`, then the units that `unit(i)` gives for i = 0, 1, 2... as long as
+// they fit, then `tail`: the file is as large as it can be.
+std::string largest(const std::string& head, const std::function<std::string(int)>& unit,
+                    const std::string& tail = "") {
+    std::string file;
+    file.reserve(largestFile);
+    file += head;
+    for (int i = 0;; ++i) {
+        const std::string next = unit(i);
+        if (file.size() + next.size() + tail.size() > largestFile) break;
+        file += next;
+    }
+    file += tail;
+    return file;
+}
+
+std::string largest(const std::string& head, const std::string& unit,
+                    const std::string& tail = "") {
+    return largest(
+        head, [&unit](int) { return unit; }, tail);
+}
+
+// A short name of its own for each i: "a", "b", ... "ba", "bb", ...
+std::string nameOf(int i) {
+    std::string name;
+    do {
+        name.insert(name.begin(), static_cast<char>('a' + i % 26));
+        i /= 26;
+    } while (i > 0);
+    return name;
+}
+
+std::string dayOf(int i) { return "--" + twoDigits(1 + i % 12) + twoDigits(1 + i / 12 % 28); }
+
+std::string vcardOneEndlessLine() { return largest("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:", "a"); }
+
+std::string vcardFoldedLines() {
+    return largest("BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE:Ann", "\r\n a", "\r\nEND:VCARD\r\n");
+}
+
+// Behind a head of ten thousand parameters.
+std::string vcardSoftBreaks() {
+    std::string head = "BEGIN:VCARD\r\nVERSION:2.1\r\nN";
+    for (int i = 0; i < 10000; ++i) head += ";X-PARAMETER=value";
+    return largest(head + ";CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:", "=C3=A9=\r\n",
+                   "\r\nEND:VCARD\r\n");
+}
+
+std::string vcardEmptyCards() { return largest("", "BEGIN:VCARD\r\nEND:VCARD\r\n"); }
+
+std::string vcardEmptyLines() { return largest("BEGIN:VCARD\r\n", "\n"); }
+
+std::string vcardParameters() { return largest("BEGIN:VCARD\r\nN", ";a", ":Lee;Ann\r\n"); }
+
+std::string vcardPhones() { return largest("BEGIN:VCARD\r\nN:Lee;Ann\r\n", "TEL:1\r\n"); }
+
+// Cards without END:VCARD, each with a name of its own and a birthday.
+std::string vcardTinyCards() {
+    return largest(
+        "", [](int i) { return "BEGIN:VCARD\nN:" + nameOf(i) + "\nBDAY:" + dayOf(i) + "\n"; });
+}
+
+void BM_ReadWorstVCard(benchmark::State& state, std::string (*make)()) {
+    const std::string file = make();
+    std::size_t contacts = 0;
+    for (auto _ : state) contacts = address_book::readVCards(file, systemConverters()).size();
+    state.SetLabel(std::to_string(file.size()) + " bytes, " + std::to_string(contacts) +
+                   " contacts");
+}
+
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, one_endless_line, vcardOneEndlessLine)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, folded_lines, vcardFoldedLines)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, soft_breaks, vcardSoftBreaks)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, empty_cards, vcardEmptyCards)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, empty_lines, vcardEmptyLines)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, parameters, vcardParameters)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, phones, vcardPhones)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstVCard, tiny_cards, vcardTinyCards)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// The plan of the file with the most people: every card a person of its own,
+// as many as the list takes added, the rest counted.
+void BM_PlanWorstVCard(benchmark::State& state) {
+    const std::string file = vcardTinyCards();
+    int newPeople = 0;
+    for (auto _ : state) {
+        platform::StringGrid list(nullptr, book::columnCount);
+        const address_book::AddressBook read = address_book::readAddressBook(
+            file, address_book::DateOrder::DayMonthYear, systemConverters());
+        newPeople =
+            address_book::planImport(read, list, address_book::roomLeft(list), systemConverters())
+                .newPeople;
+    }
+    state.SetLabel(std::to_string(newPeople) + " new people");
+}
+
+BENCHMARK(BM_PlanWorstVCard)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+std::string csvOneEndlessLine() { return largest("First Name,Birthday\r\n", "a"); }
+
+std::string csvRowOfCommas() { return largest("First Name,Birthday\r\nAnn,1/2/1980", ","); }
+
+std::string csvHeaderOfCommas() {
+    return largest("First Name,Birthday", ",", "\r\nAnn,1/2/1980\r\n");
+}
+
+std::string csvQuotedQuotes() { return largest("First Name,Birthday\r\n\"", "\"\""); }
+
+std::string csvEmptyRows() { return largest("First Name,Birthday\r\n", "\n"); }
+
+std::string csvTinyRows() { return largest("First Name,Birthday\n", "a\n"); }
+
+std::string csvTinyRowsWithBirthdays() {
+    return largest("First Name,Birthday\n",
+                   [](int i) { return nameOf(i) + "," + std::to_string(1 + i % 12) + "/1/1\n"; });
+}
+
+void BM_ReadWorstCsv(benchmark::State& state, std::string (*make)()) {
+    const std::string file = make();
+    std::size_t contacts = 0;
+    for (auto _ : state)
+        contacts =
+            address_book::readCsv(file, address_book::DateOrder::MonthDayYear)->contacts.size();
+    state.SetLabel(std::to_string(file.size()) + " bytes, " + std::to_string(contacts) +
+                   " contacts");
+}
+
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, one_endless_line, csvOneEndlessLine)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, row_of_commas, csvRowOfCommas)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, header_of_commas, csvHeaderOfCommas)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, quoted_quotes, csvQuotedQuotes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, empty_rows, csvEmptyRows)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, tiny_rows, csvTinyRows)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstCsv, tiny_rows_with_birthdays, csvTinyRowsWithBirthdays)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace

@@ -42,6 +42,29 @@ if(FESTORIN_E2E_SOURCES)
         "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_DPI=144;FESTORIN_SCREEN=1600x1000;FESTORIN_WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-144-dpi")
 endif()
 
+# The system's converters on a Windows whose ANSI code page is UTF-8 ("Use
+# Unicode UTF-8 for worldwide language support"), in a prefix of its own.
+# Wine takes its code pages from the Unix locale, not from the registry's
+# ACP: a locale that Windows gives no ANSI code page of its own (Hindi) makes
+# it 65001. The locale is compiled into the build folder.
+find_program(FESTORIN_LOCALEDEF localedef)
+if(FESTORIN_LOCALEDEF AND EXISTS /usr/share/i18n/locales/hi_IN)
+    set(FESTORIN_UTF8_LOCALES ${CMAKE_BINARY_DIR}/locales)
+    add_custom_command(OUTPUT ${FESTORIN_UTF8_LOCALES}/hi_IN.UTF-8/LC_CTYPE
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${FESTORIN_UTF8_LOCALES}
+        COMMAND ${FESTORIN_LOCALEDEF} -i hi_IN -f UTF-8 ${FESTORIN_UTF8_LOCALES}/hi_IN.UTF-8
+        COMMENT "Compiling the hi_IN.UTF-8 locale of the UTF-8 prefix")
+    add_custom_target(festorin_utf8_locale ALL
+        DEPENDS ${FESTORIN_UTF8_LOCALES}/hi_IN.UTF-8/LC_CTYPE)
+    add_test(NAME windows_code_pages_utf8 COMMAND ${FESTORIN_WINE_RUN}
+        $<TARGET_FILE:festorin_tests> --gtest_filter=CodePages.AUtf8AnsiCodePageKeepsEveryCharacter)
+    set_tests_properties(windows_code_pages_utf8 PROPERTIES TIMEOUT 300 ENVIRONMENT
+        "LOCPATH=${FESTORIN_UTF8_LOCALES};LC_ALL=hi_IN.UTF-8;FESTORIN_ANSI_CODE_PAGE=65001;FESTORIN_WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-utf8")
+else()
+    message(WARNING "No localedef, or no locale sources (Debian's locales): the test "
+                    "windows_code_pages_utf8 is left out")
+endif()
+
 # Start-up time and memory of the real Festorin.exe at the table's limit; run
 # by scripts/performance.sh, not a test.
 add_executable(festorin_start_up_probe ${CMAKE_SOURCE_DIR}/bench/wine/start_up_probe.cpp

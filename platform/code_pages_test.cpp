@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace platform {
 namespace {
 
@@ -25,6 +28,21 @@ TEST(CodePages, TheAnsiCodePageKeepsWhatItHasAndMarksWhatItLacks) {
               "a?b");
     EXPECT_EQ(utf8ToAnsi(""), "");
     EXPECT_EQ(ansiToUtf8("Jos\xE9 \x80"), "José €");
+}
+
+// Windows' own converters on a system whose ANSI code page is UTF-8: the test
+// windows_code_pages_utf8 runs it under Wine in such a prefix, and says so in
+// FESTORIN_ANSI_CODE_PAGE.
+TEST(CodePages, AUtf8AnsiCodePageKeepsEveryCharacter) {
+    const char* codePage = std::getenv("FESTORIN_ANSI_CODE_PAGE");
+    if (codePage == nullptr || std::string(codePage) != "65001")
+        GTEST_SKIP() << "the ANSI code page is not UTF-8 here";
+    EXPECT_EQ(utf8ToAnsi("Иван José 🎂"), "Иван José 🎂");
+    EXPECT_EQ(utf8ToAnsi("a\xFF"
+                         "b"),
+              "a\uFFFDb");
+    EXPECT_EQ(ansiToUtf8("Иван José"), "Иван José");
+    EXPECT_EQ(codePageToUtf8("\xC8\xE2\xE0\xED", 1251), "Иван");
 }
 
 }  // namespace

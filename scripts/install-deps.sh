@@ -14,7 +14,7 @@ set -euo pipefail
 packages=(cmake g++ googletest libbenchmark-dev clang-format
           clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 mingw-w64-tools
-          wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils nsis)
+          wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils nsis locales)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,9 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <map>
+#include <memory>
+#include <utility>
 
 #include "platform/code_pages.h"
 
@@ -18,6 +21,12 @@ std::string iconvName(unsigned codePage) {
     if (codePage == 21866) return "KOI8-U";
     if (codePage >= 28591 && codePage <= 28605)
         return "ISO-8859-" + std::to_string(codePage - 28590);
+    if (codePage == 20127) return "ASCII";
+    if (codePage == 20932) return "EUC-JP";
+    if (codePage == 50220) return "ISO-2022-JP";
+    if (codePage == 54936) return "GB18030";
+    if (codePage == 65000) return "UTF-7";
+    if (codePage == 38598) return "ISO-8859-8";
     if (codePage == 936) return "GBK";
     if (codePage == 950) return "BIG5";
     if (codePage == 10000) return "MACINTOSH";
@@ -63,6 +72,9 @@ public:
 
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
+    // Back to the initial state, for a text of its own.
+    void restart() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+
     // Converts until the input ends or a byte sequence cannot be converted;
     // `in` is left at that sequence.
     void convert(std::string_view& in, std::string& out) {
@@ -83,10 +95,20 @@ private:
     iconv_t cd_;
 };
 
+// Each converter is opened once a thread, as opening one costs more than most
+// texts' conversion.
+Converter& converterFor(const std::string& to, const std::string& from) {
+    thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<Converter>> opened;
+    std::unique_ptr<Converter>& converter = opened[{to, from}];
+    if (!converter) converter = std::make_unique<Converter>(to, from);
+    if (converter->valid()) converter->restart();
+    return *converter;
+}
+
 }  // namespace
 
 std::optional<std::string> codePageToUtf8(std::string_view bytes, unsigned codePage) {
-    Converter converter("UTF-8", iconvName(codePage));
+    Converter& converter = converterFor("UTF-8", iconvName(codePage));
     if (!converter.valid()) return std::nullopt;
     std::string out;
     for (converter.convert(bytes, out); !bytes.empty(); converter.convert(bytes, out)) {
@@ -102,7 +124,7 @@ std::string ansiToUtf8(const std::string& ansi) {
 }
 
 std::string utf8ToAnsi(const std::string& utf8) {
-    Converter converter(iconvName(standInAnsiCodePage), "UTF-8");
+    Converter& converter = converterFor(iconvName(standInAnsiCodePage), "UTF-8");
     std::string out;
     std::string_view rest = utf8;
     for (converter.convert(rest, out); !rest.empty(); converter.convert(rest, out)) {

@@ -29,8 +29,12 @@ std::string bytesOf(const std::wstring& wide, UINT codePage, const char* default
 
 }  // namespace
 
+// A system whose ANSI code page is UTF-8 ("Use Unicode UTF-8 for worldwide
+// language support") holds every character, and Windows refuses a default
+// character for it: the conversion would give nothing at all.
 std::string utf8ToAnsi(const std::string& utf8) {
-    return bytesOf(wideOf(utf8, CP_UTF8), CP_ACP, "?");
+    const char* defaultChar = GetACP() == CP_UTF8 ? nullptr : "?";
+    return bytesOf(wideOf(utf8, CP_UTF8), CP_ACP, defaultChar);
 }
 
 std::string ansiToUtf8(const std::string& ansi) {

@@ -1,0 +1,15 @@
+#include "blanks.h"
+
+namespace address_book {
+
+namespace {
+bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+}  // namespace
+
+std::string_view withoutBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace address_book

@@ -1,0 +1,100 @@
+#include "vcard_property.h"
+
+#include <algorithm>
+
+#include "ascii_case.h"
+#include "blanks.h"
+
+namespace address_book {
+
+namespace {
+
+std::string trimmed(std::string_view text) { return std::string(withoutBlanks(text)); }
+
+std::string_view unquoted(std::string_view text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
+bool isSmallNumber(std::string_view text) {
+    return !text.empty() && text.size() <= 3 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+VCardProperty::VCardProperty(std::string_view line) {
+    std::size_t colon = std::string_view::npos;
+    bool quoted = false;
+    for (std::size_t pos = 0; pos < line.size() && colon == std::string_view::npos; ++pos) {
+        if (line[pos] == '"') quoted = !quoted;
+        if (line[pos] == ':' && !quoted) colon = pos;
+    }
+    if (colon == std::string_view::npos) return;
+    value = line.substr(colon + 1);
+    bool first = true;
+    forEachOutsideQuotes(line.substr(0, colon), ';', [&](std::string_view part) {
+        if (first) {
+            name = upperAscii(trimmed(part.substr(part.find_last_of('.') + 1)));
+            first = false;
+        } else {
+            takeParameter(part);
+        }
+    });
+}
+
+int VCardProperty::rank() const {
+    if (typePref_) return 1;
+    if (!pref_) return notPreferred;
+    const std::string digits = trimmed(*pref_);
+    if (!isSmallNumber(digits)) return 1;
+    return std::clamp(std::stoi(digits), 1, notPreferred - 1);
+}
+
+// vCard 2.1 writes bare parameters: an encoding ("QUOTED-PRINTABLE") or a
+// type ("CELL", "PREF").
+void VCardProperty::takeParameter(std::string_view text) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        const std::string bare = upperAscii(trimmed(text));
+        if (bare == "QUOTED-PRINTABLE" || bare == "BASE64" || bare == "8BIT")
+            takeEncoding(bare);
+        else
+            takeType(bare);
+        return;
+    }
+    const std::string parameter = upperAscii(trimmed(text.substr(0, equals)));
+    const std::string_view parameterValue = unquoted(withoutBlanks(text.substr(equals + 1)));
+    if (parameter == "ENCODING") {
+        takeEncoding(parameterValue);
+    } else if (parameter == "CHARSET") {
+        if (!charsetSeen_) charset = std::string(parameterValue);
+        charsetSeen_ = true;
+    } else if (parameter == "VALUE") {
+        if (!valueSeen_) valueIsText = sameIgnoringCase(parameterValue, "TEXT");
+        valueSeen_ = true;
+    } else if (parameter == "PREF") {
+        if (!pref_) pref_ = std::string(parameterValue);
+    } else if (parameter == "TYPE") {
+        // TYPE=work,pref and TYPE=work;TYPE=pref alike.
+        forEachOutsideQuotes(parameterValue, ',', [this](std::string_view listed) {
+            takeType(withoutBlanks(unquoted(withoutBlanks(listed))));
+        });
+    }
+}
+
+void VCardProperty::takeEncoding(std::string_view encoding) {
+    if (!encodingSeen_) quotedPrintable = sameIgnoringCase(encoding, "QUOTED-PRINTABLE");
+    encodingSeen_ = true;
+}
+
+void VCardProperty::takeType(std::string_view type) {
+    typePref_ = typePref_ || sameIgnoringCase(type, "PREF");
+    fax_ = fax_ || sameIgnoringCase(type, "FAX");
+    pager_ = pager_ || sameIgnoringCase(type, "PAGER");
+    voice_ = voice_ || sameIgnoringCase(type, "VOICE");
+    cell_ = cell_ || sameIgnoringCase(type, "CELL");
+}
+
+}  // namespace address_book
