@@ -21,7 +21,8 @@ bool formsDate(const MonthDay& date);
 
 // The cells of a contact whose birthday forms a date. Its texts are turned
 // into the ANSI code page unless they are in it already, then trimmed and cut
-// to their entry boxes' lengths.
+// to their entry boxes' lengths; Festorin's own columns, which its export
+// wrote, are only cut. A card without them gets the import's choices.
 Cells personOf(const Contact& contact, TextEncoding encoding, const ToAnsi& toAnsi);
 
 }  // namespace address_book

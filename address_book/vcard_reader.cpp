@@ -7,6 +7,7 @@
 #include "ascii_case.h"
 #include "birthday_text.h"
 #include "book/text.h"
+#include "own_properties.h"
 #include "text_encoding.h"
 
 namespace address_book {
@@ -179,6 +180,9 @@ std::string unescaped(std::string_view text) {
         } else if (next == 'n' || next == 'N') {
             out += '\n';
             ++pos;
+        } else if (next == 'r') {
+            out += '\r';
+            ++pos;
         } else if (next == ',' || next == ';' || next == ':' || next == '\\') {
             out += next;
             ++pos;
@@ -211,6 +215,15 @@ std::string textOf(const Property& property, std::string_view raw) {
     return trimmed(unescaped(utf8Of(bytes, parameter(property, "CHARSET"))));
 }
 
+// Festorin's own columns keep their blanks.
+std::string untrimmedTextOf(const Property& property) {
+    return unescaped(utf8Of(std::string(property.value), parameter(property, "CHARSET")));
+}
+
+void takeOnce(std::optional<std::string>& column, const Property& property) {
+    if (!column) column = untrimmedTextOf(property);
+}
+
 struct Ranked {
     int rank;
     std::string text;
@@ -221,6 +234,7 @@ struct Card {
     std::string fullName;
     std::vector<Ranked> emails, phones;
     std::optional<MonthDay> birthday;
+    OwnColumns own;
 };
 
 // FN split at its last blank: the last word is the surname, unless it is the
@@ -250,6 +264,7 @@ Contact contactOf(Card& card) {
     if (!card.phones.empty()) contact.phone1 = card.phones[0].text;
     if (card.phones.size() > 1) contact.phone2 = card.phones[1].text;
     contact.birthday = card.birthday;
+    contact.own = card.own;
     return contact;
 }
 
@@ -287,10 +302,20 @@ private:
             takeN(property);
         } else if (property.name == "FN") {
             if (card_.fullName.empty()) card_.fullName = textOf(property, property.value);
+        } else if (property.name == "TEL" && parameter(property, phoneColumnParameter) == "2") {
+            if (card_.own.phone2.empty()) card_.own.phone2 = textOf(property, property.value);
         } else if (property.name == "EMAIL" || property.name == "TEL") {
             takeRanked(property, property.name == "EMAIL" ? card_.emails : card_.phones);
         } else if (property.name == "BDAY") {
             takeBirthday(property);
+        } else if (property.name == dayOfBirthProperty) {
+            takeOnce(card_.own.dayOfBirth, property);
+        } else if (property.name == actionProperty) {
+            takeOnce(card_.own.action, property);
+        } else if (property.name == leadProperty) {
+            takeOnce(card_.own.lead, property);
+        } else if (property.name == reasonProperty) {
+            takeOnce(card_.own.reason, property);
         }
     }
 

@@ -65,12 +65,19 @@ TEST(VCardReader, FoldedLines) {
                         {"Jean", "Dupont", "", "", "", MonthDay{1, 3}}}));
 }
 
+// Festorin's export writes a carriage return as "\r"; its own columns keep
+// their blanks, and a second phone marked as such stays apart from the others.
 TEST(VCardReader, EscapesAreUndoneAfterNIsSplit) {
     const char* file =
         "\xEF\xBB\xBF"
         "BEGIN:VCARD\nVERSION:3.0\nN:Doe\\, Jr.;Ann\\;Lee\\\\;;;\nEMAIL:a\\,b@example.org\n"
-        "END:VCARD\n";
-    EXPECT_EQ(readVCards(file), (Contacts{{"Ann;Lee\\", "Doe, Jr.", "a,b@example.org"}}));
+        "TEL;X-FESTORIN-PHONE=2: 07 89 \nTEL:01\\r\\n23\nX-FESTORIN-REASON: Lunch\\, at one \n"
+        "x-festorin-action:\nX-FESTORIN-ACTION:Other\nEND:VCARD\n";
+    Contact expected{"Ann;Lee\\", "Doe, Jr.", "a,b@example.org", "01\r\n23"};
+    expected.own.reason = " Lunch, at one ";
+    expected.own.action = "";
+    expected.own.phone2 = "07 89";
+    EXPECT_EQ(readVCards(file), Contacts{expected});
 }
 
 // N without a given or family name gives way to FN; a one-word FN is a first

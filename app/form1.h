@@ -46,6 +46,9 @@ public:
     // The menu bar.
     platform::MenuItem MainMenu1{nullptr};
     platform::MenuItem m_fichier{&MainMenu1, "&File"};
+    platform::MenuItem m_import{&m_fichier, "&Import..."};
+    platform::MenuItem m_export{&m_fichier, "&Export..."};
+    platform::MenuItem m_fileSeparator{&m_fichier, "-"};
     platform::MenuItem m_quitter{&m_fichier, "&Quit"};
     platform::MenuItem m_options{&MainMenu1, "&Options"};
     platform::MenuItem m_trier{&m_options, "Order"};
@@ -138,6 +141,11 @@ public:
     void offerAddressBooks(const std::vector<std::string>& paths);
     void importAddressBook(const std::string& path);
 
+    // The File menu: address books chosen in the Open dialog, offered as
+    // dropped files are, and the list written to a vCard file.
+    void m_importClick();
+    void m_exportClick();
+
 private:
     // Start-up.
     void layOut();
@@ -169,6 +177,11 @@ private:
     void offerWaitingAddressBooks();
     void addImportedPeople(const std::vector<address_book::Cells>& people);
 
+    // The File menu's dialogs.
+    void wireFileMenu();
+    std::string fileDialogFolder() const;
+    void rememberFolderOf(const std::string& path);
+
     // The life cycle.
     void wireLifeCycle();
     void askToQuit();
@@ -183,6 +196,9 @@ private:
 
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;
+
+    // The folder of the last file chosen in a File menu dialog in this run.
+    std::string lastFileFolder_;
 
     // Address books that came before start-up was done.
     std::vector<std::string> waitingAddressBooks_;
