@@ -3,6 +3,9 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <map>
+#include <memory>
+#include <utility>
 
 #include "platform/code_pages.h"
 
@@ -69,6 +72,11 @@ public:
 
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
+    // Back to the state of a new converter.
+    void reset() {
+        if (valid()) iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+
     // Converts until the input ends or a byte sequence cannot be converted;
     // `in` is left at that sequence.
     void convert(std::string_view& in, std::string& out) {
@@ -89,10 +97,20 @@ private:
     iconv_t cd_;
 };
 
+// Opening a converter costs more than most texts take to convert: each pair
+// of names keeps one for the thread, made anew in effect at each use.
+Converter& converterBetween(const std::string& to, const std::string& from) {
+    thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<Converter>> open;
+    std::unique_ptr<Converter>& converter = open[{to, from}];
+    if (!converter) converter = std::make_unique<Converter>(to, from);
+    converter->reset();
+    return *converter;
+}
+
 }  // namespace
 
 std::optional<std::string> codePageToUtf8(std::string_view bytes, unsigned codePage) {
-    Converter converter("UTF-8", iconvName(codePage));
+    Converter& converter = converterBetween("UTF-8", iconvName(codePage));
     if (!converter.valid()) return std::nullopt;
     std::string out;
     for (converter.convert(bytes, out); !bytes.empty(); converter.convert(bytes, out)) {
@@ -108,7 +126,7 @@ std::string ansiToUtf8(const std::string& ansi) {
 }
 
 std::string utf8ToAnsi(const std::string& utf8) {
-    Converter converter(iconvName(standInAnsiCodePage), "UTF-8");
+    Converter& converter = converterBetween(iconvName(standInAnsiCodePage), "UTF-8");
     std::string out;
     std::string_view rest = utf8;
     for (converter.convert(rest, out); !rest.empty(); converter.convert(rest, out)) {
