@@ -203,10 +203,15 @@ private:
 // Alt+F with I, E or Q, F10 and Alt+O reach the menus as they did before
 // Import... and Export... joined Quit.
 TEST_F(FileMenuTest, TheMenuKeysReachTheFileMenu) {
+    e2e::writeDataFile("dates.txt", e2e::contactRecords(shown));
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     const MenuKeys keys(festorin);
+    ASSERT_TRUE(festorin.settle());
     keys.alt('f');
+    ASSERT_TRUE(keys.openMenu());
+    // The README's picture is taken while the File menu is open, when asked.
+    e2e::holdForPicture("FESTORIN_FILE_MENU_PICTURE");
     ASSERT_TRUE(keys.menuLetter('i'));
     HWND open = festorin.waitForFileDialog("Import birthdays");
     ASSERT_TRUE(open);
