@@ -33,9 +33,7 @@ void appendFolded(std::string& out, std::string_view line) {
 
 // A carriage return has no escape of the format's own: "\r" brings it back
 // to Festorin, where texts may hold the CR LF of Windows line ends.
-std::string escaped(const std::string& utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+void appendEscaped(std::string& out, const std::string& utf8) {
     for (char c : utf8) {
         switch (c) {
             case '\\':
@@ -57,7 +55,6 @@ std::string escaped(const std::string& utf8) {
                 out += c;
         }
     }
-    return out;
 }
 
 bool isThere(const std::string& text) { return !book::trimmed(text).empty(); }
@@ -80,11 +77,15 @@ public:
     void write(const Cells& person) {
         line("BEGIN:VCARD");
         line("VERSION:3.0");
-        line("N:" + text(person[book::colSurname]) + ";" + text(person[book::colFirstName]) +
-             ";;;");
-        line("FN:" + text(fullName(person)));
+        start("N:");
+        text(person[book::colSurname]);
+        add(";");
+        text(person[book::colFirstName]);
+        add(";;;");
+        end();
+        textLine("FN:", fullName(person));
         if (isThere(person[book::colEmail]))
-            line("EMAIL;TYPE=INTERNET:" + text(person[book::colEmail]));
+            textLine("EMAIL;TYPE=INTERNET:", person[book::colEmail]);
         writePhones(person[book::colPhone1], person[book::colPhone2]);
         const std::string birthday = birthdayOf(person[book::colKey]);
         if (!birthday.empty()) line("BDAY:" + birthday);
@@ -105,27 +106,36 @@ private:
     // Phone 1 first and preferred; a second phone without a first is marked
     // so that it comes back as the second.
     void writePhones(const std::string& phone1, const std::string& phone2) {
-        if (isThere(phone1)) line("TEL;TYPE=PREF:" + text(phone1));
+        if (isThere(phone1)) textLine("TEL;TYPE=PREF:", phone1);
         if (!isThere(phone2)) return;
         if (isThere(phone1))
-            line("TEL:" + text(phone2));
+            textLine("TEL:", phone2);
         else
-            line(std::string("TEL;") + phoneColumnParameter + "=2:" + text(phone2));
+            textLine(std::string("TEL;") + phoneColumnParameter + "=2:", phone2);
     }
 
-    void ownColumn(const char* property, const std::string& cell) {
-        line(std::string(property) + ":" + text(cell));
-    }
-
+    // A line is made in one buffer, then folded into the file.
+    void start(std::string_view head) { line_.assign(head); }
+    void add(std::string_view raw) { line_.append(raw); }
     // An empty text is not handed over: Windows' converters take no empty text.
-    std::string text(const std::string& ansi) const {
-        return ansi.empty() ? ansi : escaped(toUtf8_(ansi));
+    void text(const std::string& ansi) {
+        if (!ansi.empty()) appendEscaped(line_, toUtf8_(ansi));
     }
+    void end() { appendFolded(out_, line_); }
 
-    void line(const std::string& content) { appendFolded(out_, content); }
+    void line(std::string_view whole) { appendFolded(out_, whole); }
+    void textLine(std::string_view head, const std::string& ansi) {
+        start(head);
+        text(ansi);
+        end();
+    }
+    void ownColumn(const char* property, const std::string& cell) {
+        textLine(std::string(property) + ":", cell);
+    }
 
     std::string& out_;
     const ToUtf8& toUtf8_;
+    std::string line_;
 };
 
 }  // namespace
