@@ -19,6 +19,15 @@ struct MonthDay {
     bool operator==(const MonthDay&) const = default;
 };
 
+// Festorin's own columns, which only its export writes: the texts as the list
+// held them, blanks included.
+struct OwnColumns {
+    std::optional<std::string> dayOfBirth{}, action{}, lead{}, reason{};
+    // A number the card marks as the second phone of a person without a first.
+    std::string phone2{};
+    bool operator==(const OwnColumns&) const = default;
+};
+
 // Texts without their leading and trailing blanks; the second phone is only
 // there when the first is.
 struct Contact {
@@ -28,6 +37,7 @@ struct Contact {
     std::string phone1{};
     std::string phone2{};
     std::optional<MonthDay> birthday{};
+    OwnColumns own{};
     bool operator==(const Contact&) const = default;
 };
 

@@ -14,11 +14,14 @@ namespace {
 constexpr std::size_t firstBlock = 256;
 constexpr std::size_t largestBlock = 1024 * 1024;
 
-// A contact's bytes: a byte of flags (which texts are there, and whether the
-// birthday is), then each text there behind its length, then the birthday's
-// month and day. Numbers are in 7-bit groups, the lowest first, each but the
-// last with its high bit set.
+// A contact's bytes: a byte of flags (which texts are there, whether the
+// birthday is, whether Festorin's own columns are), then each text there
+// behind its length, then the birthday's month and day, then the own
+// columns: a byte of flags (which are there) and each behind its length.
+// Numbers are in 7-bit groups, the lowest first, each but the last with its
+// high bit set.
 constexpr unsigned char hasBirthday = 1 << 5;
+constexpr unsigned char hasOwnColumns = 1 << 6;
 
 void appendNumber(std::string& bytes, unsigned number) {
     while (number >= 0x80) {
@@ -40,14 +43,30 @@ unsigned numberAt(const std::string& bytes, std::size_t& pos) {
 // Every field of a contact, in order; a field added to Contact stops the
 // build here until it is kept too.
 std::array<std::string*, 5> textsOf(Contact& contact) {
-    auto& [firstName, surname, email, phone1, phone2, birthday] = contact;
+    auto& [firstName, surname, email, phone1, phone2, birthday, own] = contact;
     return {&firstName, &surname, &email, &phone1, &phone2};
 }
 
 std::array<const std::string*, 5> textsOf(const Contact& contact) {
-    const auto& [firstName, surname, email, phone1, phone2, birthday] = contact;
+    const auto& [firstName, surname, email, phone1, phone2, birthday, own] = contact;
     return {&firstName, &surname, &email, &phone1, &phone2};
 }
+
+// The own columns that may be there, even empty, and the one kept only when
+// it is not empty.
+std::array<std::optional<std::string>*, 4> ownColumnsOf(OwnColumns& own) {
+    auto& [dayOfBirth, action, lead, reason, phone2] = own;
+    return {&dayOfBirth, &action, &lead, &reason};
+}
+
+std::array<const std::optional<std::string>*, 4> ownColumnsOf(const OwnColumns& own) {
+    const auto& [dayOfBirth, action, lead, reason, phone2] = own;
+    return {&dayOfBirth, &action, &lead, &reason};
+}
+
+constexpr unsigned char hasOwnPhone2 = 1 << 4;
+
+bool holdsOwnColumns(const OwnColumns& own) { return own != OwnColumns{}; }
 
 std::size_t numberSize(unsigned number) {
     std::size_t size = 1;
@@ -55,31 +74,78 @@ std::size_t numberSize(unsigned number) {
     return size;
 }
 
+std::size_t sizeOf(const std::string& text) {
+    return numberSize(static_cast<unsigned>(text.size())) + text.size();
+}
+
+std::size_t sizeOf(const OwnColumns& own) {
+    std::size_t size = 1;
+    for (const std::optional<std::string>* column : ownColumnsOf(own))
+        if (*column) size += sizeOf(**column);
+    if (!own.phone2.empty()) size += sizeOf(own.phone2);
+    return size;
+}
+
 std::size_t sizeOf(const Contact& contact) {
     std::size_t size = 1;
     for (const std::string* text : textsOf(contact))
-        if (!text->empty()) size += numberSize(static_cast<unsigned>(text->size())) + text->size();
+        if (!text->empty()) size += sizeOf(*text);
     if (contact.birthday)
         size += numberSize(static_cast<unsigned>(contact.birthday->month)) +
                 numberSize(static_cast<unsigned>(contact.birthday->day));
+    if (holdsOwnColumns(contact.own)) size += sizeOf(contact.own);
     return size;
+}
+
+void appendText(std::string& bytes, const std::string& text) {
+    appendNumber(bytes, static_cast<unsigned>(text.size()));
+    bytes += text;
+}
+
+void appendOwnColumns(std::string& bytes, const OwnColumns& own) {
+    const std::array<const std::optional<std::string>*, 4> columns = ownColumnsOf(own);
+    unsigned char flags = own.phone2.empty() ? 0 : hasOwnPhone2;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (*columns[i]) flags |= static_cast<unsigned char>(1 << i);
+    bytes += static_cast<char>(flags);
+    for (const std::optional<std::string>* column : columns)
+        if (*column) appendText(bytes, **column);
+    if (!own.phone2.empty()) appendText(bytes, own.phone2);
 }
 
 void appendContact(std::string& bytes, const Contact& contact) {
     const std::array<const std::string*, 5> texts = textsOf(contact);
     unsigned char flags = contact.birthday ? hasBirthday : 0;
+    if (holdsOwnColumns(contact.own)) flags |= hasOwnColumns;
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (!texts[i]->empty()) flags |= static_cast<unsigned char>(1 << i);
     bytes += static_cast<char>(flags);
-    for (const std::string* text : texts) {
-        if (text->empty()) continue;
-        appendNumber(bytes, static_cast<unsigned>(text->size()));
-        bytes += *text;
-    }
+    for (const std::string* text : texts)
+        if (!text->empty()) appendText(bytes, *text);
     if (contact.birthday) {
         appendNumber(bytes, static_cast<unsigned>(contact.birthday->month));
         appendNumber(bytes, static_cast<unsigned>(contact.birthday->day));
     }
+    if (holdsOwnColumns(contact.own)) appendOwnColumns(bytes, contact.own);
+}
+
+// Reads a text at pos into `text`, or only passes over it when it is null.
+void readText(const std::string& bytes, std::size_t& pos, std::string* text) {
+    const std::size_t size = numberAt(bytes, pos);
+    if (text) text->assign(bytes, pos, size);
+    pos += size;
+}
+
+void readOwnColumns(const std::string& bytes, std::size_t& pos, OwnColumns* own) {
+    const auto flags = static_cast<unsigned char>(bytes[pos++]);
+    OwnColumns passedOver;
+    const std::array<std::optional<std::string>*, 4> columns =
+        ownColumnsOf(own ? *own : passedOver);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if ((flags & (1 << i)) == 0) continue;
+        readText(bytes, pos, own ? &columns[i]->emplace() : nullptr);
+    }
+    if (flags & hasOwnPhone2) readText(bytes, pos, own ? &own->phone2 : nullptr);
 }
 
 // Reads the contact at pos, or only passes over it when `contact` is null.
@@ -87,16 +153,14 @@ void readContact(const std::string& bytes, std::size_t& pos, Contact* contact) {
     const auto flags = static_cast<unsigned char>(bytes[pos++]);
     Contact passedOver;
     const std::array<std::string*, 5> texts = textsOf(contact ? *contact : passedOver);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if ((flags & (1 << i)) == 0) continue;
-        const std::size_t size = numberAt(bytes, pos);
-        if (contact) texts[i]->assign(bytes, pos, size);
-        pos += size;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (flags & (1 << i)) readText(bytes, pos, contact ? texts[i] : nullptr);
+    if (flags & hasBirthday) {
+        const int month = static_cast<int>(numberAt(bytes, pos));
+        const int day = static_cast<int>(numberAt(bytes, pos));
+        if (contact) contact->birthday = MonthDay{month, day};
     }
-    if ((flags & hasBirthday) == 0) return;
-    const int month = static_cast<int>(numberAt(bytes, pos));
-    const int day = static_cast<int>(numberAt(bytes, pos));
-    if (contact) contact->birthday = MonthDay{month, day};
+    if (flags & hasOwnColumns) readOwnColumns(bytes, pos, contact ? &contact->own : nullptr);
 }
 
 }  // namespace

@@ -13,7 +13,11 @@ inline void PrintTo(const Contact& contact, std::ostream* out) {
         *out << contact.birthday->month << "/" << contact.birthday->day;
     else
         *out << "no birthday";
-    *out << "}";
+    const OwnColumns& own = contact.own;
+    for (const std::optional<std::string>* text :
+         {&own.dayOfBirth, &own.action, &own.lead, &own.reason})
+        *out << " | " << (*text ? "[" + **text + "]" : std::string("none"));
+    *out << " | " << own.phone2 << "}";
 }
 
 }  // namespace address_book

@@ -47,8 +47,18 @@ public:
         const auto ansi = [this](const std::string& text) {
             return text.empty() ? text : converters_.utf8ToAnsi(text);
         };
-        return {ansi(contact.firstName), ansi(contact.surname), ansi(contact.email),
-                ansi(contact.phone1),    ansi(contact.phone2),  contact.birthday};
+        const auto ansiOwn = [&](const std::optional<std::string>& text) {
+            return text ? std::optional(ansi(*text)) : std::nullopt;
+        };
+        const OwnColumns& own = contact.own;
+        return {ansi(contact.firstName),
+                ansi(contact.surname),
+                ansi(contact.email),
+                ansi(contact.phone1),
+                ansi(contact.phone2),
+                contact.birthday,
+                {ansiOwn(own.dayOfBirth), ansiOwn(own.action), ansiOwn(own.lead),
+                 ansiOwn(own.reason), ansi(own.phone2)}};
     }
 
     // The name as the file spells it, cut as its cell is: read back from the

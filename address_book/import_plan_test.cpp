@@ -48,6 +48,24 @@ TEST_F(ImportPlanTest, PersonAsTheEditorMakesIt) {
                                      "The exact day", "Birtday"}));
 }
 
+// Festorin's own columns from its export: the texts as written, cut to their
+// fields but not trimmed; the day of birth only when it is BDAY's, typed with
+// its zero; the marked second phone as the second. Edited elsewhere, a day of
+// birth that is not BDAY's gives way to it.
+TEST_F(ImportPlanTest, PersonWithFestorinsOwnColumns) {
+    Contact exported{"Ann", "", "", "", "", MonthDay{3, 5}};
+    exported.own = {"March,05", "Call phone 2", " 2 days before", "  Lunch " + std::string(40, 'x'),
+                    "07 89"};
+    Contact edited = exported;
+    edited.firstName = "Bob";
+    edited.birthday = MonthDay{3, 6};
+    const ImportPlan made = plan(utf8Book({exported, edited}), list);
+    ASSERT_EQ(made.people.size(), 2u);
+    EXPECT_EQ(made.people[0], (Cells{"0305", "Ann", "", "", "", "07 89", "March,05", "Call phone 2",
+                                     " 2 days before", "  Lunch " + std::string(32, 'x')}));
+    EXPECT_EQ(made.people[1][book::colShownDate], "March, 6");
+}
+
 // The texts of an ANSI file are never converted again; an empty text is
 // never handed to the converter.
 TEST_F(ImportPlanTest, TextsTheConverterIsGiven) {

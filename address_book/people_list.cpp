@@ -18,6 +18,17 @@ int roomLeft(const platform::StringGrid& list) {
     return std::max(0, book::maxPeople - people);
 }
 
+std::vector<Cells> peopleIn(const platform::StringGrid& list) {
+    std::vector<Cells> people;
+    people.reserve(static_cast<std::size_t>(std::max(0, list.rowCount() - 1)));
+    for (int row = 1; row < list.rowCount(); ++row) {
+        if (!book::holdsText(list, row)) continue;
+        Cells& person = people.emplace_back();
+        for (int col = 0; col < book::columnCount; ++col) person[col] = list.cell(col, row);
+    }
+    return people;
+}
+
 int appendPeople(platform::StringGrid& list, const std::vector<Cells>& people) {
     const int count = std::min(roomLeft(list), static_cast<int>(people.size()));
     if (count == 0) return 0;

@@ -1,5 +1,6 @@
 #pragma once
-// The list's room and the adding of imported people to it, as Add does it.
+// The list's people as rows of cells: their room, the adding of imported
+// people as Add does it, and the people an export writes.
 #include <vector>
 
 #include "person.h"
@@ -10,6 +11,10 @@ namespace address_book {
 // How many more people the list takes: an empty last row (the placeholder of
 // an empty table) is room too.
 int roomLeft(const platform::StringGrid& list);
+
+// Every row that holds a person, as the contact file keeps them, in the
+// list's order.
+std::vector<Cells> peopleIn(const platform::StringGrid& list);
 
 // Adds the people after the list's last person, the first of them into an
 // empty last row, as many as there is room for; returns how many.

@@ -12,16 +12,31 @@ constexpr std::array<const char*, 12> monthNames{"January",   "February", "March
                                                  "May",       "June",     "July",     "August",
                                                  "September", "October",  "November", "December"};
 
+std::string cut(const std::string& text, book::Column column) {
+    return text.substr(0, static_cast<std::size_t>(book::fieldCapacity(column)));
+}
+
 // A cut can end on a blank, so the text is trimmed again after it.
 std::string boxText(const std::string& text, book::Column column) {
-    const auto capacity = static_cast<std::size_t>(book::fieldCapacity(column));
-    return book::trimmed(book::trimmed(text).substr(0, capacity));
+    return book::trimmed(cut(book::trimmed(text), column));
 }
 
 const char* actionFor(const Cells& cells) {
     if (!cells[book::colEmail].empty()) return "Send an E-mail";
     if (!cells[book::colPhone1].empty()) return "Call phone 1";
     return "Other";
+}
+
+// The day as the editor took it: typed "05", it shows as "March,05", which
+// Festorin's export keeps in its own column of the day of birth.
+std::string dayTextOf(const Contact& contact) {
+    const MonthDay& birthday = *contact.birthday;
+    const std::string plain = std::to_string(birthday.day);
+    const std::string padded = "0" + plain;
+    const bool typedPadded =
+        birthday.day < 10 &&
+        contact.own.dayOfBirth == book::shownDate(monthNames[birthday.month - 1], padded);
+    return typedPadded ? padded : plain;
 }
 
 }  // namespace
@@ -32,19 +47,27 @@ bool formsDate(const MonthDay& date) {
 }
 
 Cells personOf(const Contact& ansiContact) {
+    // Festorin's own column as its export wrote it, blanks included; else the
+    // import's choice.
+    const auto ownOr = [](const std::optional<std::string>& own, book::Column column,
+                          const char* otherwise) {
+        return own ? cut(*own, column) : std::string(otherwise);
+    };
+    const OwnColumns& own = ansiContact.own;
     Cells cells;
     cells[book::colFirstName] = boxText(ansiContact.firstName, book::colFirstName);
     cells[book::colSurname] = boxText(ansiContact.surname, book::colSurname);
     cells[book::colEmail] = boxText(ansiContact.email, book::colEmail);
     cells[book::colPhone1] = boxText(ansiContact.phone1, book::colPhone1);
-    cells[book::colPhone2] = boxText(ansiContact.phone2, book::colPhone2);
+    const std::string& phone2 = own.phone2.empty() ? ansiContact.phone2 : own.phone2;
+    cells[book::colPhone2] = boxText(phone2, book::colPhone2);
     const MonthDay& birthday = *ansiContact.birthday;
-    const std::string dayText = std::to_string(birthday.day);
+    const std::string dayText = dayTextOf(ansiContact);
     cells[book::colKey] = book::birthdayKey(birthday.month, dayText);
     cells[book::colShownDate] = book::shownDate(monthNames[birthday.month - 1], dayText);
-    cells[book::colAction] = actionFor(cells);
-    cells[book::colWhen] = "The exact day";
-    cells[book::colReason] = "Birtday";
+    cells[book::colAction] = ownOr(own.action, book::colAction, actionFor(cells));
+    cells[book::colWhen] = ownOr(own.lead, book::colWhen, "The exact day");
+    cells[book::colReason] = ownOr(own.reason, book::colReason, "Birtday");
     return cells;
 }
 

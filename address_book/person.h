@@ -17,7 +17,8 @@ bool formsDate(const MonthDay& date);
 
 // The cells of a contact whose birthday forms a date and whose texts are in
 // the ANSI code page already: its texts trimmed and cut to their entry boxes'
-// lengths.
+// lengths; Festorin's own columns, which its export wrote, are only cut. A
+// card without them gets the import's choices.
 Cells personOf(const Contact& ansiContact);
 
 }  // namespace address_book

@@ -4,6 +4,7 @@
 
 #include "ascii_case.h"
 #include "blanks.h"
+#include "own_properties.h"
 
 namespace address_book {
 
@@ -76,6 +77,8 @@ void VCardProperty::takeParameter(std::string_view text) {
         valueSeen_ = true;
     } else if (parameter == "PREF") {
         if (!pref_) pref_ = std::string(parameterValue);
+    } else if (parameter == phoneColumnParameter) {
+        festorinPhoneColumn = std::string(parameterValue);
     } else if (parameter == "TYPE") {
         // TYPE=work,pref and TYPE=work;TYPE=pref alike.
         forEachOutsideQuotes(parameterValue, ',', [this](std::string_view listed) {

@@ -26,6 +26,8 @@ public:
     bool quotedPrintable = false;
     std::string charset;
     bool valueIsText = false;
+    // Which of the list's phones Festorin's export says the number is.
+    std::string festorinPhoneColumn;
 
 private:
     void takeParameter(std::string_view text);

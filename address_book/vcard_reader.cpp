@@ -10,6 +10,7 @@
 #include "blanks.h"
 #include "charset_names.h"
 #include "full_name.h"
+#include "own_properties.h"
 #include "text_encoding.h"
 #include "vcard_lines.h"
 #include "vcard_property.h"
@@ -40,6 +41,12 @@ std::string unescaped(std::string_view text) {
             out += text[pos];
         } else if (next == 'n' || next == 'N') {
             out += '\n';
+            ++pos;
+        } else if (next == 'r') {
+            out += '\r';
+            ++pos;
+        } else if (next == 'r') {
+            out += '\r';
             ++pos;
         } else if (next == ',' || next == ';' || next == ':' || next == '\\') {
             out += next;
@@ -101,6 +108,7 @@ struct Card {
     Best<2> phones;            // that take calls
     Best<2> phonesForNoCalls;  // faxes and pagers, when there is no other
     std::optional<MonthDay> birthday;
+    OwnColumns own;
 };
 
 Contact contactOf(const Card& card) {
@@ -118,6 +126,7 @@ Contact contactOf(const Card& card) {
     if (phones.count() > 0) contact.phone1 = phones[0];
     if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;
+    contact.own = card.own;
     return contact;
 }
 
@@ -179,10 +188,20 @@ private:
         } else if (property.name == "EMAIL") {
             if (std::string email = textOf(property, property.value); !email.empty())
                 card_.emails.offer(property.rank(), std::move(email));
+        } else if (property.name == "TEL" && property.festorinPhoneColumn == "2") {
+            if (card_.own.phone2.empty()) card_.own.phone2 = textOf(property, property.value);
         } else if (property.name == "TEL") {
             takePhone(property);
         } else if (property.name == "BDAY") {
             takeBirthday(property);
+        } else if (property.name == dayOfBirthProperty) {
+            takeOnce(card_.own.dayOfBirth, property);
+        } else if (property.name == actionProperty) {
+            takeOnce(card_.own.action, property);
+        } else if (property.name == leadProperty) {
+            takeOnce(card_.own.lead, property);
+        } else if (property.name == reasonProperty) {
+            takeOnce(card_.own.reason, property);
         }
     }
 
@@ -190,6 +209,12 @@ private:
         std::string bytes =
             property.quotedPrintable ? decodeQuotedPrintable(raw) : std::string(raw);
         return trimmed(unescaped(utf8Of(std::move(bytes), property.charset, converters_)));
+    }
+
+    // Festorin's own columns keep their blanks; only its export writes them.
+    void takeOnce(std::optional<std::string>& column, const VCardProperty& property) const {
+        if (!column)
+            column = unescaped(utf8Of(std::string(property.value), property.charset, converters_));
     }
 
     void takeN(const VCardProperty& property) {

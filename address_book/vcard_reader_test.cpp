@@ -78,13 +78,20 @@ TEST(VCardReader, FoldedLines) {
                                     {"Jean", "Dupont", "", "", "", MonthDay{1, 3}}}));
 }
 
+// Festorin's export writes a carriage return as "\r"; its own columns keep
+// their blanks, and a second phone marked as such stays apart from the others.
 TEST(VCardReader, EscapesAreUndoneAfterNIsSplit) {
     const char* file =
         "\xEF\xBB\xBF"
         "BEGIN:VCARD\nVERSION:3.0\nN:Doe\\, Jr.\\: Sr;Ann\\;Lee\\\\;;;\nEMAIL:a\\,b@example.org\n"
-        "TEL:01\\N02\\n03\nEND:VCARD\n";
-    EXPECT_EQ(read(file),
-              (Contacts{{"Ann;Lee\\", "Doe, Jr.: Sr", "a,b@example.org", "01\n02\n03"}}));
+        "TEL;X-FESTORIN-PHONE=2: 07 89 \nTEL:01\\N02\\n03\\r\\n23\n"
+        "X-FESTORIN-REASON: Lunch\\, at one \nx-festorin-action:\nX-FESTORIN-ACTION:Other\n"
+        "END:VCARD\n";
+    Contact expected{"Ann;Lee\\", "Doe, Jr.: Sr", "a,b@example.org", "01\n02\n03\r\n23"};
+    expected.own.reason = " Lunch, at one ";
+    expected.own.action = "";
+    expected.own.phone2 = "07 89";
+    EXPECT_EQ(read(file), Contacts{expected});
 }
 
 // N without a given or family name gives way to FN, the first of them; a

@@ -48,6 +48,9 @@ public:
     // The menu bar.
     platform::MenuItem MainMenu1{nullptr};
     platform::MenuItem m_fichier{&MainMenu1, "&File"};
+    platform::MenuItem m_import{&m_fichier, "&Import..."};
+    platform::MenuItem m_export{&m_fichier, "&Export..."};
+    platform::MenuItem m_fileSeparator{&m_fichier, "-"};
     platform::MenuItem m_quitter{&m_fichier, "&Quit"};
     platform::MenuItem m_options{&MainMenu1, "&Options"};
     platform::MenuItem m_trier{&m_options, "Order"};
@@ -143,6 +146,11 @@ public:
     void offerAddressBooks(const std::vector<std::string>& paths);
     void importAddressBook(const std::string& path);
 
+    // The File menu: address books chosen in the Open dialog, offered as
+    // dropped files are, and the list written to a vCard file.
+    void m_importClick();
+    void m_exportClick();
+
 private:
     // Start-up.
     void layOut();
@@ -176,6 +184,11 @@ private:
     void offerEachWaitingAddressBook();
     void addImportedPeople(const std::vector<address_book::Cells>& people);
 
+    // The File menu's dialogs.
+    void wireFileMenu();
+    std::string fileDialogFolder() const;
+    void rememberFolderOf(const std::string& path);
+
     // The life cycle.
     void wireLifeCycle();
     void askToQuit();
@@ -196,6 +209,9 @@ private:
     // Set from the moment the waiting address books are due to be offered
     // until the last of them is answered: one question at a time.
     bool offeringAddressBooks_ = false;
+
+    // The folder of the last file chosen in a File menu dialog in this run.
+    std::string lastFileFolder_;
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<TForm3>> reminderWindows_;

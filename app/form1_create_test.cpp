@@ -31,6 +31,10 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
     EXPECT_FALSE(form->b_supprimer.visible());
     EXPECT_FALSE(form->gp1.visible());
     EXPECT_TRUE(form->tri_date.checked());
+    std::vector<std::string> fileMenu;
+    for (const platform::MenuItem* item : form->m_fichier.items())
+        fileMenu.push_back(item->caption());
+    EXPECT_EQ(fileMenu, (std::vector<std::string>{"&Import...", "&Export...", "-", "&Quit"}));
     EXPECT_TRUE(shownBoxes().empty());
 }
 

@@ -33,6 +33,7 @@ TForm1::TForm1() {
     wireEditor();
     wireOrderMenu();
     wireImport();
+    wireFileMenu();
     m_apropos.onClick = [this] { m_aproposClick(); };
     Timer1.onTimer = [this] { Timer1Timer(); };
     m_showMissedReminders.onClick = [this] { m_showMissedRemindersClick(); };

@@ -6,7 +6,7 @@ add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600)
 add_executable(Festorin WIN32 ${CMAKE_SOURCE_DIR}/app/main_win32.cpp
     ${CMAKE_SOURCE_DIR}/app/festorin.rc ${FESTORIN_WIN32_SOURCES}
     ${FESTORIN_WIN32_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
-target_link_libraries(Festorin PRIVATE comctl32 shell32 gdi32 user32 kernel32)
+target_link_libraries(Festorin PRIVATE comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 # windres reads these while it compiles the resources; CMake does not see that.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/festorin.rc PROPERTIES OBJECT_DEPENDS
     "${CMAKE_SOURCE_DIR}/app/festorin.ico;${CMAKE_SOURCE_DIR}/app/festorin.manifest;${CMAKE_SOURCE_DIR}/app/version.h")

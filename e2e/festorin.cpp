@@ -8,6 +8,7 @@
 #include "e2e/windows.h"
 #include "platform/win32/menu_ids.h"
 // After windows.h, which win32_api.h brings.
+#include <dlgs.h>
 #include <tlhelp32.h>
 
 namespace e2e {
@@ -48,6 +49,14 @@ DWORD nextProbe() {
 }
 
 constexpr int settleTimeoutMs = 20000;
+
+// The name box of a common file dialog: an edit box, or the edit box inside
+// the drop-down list of the Explorer-style dialogs.
+HWND fileNameBox(HWND dialog) {
+    if (HWND edit = GetDlgItem(dialog, edt1)) return edit;
+    HWND list = GetDlgItem(dialog, cmb13);
+    return list ? childWindow(list, "Edit") : nullptr;
+}
 
 }  // namespace
 
@@ -277,6 +286,28 @@ MessageBoxSeen Festorin::waitForMessageBox(int timeoutMs) const {
 bool Festorin::answer(const MessageBoxSeen& box, int buttonId) const {
     PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
     return waitUntil([&] { return !IsWindow(box.window); });
+}
+
+HWND Festorin::waitForFileDialog(const std::string& title, int timeoutMs) const {
+    HWND dialog = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND window : windowsOfClass("#32770"))
+                if (IsWindowVisible(window) && windowText(window) == title && fileNameBox(window))
+                    dialog = window;
+            return dialog != nullptr;
+        },
+        timeoutMs);
+    return dialog;
+}
+
+std::string Festorin::fileNameIn(HWND dialog) const { return windowText(fileNameBox(dialog)); }
+
+void Festorin::enterFileName(HWND dialog, const std::string& name) const {
+    setText(fileNameBox(dialog), name);
+    const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+    const int id = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 bool Festorin::closeAndWait(int timeoutMs) {

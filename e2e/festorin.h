@@ -123,6 +123,14 @@ public:
     // Presses a box's button (IDOK, IDYES, IDNO) and waits until it is gone.
     bool answer(const MessageBoxSeen& box, int buttonId) const;
 
+    // The program's Open or Save dialog with this title, once it is shown.
+    HWND waitForFileDialog(const std::string& title, int timeoutMs = 10000) const;
+    // The text of a file dialog's name box.
+    std::string fileNameIn(HWND dialog) const;
+    // Types into a file dialog's name box and presses its default button,
+    // as Enter does; posted.
+    void enterFileName(HWND dialog, const std::string& name) const;
+
     // Closes the main window as its close box does; true when the program ended.
     bool closeAndWait(int timeoutMs = 10000);
 

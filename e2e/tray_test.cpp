@@ -3,9 +3,6 @@
 // hidden, and the quit question.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-
 #include "e2e/harness.h"
 
 namespace {
@@ -110,16 +107,6 @@ protected:
         EXPECT_TRUE(ends(festorin));
         EXPECT_FALSE(iconShown(main));
     }
-
-    // The README's picture is taken while the menu is open, when asked.
-    static void holdForPicture() {
-        const char* handshake = std::getenv("FESTORIN_TRAY_PICTURE");
-        if (!handshake || !*handshake) return;
-        std::ofstream(std::string(handshake) + ".ready") << "menu open\n";
-        const std::string done = std::string(handshake) + ".done";
-        waitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                  60000);
-    }
 };
 
 TEST_F(TrayTest, MinimiseHidesAndTheDoubleClickBringsItBackInPlace) {
@@ -164,7 +151,8 @@ TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
     EXPECT_EQ(place.left, 880);
     EXPECT_EQ(place.top, 680);
     expectNoTaskbarButton(festorin);
-    holdForPicture();
+    // The README's picture is taken while the menu is open, when asked.
+    e2e::holdForPicture("FESTORIN_TRAY_PICTURE");
     ASSERT_TRUE(festorin.choosePopupItem(2));
     EXPECT_TRUE(waitUntil([&] { return !shown(main); })) << "Minimize";
 

@@ -1,5 +1,7 @@
 #include "e2e/windows.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 namespace e2e {
@@ -91,6 +93,14 @@ PROCESS_INFORMATION startProcess(std::string commandLine) {
                         &startup, &process))
         throw std::runtime_error("cannot start " + commandLine);
     return process;
+}
+
+void holdForPicture(const char* variable) {
+    const char* handshake = std::getenv(variable);
+    if (!handshake || !*handshake) return;
+    std::ofstream(std::string(handshake) + ".ready") << "ready\n";
+    const std::string done = std::string(handshake) + ".done";
+    waitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000);
 }
 
 Placement placementOf(HWND window) {

@@ -35,6 +35,11 @@ struct Placement {
 };
 Placement placementOf(HWND window);
 
+// When the environment variable names a handshake file, the README's picture
+// is taken now: writes "<handshake>.ready" and waits, a minute at most, for
+// "<handshake>.done".
+void holdForPicture(const char* variable);
+
 // Prints what every running Festorin shows and the data files' sizes, so
 // that a wait that ran out names its cause.
 void reportWaitRanOut();

@@ -38,6 +38,11 @@ inline void checkContacts(const address_book::AddressBook& file) {
                 require(address_book::isUtf8(*text));
         }
         require(contact.phone2.empty() || !contact.phone1.empty());
+        const address_book::OwnColumns& own = contact.own;
+        require(isTrimmed(own.phone2) && address_book::isUtf8(own.phone2));
+        for (const std::optional<std::string>* text :
+             {&own.dayOfBirth, &own.action, &own.lead, &own.reason})
+            require(!*text || address_book::isUtf8(**text));
         if (contact.birthday) {
             require(contact.birthday->month >= 0 && contact.birthday->month <= 99);
             require(contact.birthday->day >= 0 && contact.birthday->day <= 99);
@@ -50,7 +55,17 @@ inline bool isBirthday(const std::optional<address_book::MonthDay>& date) {
     return date && reminders::isValidDate(2000, date->month, date->day);
 }
 
-inline void checkPerson(const address_book::Cells& person) {
+// Festorin's own columns, from its export, may give any action, lead time
+// and reason, and a day of birth typed with its zero.
+inline bool hasOwnChoices(const address_book::AddressBook& file) {
+    return std::any_of(file.contacts.begin(), file.contacts.end(),
+                       [](const address_book::Contact& contact) {
+                           const address_book::OwnColumns& own = contact.own;
+                           return own.action || own.lead || own.reason;
+                       });
+}
+
+inline void checkPerson(const address_book::Cells& person, bool ownChoices) {
     for (int col = 0; col < book::columnCount; ++col)
         require(person[col].size() <= static_cast<std::size_t>(book::fieldCapacity(col)));
     for (int col = book::colFirstName; col <= book::colPhone2; ++col)
@@ -62,7 +77,9 @@ inline void checkPerson(const address_book::Cells& person) {
     const int month = std::stoi(key.substr(0, 2)), day = std::stoi(key.substr(2));
     require(reminders::isValidDate(2000, month, day));
     const std::string& shown = person[book::colShownDate];
-    require(shown.ends_with(day < 10 ? ", " + std::to_string(day) : "," + std::to_string(day)));
+    require(shown.ends_with(day < 10 ? ", " + std::to_string(day) : "," + std::to_string(day)) ||
+            (day < 10 && shown.ends_with(",0" + std::to_string(day))));
+    if (ownChoices) return;
     const char* action = !person[book::colEmail].empty()    ? "Send an E-mail"
                          : !person[book::colPhone1].empty() ? "Call phone 1"
                                                             : "Other";
@@ -91,7 +108,7 @@ inline void checkPlan(const address_book::AddressBook& file, int room) {
 
     std::set<std::tuple<std::string, std::string, std::string>> identities;
     for (const address_book::Cells& person : plan.people) {
-        checkPerson(person);
+        checkPerson(person, hasOwnChoices(file));
         const std::string& firstName = person[book::colFirstName];
         const std::string& surname = person[book::colSurname];
         if (!identities.emplace(person[book::colKey], firstName, surname).second)

@@ -2,17 +2,21 @@
 // sound files, and the damaged ones the readers must survive (a tail shorter
 // than a record, length bytes of 0 and 255, empty files, no line end).
 // Usage: make_seeds <corpus folder>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "address_book/vcard_writer.h"
 #include "app/option_marker.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
 #include "book/fiche.h"
 #include "book/sort_order_file.h"
+#include "listed_people_input.h"
 #include "platform/atomic_file.h"
+#include "platform/code_pages.h"
 #include "reminders/check_date_file.h"
 
 namespace {
@@ -134,6 +138,41 @@ void startHiddenSeeds(const std::string& folder) {
     platform::writeFileAtomically(folder + "binary", std::string("\x01\xff\0\r", 4));
 }
 
+address_book::Cells cellsOf(const Person& person) {
+    address_book::Cells cells;
+    std::copy(person.begin(), person.end(), cells.begin());
+    return cells;
+}
+
+// Texts with what the format escapes, line ends, blanks and bytes above 127.
+const Person marks{"0105",
+                   "A;n,n\\e",
+                   " Lee\r\nRuze ",
+                   "a,b@example.org",
+                   "tel:01",
+                   "\n02",
+                   "January,05",
+                   "Call phone 2",
+                   "",
+                   " Lunch;\r\n\xe9 "};
+
+// The same lists as File > Export... writes them, for the vCard reader too.
+void exportSeeds(const std::string& folder, const std::string& vcardFolder) {
+    const auto raw = [](const Person& person, unsigned month, unsigned day, bool zero) {
+        return fuzz::RawPerson{cellsOf(person), month, day, zero};
+    };
+    platform::writeFileAtomically(folder + "empty", "");
+    platform::writeFileAtomically(folder + "one_person", fuzz::inputOf({raw(dara, 2, 4, false)}));
+    platform::writeFileAtomically(
+        folder + "four_people",
+        fuzz::inputOf({raw(dara, 2, 4, false), raw(veve, 11, 23, false), raw(longest, 1, 28, false),
+                       raw(marks, 0, 4, true)}));
+    platform::writeFileAtomically(
+        vcardFolder + "festorin_export",
+        address_book::vCardsOf({cellsOf(dara), cellsOf(veve), cellsOf(longest), cellsOf(marks)},
+                               platform::ansiToUtf8));
+}
+
 std::string subfolder(const std::filesystem::path& root, const char* name) {
     std::filesystem::create_directories(root / name);
     return (root / name).string() + "/";
@@ -151,5 +190,6 @@ int main(int argc, char** argv) {
     checkDateSeeds(subfolder(root, "check_date"));
     sortOrderSeeds(subfolder(root, "sort_order"));
     startHiddenSeeds(subfolder(root, "start_hidden"));
+    exportSeeds(subfolder(root, "vcard_export"), subfolder(root, "vcard"));
     return 0;
 }

@@ -28,6 +28,9 @@ TEST(CodePages, TheAnsiCodePageKeepsWhatItHasAndMarksWhatItLacks) {
               "a?b");
     EXPECT_EQ(utf8ToAnsi(""), "");
     EXPECT_EQ(ansiToUtf8("Jos\xE9 \x80"), "José €");
+    // The five bytes Windows-1252 leaves undefined go there and back.
+    EXPECT_EQ(ansiToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(utf8ToAnsi("\u0081\u008D\u008F\u0090\u009D"), "\x81\x8D\x8F\x90\x9D");
 }
 
 // Windows' own converters on a system whose ANSI code page is UTF-8: the test

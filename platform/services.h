@@ -27,6 +27,8 @@ ShortDateOrder shortDateOrder();
 std::string fullPath(const std::string& path);
 // The per-user application-data folder, or an empty text when the shell has none.
 std::string appDataFolder();
+// The user's Documents folder, or an empty text when the shell has none.
+std::string documentsFolder();
 // The full path of the program's own executable.
 std::string executablePath();
 // The desktop without the taskbar.

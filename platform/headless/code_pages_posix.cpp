@@ -39,6 +39,12 @@ bool undefinedIn1252(unsigned char byte) {
     return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
+// The control characters that stand for those five bytes, back to the bytes.
+bool undefinedIn1252Character(std::string_view utf8) {
+    return utf8.size() == 2 && utf8[0] == '\xC2' &&
+           undefinedIn1252(static_cast<unsigned char>(utf8[1]));
+}
+
 void appendUtf8(std::string& out, unsigned character) {
     if (character < 0x80) {
         out += static_cast<char>(character);
@@ -134,7 +140,7 @@ std::string utf8ToAnsi(const std::string& utf8) {
         // starts none.
         const bool whole = character.size() == length && length > 1 &&
                            codePageToUtf8(character, 65001) == std::string(character);
-        out += '?';
+        out += undefinedIn1252Character(character) ? character[1] : '?';
         rest.remove_prefix(whole ? length : 1);
     }
     return out;

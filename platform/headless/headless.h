@@ -11,6 +11,7 @@
 #include "platform/button.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
+#include "platform/file_dialogs.h"
 #include "platform/form.h"
 #include "platform/label.h"
 #include "platform/menu.h"
@@ -30,6 +31,7 @@ void setNow(const DateTime& moment);
 void setDateSeparator(char separator);
 void setShortDateOrder(ShortDateOrder order);
 void setAppDataFolder(const std::string& folder);
+void setDocumentsFolder(const std::string& folder);
 void setExecutablePath(const std::string& path);
 void setWorkArea(const Rect& area);
 void setCursorPos(const Point& point);
@@ -87,6 +89,17 @@ int pausedMs();
 // ticks do under a real modal box.
 void answerNextBox(MbResult answer);
 void duringNextBox(std::function<void()> action);
+
+// The Open and Save dialogs the program showed, and the user's choice in the
+// next ones, in order: the files chosen, or none for Cancel. An unscripted
+// dialog is cancelled; a Save dialog takes the first file.
+enum class FileDialogKind { Open, Save };
+struct FileDialogShown {
+    FileDialogKind kind;
+    FileDialogRequest request;
+};
+const std::vector<FileDialogShown>& shownFileDialogs();
+void answerNextFileDialog(std::vector<std::string> paths);
 
 // The user's hands.
 void type(Edit& edit, const std::string& characters);

@@ -15,6 +15,7 @@ struct World {
     char dateSeparator = '/';
     ShortDateOrder dateOrder = ShortDateOrder::DayMonthYear;
     std::string appDataFolder;
+    std::string documentsFolder = "C:\\Users\\Festorin\\Documents";
     std::string executablePath = "C:\\Program Files\\Festorin\\Festorin.exe";
     Rect workArea{0, 0, 1024, 738};
     Point cursor{1000, 750};
@@ -40,6 +41,8 @@ struct World {
     int pausedMs = 0;
     Form* created = nullptr;
     std::deque<std::function<void()>> later;
+    std::vector<headless::FileDialogShown> fileDialogs;
+    std::deque<std::vector<std::string>> fileDialogAnswers;
 };
 
 World& world() {
@@ -55,6 +58,7 @@ char dateSeparator() { return world().dateSeparator; }
 ShortDateOrder shortDateOrder() { return world().dateOrder; }
 std::string fullPath(const std::string& path) { return path; }
 std::string appDataFolder() { return world().appDataFolder; }
+std::string documentsFolder() { return world().documentsFolder; }
 std::string executablePath() { return world().executablePath; }
 Rect workArea() { return world().workArea; }
 Point cursorPos() { return world().cursor; }
@@ -75,6 +79,32 @@ MbResult messageBox(const std::string& text, const std::string& caption, MbIcon 
         w.answers.pop_front();
     }
     return answer;
+}
+
+namespace {
+
+// The next scripted answer; an unscripted dialog is cancelled.
+std::vector<std::string> fileDialogAnswer(headless::FileDialogKind kind,
+                                          const FileDialogRequest& request) {
+    World& w = world();
+    w.fileDialogs.push_back({kind, request});
+    if (w.fileDialogAnswers.empty()) return {};
+    std::vector<std::string> answer = std::move(w.fileDialogAnswers.front());
+    w.fileDialogAnswers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
+std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request) {
+    return fileDialogAnswer(headless::FileDialogKind::Open, request);
+}
+
+std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) {
+    const std::vector<std::string> answer =
+        fileDialogAnswer(headless::FileDialogKind::Save, request);
+    if (answer.empty()) return std::nullopt;
+    return answer.front();
 }
 
 void shellNotifyIcon(unsigned message, const NotifyIconData& data) {
@@ -161,6 +191,7 @@ void setNow(const DateTime& moment) { world().now = moment; }
 void setDateSeparator(char separator) { world().dateSeparator = separator; }
 void setShortDateOrder(ShortDateOrder order) { world().dateOrder = order; }
 void setAppDataFolder(const std::string& folder) { world().appDataFolder = folder; }
+void setDocumentsFolder(const std::string& folder) { world().documentsFolder = folder; }
 void setExecutablePath(const std::string& path) { world().executablePath = path; }
 void setWorkArea(const Rect& area) { world().workArea = area; }
 void setCursorPos(const Point& point) { world().cursor = point; }
@@ -206,6 +237,10 @@ void runLaterActions() {
 }
 
 void answerNextBox(MbResult answer) { world().answers.push_back(answer); }
+void answerNextFileDialog(std::vector<std::string> paths) {
+    world().fileDialogAnswers.push_back(std::move(paths));
+}
+const std::vector<FileDialogShown>& shownFileDialogs() { return world().fileDialogs; }
 void duringNextBox(std::function<void()> action) { world().duringBox = std::move(action); }
 
 }  // namespace headless

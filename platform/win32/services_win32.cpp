@@ -39,12 +39,14 @@ std::string fullPath(const std::string& path) {
     return length > 0 && length < sizeof full ? std::string(full, length) : path;
 }
 
+namespace {
+
 // The shell's answers are not examined: a failure leaves the path empty.
-std::string appDataFolder() {
+std::string shellFolder(int folder) {
     Form* main = win32::mainForm();
     HWND owner = main ? win32::windowOf(*main) : nullptr;
     LPITEMIDLIST location = nullptr;
-    SHGetSpecialFolderLocation(owner, CSIDL_APPDATA, &location);
+    SHGetSpecialFolderLocation(owner, folder, &location);
     char path[MAX_PATH] = "";
     if (location) {
         SHGetPathFromIDListA(location, path);
@@ -52,6 +54,12 @@ std::string appDataFolder() {
     }
     return path;
 }
+
+}  // namespace
+
+std::string appDataFolder() { return shellFolder(CSIDL_APPDATA); }
+
+std::string documentsFolder() { return shellFolder(CSIDL_PERSONAL); }
 
 std::string executablePath() {
     char path[MAX_PATH] = "";

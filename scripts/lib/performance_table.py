@@ -74,6 +74,9 @@ def main(native_path, wine_path):
                          "the exchange sort it matches",
                          bench[f"BM_LiteralExchangeSort/32767/{column}/iterations:1"]))
     lines += [
+        row("File > Export...: the list as a vCard file, written whole",
+            bench["BM_ExportVCardFile"], "the same bytes through the same atomic replace",
+            bench["BM_ExportBaseline"], "under 200 ms"),
         row("`verif` on a new day (about 90 reminders open)",
             bench["BM_VerifOnANewDay/iterations:365"],
             "a bare walk over every row's birthday", bench["BM_WalkEveryRow"]),

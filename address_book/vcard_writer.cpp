@@ -1,0 +1,150 @@
+#include "vcard_writer.h"
+
+#include <string_view>
+
+#include "book/text.h"
+#include "contact.h"
+#include "own_properties.h"
+
+namespace address_book {
+
+namespace {
+
+constexpr std::size_t longestLine = 75;  // octets, without the line end
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// A long line goes on in lines that begin with a blank; no cut falls inside
+// a character.
+void appendFolded(std::string& out, std::string_view line) {
+    std::size_t room = longestLine;
+    while (line.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && isContinuationByte(line[cut])) --cut;
+        if (cut == 0) cut = room;  // not UTF-8: any cut keeps the bytes
+        out.append(line.substr(0, cut));
+        out += "\r\n ";
+        line.remove_prefix(cut);
+        room = longestLine - 1;
+    }
+    out.append(line);
+    out += "\r\n";
+}
+
+// A carriage return has no escape of the format's own: "\r" brings it back
+// to Festorin, where texts may hold the CR LF of Windows line ends.
+void appendEscaped(std::string& out, const std::string& utf8) {
+    for (char c : utf8) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case ';':
+                out += "\\;";
+                break;
+            case ',':
+                out += "\\,";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
+        }
+    }
+}
+
+bool isThere(const std::string& text) { return !book::trimmed(text).empty(); }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "--MM-DD" when the key is the month and day of a date; Festorin keeps no year.
+std::string birthdayOf(const std::string& key) {
+    if (key.size() != 4 || !isDigit(key[0]) || !isDigit(key[1]) || !isDigit(key[2]) ||
+        !isDigit(key[3]))
+        return "";
+    const MonthDay date{(key[0] - '0') * 10 + (key[1] - '0'), (key[2] - '0') * 10 + (key[3] - '0')};
+    return formsDate(date) ? "--" + key.substr(0, 2) + "-" + key.substr(2) : "";
+}
+
+class CardWriter {
+public:
+    CardWriter(std::string& out, const ToUtf8& toUtf8) : out_(out), toUtf8_(toUtf8) {}
+
+    void write(const Cells& person) {
+        line("BEGIN:VCARD");
+        line("VERSION:3.0");
+        start("N:");
+        text(person[book::colSurname]);
+        add(";");
+        text(person[book::colFirstName]);
+        add(";;;");
+        end();
+        textLine("FN:", fullName(person));
+        if (isThere(person[book::colEmail]))
+            textLine("EMAIL;TYPE=INTERNET:", person[book::colEmail]);
+        writePhones(person[book::colPhone1], person[book::colPhone2]);
+        const std::string birthday = birthdayOf(person[book::colKey]);
+        if (!birthday.empty()) line("BDAY:" + birthday);
+        ownColumn(dayOfBirthProperty, person[book::colShownDate]);
+        ownColumn(actionProperty, person[book::colAction]);
+        ownColumn(leadProperty, person[book::colWhen]);
+        ownColumn(reasonProperty, person[book::colReason]);
+        line("END:VCARD");
+    }
+
+private:
+    static std::string fullName(const Cells& person) {
+        const std::string& first = person[book::colFirstName];
+        const std::string& surname = person[book::colSurname];
+        return first.empty() || surname.empty() ? first + surname : first + " " + surname;
+    }
+
+    // Phone 1 first and preferred; a second phone without a first is marked
+    // so that it comes back as the second.
+    void writePhones(const std::string& phone1, const std::string& phone2) {
+        if (isThere(phone1)) textLine("TEL;TYPE=PREF:", phone1);
+        if (!isThere(phone2)) return;
+        if (isThere(phone1))
+            textLine("TEL:", phone2);
+        else
+            textLine(std::string("TEL;") + phoneColumnParameter + "=2:", phone2);
+    }
+
+    // A line is made in one buffer, then folded into the file.
+    void start(std::string_view head) { line_.assign(head); }
+    void add(std::string_view raw) { line_.append(raw); }
+    // An empty text is not handed over: Windows' converters take no empty text.
+    void text(const std::string& ansi) {
+        if (!ansi.empty()) appendEscaped(line_, toUtf8_(ansi));
+    }
+    void end() { appendFolded(out_, line_); }
+
+    void line(std::string_view whole) { appendFolded(out_, whole); }
+    void textLine(std::string_view head, const std::string& ansi) {
+        start(head);
+        text(ansi);
+        end();
+    }
+    void ownColumn(const char* property, const std::string& cell) {
+        textLine(std::string(property) + ":", cell);
+    }
+
+    std::string& out_;
+    const ToUtf8& toUtf8_;
+    std::string line_;
+};
+
+}  // namespace
+
+std::string vCardsOf(const std::vector<Cells>& people, const ToUtf8& toUtf8) {
+    std::string out;
+    CardWriter writer(out, toUtf8);
+    for (const Cells& person : people) writer.write(person);
+    return out;
+}
+
+}  // namespace address_book

@@ -1,0 +1,61 @@
+// The File menu's Import... and Export...: the system's Open and Save
+// dialogs, starting in the Documents folder and then where the user last
+// chose a file.
+#include "address_book/people_list.h"
+#include "address_book/vcard_writer.h"
+#include "app/form1.h"
+#include "platform/atomic_file.h"
+#include "platform/code_pages.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+
+namespace {
+
+std::string nameOf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
+
+}  // namespace
+
+void TForm1::wireFileMenu() {
+    m_import.onClick = [this] { m_importClick(); };
+    m_export.onClick = [this] { m_exportClick(); };
+}
+
+std::string TForm1::fileDialogFolder() const {
+    return lastFileFolder_.empty() ? platform::documentsFolder() : lastFileFolder_;
+}
+
+void TForm1::rememberFolderOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    if (separator != std::string::npos) lastFileFolder_ = path.substr(0, separator + 1);
+}
+
+// Each file chosen is offered as a dropped file is, one after another.
+void TForm1::m_importClick() {
+    const std::vector<std::string> paths = platform::chooseFilesToOpen(
+        {"Import birthdays",
+         {{"Address books (*.vcf;*.csv)", "*.vcf;*.csv"}, {"All files (*.*)", "*.*"}},
+         fileDialogFolder(),
+         "",
+         ""});
+    if (paths.empty()) return;
+    rememberFolderOf(paths.front());
+    offerAddressBooks(paths);
+}
+
+// The file is replaced whole, as the data files are: a failed write leaves
+// an earlier file as it was.
+void TForm1::m_exportClick() {
+    const std::optional<std::string> path =
+        platform::chooseFileToSave({"Export birthdays",
+                                    {{"vCard (*.vcf)", "*.vcf"}},
+                                    fileDialogFolder(),
+                                    "Festorin birthdays.vcf",
+                                    "vcf"});
+    if (!path) return;
+    rememberFolderOf(*path);
+    const std::vector<address_book::Cells> people = address_book::peopleIn(gr1);
+    platform::writeFileAtomically(*path, address_book::vCardsOf(people, platform::ansiToUtf8));
+    platform::messageBox(
+        "Exported " + std::to_string(people.size()) + " people to " + nameOf(*path) + ".", caption,
+        platform::MbIcon::Information, platform::MbButtons::Ok);
+}

@@ -1,0 +1,64 @@
+// Any list as File > Export... writes it: a vCard file of folded CR LF lines
+// in UTF-8 with one card a person, whose import keeps every rule of the plan
+// (see import_checks.h); and a list as the editor and the import leave it,
+// exported then imported, comes back the same, cell for cell, and adds
+// nobody to itself.
+#include <cstdint>
+#include <string_view>
+
+#include "address_book/vcard_reader.h"
+#include "address_book/vcard_writer.h"
+#include "app/system_converters.h"
+#include "import_checks.h"
+#include "listed_people_input.h"
+#include "platform/code_pages.h"
+#include "test_support/listed_people.h"
+
+namespace {
+
+void checkLines(const std::string& file) {
+    fuzz::require(address_book::isUtf8(file));
+    std::size_t start = 0;
+    for (std::size_t end; (end = file.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        const std::string_view line = std::string_view(file).substr(start, end - start);
+        fuzz::require(line.size() <= 75 && line.find_first_of("\r\n") == std::string_view::npos);
+    }
+    fuzz::require(start == file.size());
+}
+
+address_book::AddressBook exportedAndRead(const std::vector<address_book::Cells>& people) {
+    const std::string file = address_book::vCardsOf(people, platform::ansiToUtf8);
+    checkLines(file);
+    return {address_book::FileFormat::VCard, address_book::TextEncoding::Utf8,
+            address_book::readVCards(file, systemConverters())};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<fuzz::RawPerson> raw =
+        fuzz::rawPeopleFrom(std::string_view(reinterpret_cast<const char*>(data), size));
+    std::vector<address_book::Cells> anyList, listed;
+    for (const fuzz::RawPerson& person : raw) {
+        anyList.push_back(person.texts);
+        listed.push_back(test_support::listedPerson(person.texts, person.month, person.day,
+                                                    person.typedWithZero));
+    }
+
+    const address_book::AddressBook any = exportedAndRead(anyList);
+    fuzz::require(any.contacts.size() == anyList.size());
+    fuzz::checkContacts(any);
+    fuzz::checkPlan(any, book::maxPeople);
+
+    listed = test_support::withoutRepeats(listed);
+    const address_book::AddressBook back = exportedAndRead(listed);
+    platform::StringGrid list(nullptr, book::columnCount);
+    const address_book::ImportPlan plan =
+        address_book::planImport(back, list, book::maxPeople, systemConverters());
+    fuzz::require(plan.people == listed);
+    address_book::appendPeople(list, plan.people);
+    fuzz::require(
+        address_book::planImport(back, list, address_book::roomLeft(list), systemConverters())
+            .newPeople == 0);
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The system's dialogs in which the user chooses a file to open or to save.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct FileFilter {
+    std::string description;  // as the list of types shows it: "vCard (*.vcf)"
+    std::string patterns;     // "*.vcf", or several apart by ";": "*.vcf;*.csv"
+};
+
+struct FileDialogRequest {
+    std::string title;
+    std::vector<FileFilter> filters;  // the first is chosen
+    std::string folder;               // where the dialog opens
+    std::string fileName;             // the name a Save dialog proposes
+    std::string defaultExtension;     // added to a name typed without one, "vcf"
+};
+
+// The Open dialog, in which several files may be chosen: their full paths,
+// none when the user cancels.
+std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request);
+
+// The Save dialog, which asks before it replaces an existing file: the full
+// path, or nothing when the user cancels.
+std::optional<std::string> chooseFileToSave(const FileDialogRequest& request);
+
+}  // namespace platform
