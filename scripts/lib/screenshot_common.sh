@@ -57,3 +57,39 @@ take_picture() {
     DISPLAY="$display" import -window root "$@" "$output"
     echo "wrote $output"
 }
+
+# Runs the end-to-end test $2 of the build in $FESTORIN_BUILD (build/win32
+# unless set) with the handshake variable $1 set, and takes the picture
+# ($3, then take_picture's further arguments) while the test holds what it
+# shows open; after the picture the test goes on and ends.
+take_picture_during_test() {
+    local variable="$1" filter="$2"
+    shift 2
+    local build="${FESTORIN_BUILD:-$root/build/win32}"
+    handshake_dir="$(mktemp -d)"
+    test_pid=""
+    trap picture_test_done EXIT
+    start_display
+    # The test program sees the handshake files through Wine's drive Z:.
+    local handshake="Z:${handshake_dir//\//\\}\\picture"
+    env FESTORIN_DISPLAY="$display" FESTORIN_EXE="$build/Festorin.exe" "$variable=$handshake" \
+        "$root/scripts/wine-run.sh" "$build/festorin_e2e.exe" --gtest_filter="$filter" \
+        >/dev/null 2>&1 &
+    test_pid=$!
+    for _ in $(seq 600); do
+        [ -f "$handshake_dir/picture.ready" ] && break
+        kill -0 "$test_pid" 2>/dev/null || { echo "the test ended before it was ready" >&2; exit 1; }
+        sleep 0.1
+    done
+    [ -f "$handshake_dir/picture.ready" ] || { echo "the test was never ready" >&2; exit 1; }
+    # What the test sees open may not be drawn yet: a moment for it.
+    sleep 1
+    take_picture "$@"
+}
+
+picture_test_done() {
+    touch "$handshake_dir/picture.done"
+    [ -z "$test_pid" ] || wait "$test_pid" 2>/dev/null || true
+    stop_display
+    rm -rf "$handshake_dir"
+}
