@@ -48,15 +48,7 @@ protected:
         return hl::shownFileDialogs().back().request;
     }
 
-    std::vector<Person> grid() const {
-        std::vector<Person> people;
-        for (int row = 1; row < form->gr1.rowCount(); ++row) {
-            Person cells;
-            for (int col = 0; col < 10; ++col) cells.push_back(form->gr1.cell(col, row));
-            people.push_back(cells);
-        }
-        return people;
-    }
+    std::vector<Person> grid() const { return rowsOf(form->gr1); }
 
     std::string stored() const { return test_support::readBytes(dataFile("dates.txt")); }
 
