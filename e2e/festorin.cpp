@@ -110,7 +110,7 @@ Festorin::Festorin(Start start, const std::string& arguments) {
     waitUntil(
         [&] {
             HWND window = mainWindowOf(process_.dwProcessId);
-            if (window && (start == Start::Created || IsWindowVisible(window)))
+            if (window && (start == Start::Created || shownAndPainted(window)))
                 mainWindow_ = window;
             return mainWindow_ != nullptr || !running();
         },
@@ -256,15 +256,28 @@ bool Festorin::moveCursorTo(int x, int y) const {
     });
 }
 
-bool Festorin::choosePopupItem(int index, int timeoutMs) const {
+// Under Wine the menu is shown before its loop sets the capture.
+HWND Festorin::openMenu(int timeoutMs) const {
     HWND menu = nullptr;
-    waitUntil(
+    const auto tracking = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(process_.dwThreadId, &info) && (info.flags & GUI_INMENUMODE) &&
+               info.hwndCapture;
+    };
+    const bool open = waitUntil(
         [&] {
+            menu = nullptr;
             for (HWND window : windowsOfClass("#32768"))
                 if (IsWindowVisible(window)) menu = window;
-            return menu != nullptr;
+            return menu && tracking();
         },
         timeoutMs);
+    return open ? menu : nullptr;
+}
+
+bool Festorin::choosePopupItem(int index, int timeoutMs) const {
+    HWND menu = openMenu(timeoutMs);
     if (!menu) return false;
     for (int step = 0; step <= index; ++step) pressKey(menu, VK_DOWN);
     pressKey(menu, VK_RETURN);

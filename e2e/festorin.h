@@ -29,8 +29,9 @@ int festorinProcesses();
 
 class Festorin {
 public:
-    // Whether the start waits for the main window to be seen, or only for it
-    // to exist (it may hide itself at once).
+    // Whether the start waits for the main window to be seen, shown and
+    // painted as a user sees it before acting, or only for it to exist (it
+    // may hide itself at its first paint).
     enum class Start { Shown, Created };
     explicit Festorin(Start start = Start::Shown, const std::string& arguments = "");
     ~Festorin();
@@ -114,6 +115,10 @@ public:
     // Wine, a pointer event still waiting in Festorin's queue can move it back.
     bool moveCursorTo(int x, int y) const;
 
+    // The program's open menu, once its menu loop has taken the mouse: a
+    // click sent before would reach the window under the pointer instead.
+    // Null when none opened in time.
+    HWND openMenu(int timeoutMs = 5000) const;
     // Chooses an item of the program's open pop-up menu with the keyboard,
     // counting from 0; false when no menu opened.
     bool choosePopupItem(int index, int timeoutMs = 5000) const;

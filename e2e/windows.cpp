@@ -85,6 +85,10 @@ std::vector<std::string> labelTexts(HWND window) {
     return texts;
 }
 
+bool shownAndPainted(HWND window) {
+    return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE);
+}
+
 PROCESS_INFORMATION startProcess(std::string commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -22,6 +22,10 @@ HWND childWindow(HWND parent, const std::string& className, const std::string& t
 std::vector<HWND> childWindows(HWND parent, const std::string& className);
 // The texts of a window's labels, in order; empty ones left out.
 std::vector<std::string> labelTexts(HWND window);
+// Whether a window is visible with nothing left to paint: its paint handler
+// has run since it was shown. Posted messages come before a paint, so an
+// action posted to a window not yet painted overtakes its first paint.
+bool shownAndPainted(HWND window);
 
 // Starts a program of this prefix, or a Unix one, by its command line;
 // throws when it cannot be started.
