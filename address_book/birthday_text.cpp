@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "blanks.h"
+#include "book/text.h"
 
 namespace address_book {
 
@@ -38,7 +38,7 @@ bool isSeparator(char c) { return c == '/' || c == '.' || c == '-' || c == ' '; 
 
 // Three runs of digits apart by separators, in their written order.
 std::optional<std::array<std::string_view, 3>> threeNumbers(std::string_view text) {
-    const std::string_view date = withoutBlanks(text);
+    const std::string_view date = book::withoutBlanks(text);
     std::array<std::string_view, 3> parts;
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < date.size();) {
@@ -56,7 +56,7 @@ std::optional<std::array<std::string_view, 3>> threeNumbers(std::string_view tex
 }  // namespace
 
 std::optional<MonthDay> isoBirthday(std::string_view text) {
-    const std::string_view date = withoutBlanks(text);
+    const std::string_view date = book::withoutBlanks(text);
     const std::string_view day = date.substr(0, date.find_first_of("Tt"));
     for (const IsoForm& form : isoForms)
         if (matches(day, form.pattern))
@@ -76,7 +76,7 @@ std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order)
 }
 
 void DateOrderJudge::see(std::string_view text) {
-    if (withoutBlanks(text).empty() || isoBirthday(text)) return;
+    if (book::withoutBlanks(text).empty() || isoBirthday(text)) return;
     const auto parts = threeNumbers(text);
     if (!parts) return;
     const auto [first, second, last] = *parts;
@@ -92,7 +92,7 @@ DateOrder DateOrderJudge::order() const {
 }
 
 std::optional<int> dayOrMonth(std::string_view text) {
-    const std::string_view digits = withoutBlanks(text);
+    const std::string_view digits = book::withoutBlanks(text);
     if (digits.empty() || digits.size() > 2 || !isDigit(digits.front()) || !isDigit(digits.back()))
         return std::nullopt;
     return number(digits);

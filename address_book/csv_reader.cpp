@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ascii_case.h"
-#include "blanks.h"
+#include "book/text.h"
 #include "full_name.h"
 #include "text_encoding.h"
 
@@ -157,7 +157,7 @@ public:
     }
 
     void see(std::size_t column, std::string_view header) {
-        const std::string_view name = withoutBlanks(header);
+        const std::string_view name = book::withoutBlanks(header);
         if (name.empty()) return;
         for (std::size_t role = 0; role < roleCount; ++role) {
             const auto& names = namesOfRoles[role];
@@ -219,7 +219,7 @@ public:
     std::string_view field(std::size_t column) const {
         const auto found = std::lower_bound(columns_.begin(), columns_.end(), column);
         if (found == columns_.end() || *found != column) return {};
-        return withoutBlanks(fields_[static_cast<std::size_t>(found - columns_.begin())]);
+        return book::withoutBlanks(fields_[static_cast<std::size_t>(found - columns_.begin())]);
     }
 
 private:
@@ -235,12 +235,12 @@ void forEachValue(std::string_view field, Take take) {
     std::size_t start = 0;
     for (std::size_t found; (found = field.find(apart, start)) != std::string_view::npos;
          start = found + apart.size())
-        take(withoutBlanks(field.substr(start, found - start)));
-    take(withoutBlanks(field.substr(start)));
+        take(book::withoutBlanks(field.substr(start, found - start)));
+    take(book::withoutBlanks(field.substr(start)));
 }
 
 std::string firstValue(std::string_view field) {
-    return std::string(withoutBlanks(field.substr(0, field.find(" ::: "))));
+    return std::string(book::withoutBlanks(field.substr(0, field.find(" ::: "))));
 }
 
 // Google labels a fax "Work Fax", "Home Fax" or "Other Fax", and a pager

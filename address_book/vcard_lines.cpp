@@ -1,7 +1,7 @@
 #include "vcard_lines.h"
 
 #include "ascii_case.h"
-#include "blanks.h"
+#include "book/text.h"
 #include "text_encoding.h"
 #include "vcard_property.h"
 
@@ -31,7 +31,7 @@ void PhysicalLines::findEnd() {
 }
 
 bool isCardLine(std::string_view line, std::string_view card) {
-    return sameIgnoringCase(withoutBlanks(line), card);
+    return sameIgnoringCase(book::withoutBlanks(line), card);
 }
 
 std::string_view LogicalLines::next(bool keepsFoldBlank) {

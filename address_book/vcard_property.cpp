@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "ascii_case.h"
-#include "blanks.h"
+#include "book/text.h"
 #include "own_properties.h"
 
 namespace address_book {
 
 namespace {
-
-std::string trimmed(std::string_view text) { return std::string(withoutBlanks(text)); }
 
 std::string_view unquoted(std::string_view text) {
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
@@ -37,7 +35,7 @@ VCardProperty::VCardProperty(std::string_view line) {
     bool first = true;
     forEachOutsideQuotes(line.substr(0, colon), ';', [&](std::string_view part) {
         if (first) {
-            name = upperAscii(trimmed(part.substr(part.find_last_of('.') + 1)));
+            name = upperAscii(book::trimmed(part.substr(part.find_last_of('.') + 1)));
             first = false;
         } else {
             takeParameter(part);
@@ -48,7 +46,7 @@ VCardProperty::VCardProperty(std::string_view line) {
 int VCardProperty::rank() const {
     if (typePref_) return 1;
     if (!pref_) return notPreferred;
-    const std::string digits = trimmed(*pref_);
+    const std::string digits = book::trimmed(*pref_);
     if (!isSmallNumber(digits)) return 1;
     return std::clamp(std::stoi(digits), 1, notPreferred - 1);
 }
@@ -58,15 +56,15 @@ int VCardProperty::rank() const {
 void VCardProperty::takeParameter(std::string_view text) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        const std::string bare = upperAscii(trimmed(text));
+        const std::string bare = upperAscii(book::trimmed(text));
         if (bare == "QUOTED-PRINTABLE" || bare == "BASE64" || bare == "8BIT")
             takeEncoding(bare);
         else
             takeType(bare);
         return;
     }
-    const std::string parameter = upperAscii(trimmed(text.substr(0, equals)));
-    const std::string_view parameterValue = unquoted(withoutBlanks(text.substr(equals + 1)));
+    const std::string parameter = upperAscii(book::trimmed(text.substr(0, equals)));
+    const std::string_view parameterValue = unquoted(book::withoutBlanks(text.substr(equals + 1)));
     if (parameter == "ENCODING") {
         takeEncoding(parameterValue);
     } else if (parameter == "CHARSET") {
@@ -82,7 +80,7 @@ void VCardProperty::takeParameter(std::string_view text) {
     } else if (parameter == "TYPE") {
         // TYPE=work,pref and TYPE=work;TYPE=pref alike.
         forEachOutsideQuotes(parameterValue, ',', [this](std::string_view listed) {
-            takeType(withoutBlanks(unquoted(withoutBlanks(listed))));
+            takeType(book::withoutBlanks(unquoted(book::withoutBlanks(listed))));
         });
     }
 }

@@ -7,7 +7,7 @@
 
 #include "ascii_case.h"
 #include "birthday_text.h"
-#include "blanks.h"
+#include "book/text.h"
 #include "charset_names.h"
 #include "full_name.h"
 #include "own_properties.h"
@@ -18,8 +18,6 @@
 namespace address_book {
 
 namespace {
-
-std::string trimmed(std::string_view text) { return std::string(withoutBlanks(text)); }
 
 // A text the property declares a charset for is decoded by the system's
 // converter for that code page; one without (or with one the system does not
@@ -145,7 +143,7 @@ public:
         if (property.name.empty()) return;
         const bool agentOpensCard = agentOpensCard_;
         agentOpensCard_ = false;
-        const bool vcard = sameIgnoringCase(withoutBlanks(property.value), "VCARD");
+        const bool vcard = sameIgnoringCase(book::withoutBlanks(property.value), "VCARD");
         if (property.name == "BEGIN" && vcard) {
             if (agentOpensCard)
                 ++depth_;
@@ -155,7 +153,7 @@ public:
             if (depth_ == 1) contacts_.push_back(contactOf(card_));
             if (depth_ > 0) --depth_;
         } else if (depth_ > 0 && property.name == "AGENT") {
-            const std::string_view agent = withoutBlanks(property.value);
+            const std::string_view agent = book::withoutBlanks(property.value);
             if (agent.empty())
                 agentOpensCard_ = true;
             else if (sameIgnoringCase(agent, "BEGIN:VCARD"))
@@ -180,7 +178,7 @@ private:
 
     void takeInCard(const VCardProperty& property) {
         if (property.name == "VERSION") {
-            version_ = trimmed(property.value);
+            version_ = book::trimmed(property.value);
         } else if (property.name == "N") {
             takeN(property);
         } else if (property.name == "FN") {
@@ -208,7 +206,7 @@ private:
     std::string textOf(const VCardProperty& property, std::string_view raw) const {
         std::string bytes =
             property.quotedPrintable ? decodeQuotedPrintable(raw) : std::string(raw);
-        return trimmed(unescaped(utf8Of(std::move(bytes), property.charset, converters_)));
+        return book::trimmed(unescaped(utf8Of(std::move(bytes), property.charset, converters_)));
     }
 
     // Festorin's own columns keep their blanks; only its export writes them.
@@ -228,7 +226,7 @@ private:
         std::string text = textOf(property, property.value);
         // vCard 4.0 may write a phone number as a "tel:" URI.
         if (sameIgnoringCase(std::string_view(text).substr(0, 4), "tel:"))
-            text = trimmed(std::string_view(text).substr(4));
+            text = book::trimmed(std::string_view(text).substr(4));
         if (text.empty()) return;
         (property.takesNoCalls() ? card_.phonesForNoCalls : card_.phones)
             .offer(property.rank(), std::move(text));

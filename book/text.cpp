@@ -6,11 +6,12 @@ namespace {
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 }  // namespace
 
-std::string trimmed(const std::string& text) {
-    std::size_t first = 0, last = text.size();
-    while (first < last && isBlank(text[first])) ++first;
-    while (last > first && isBlank(text[last - 1])) --last;
-    return text.substr(first, last - first);
+std::string_view withoutBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
 }
+
+std::string trimmed(std::string_view text) { return std::string(withoutBlanks(text)); }
 
 }  // namespace book
