@@ -1,7 +1,7 @@
 #include "person.h"
 
 #include "book/birthday_entry.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "book/text.h"
 
 namespace address_book {

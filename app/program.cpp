@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include "app/command_line.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/hand_over.h"
 #include "platform/application.h"
 #include "platform/message_box.h"

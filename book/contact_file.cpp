@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "contact_table.h"
-#include "fiche.h"
+#include "contact_record.h"
 #include "platform/atomic_file.h"
 #include "platform/file_system.h"
 

@@ -8,7 +8,7 @@
 
 #include "book/contact_file.h"
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "fuzz_file.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "address_book/text_encoding.h"
 #include "app/system_converters.h"
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "book/text.h"
 #include "platform/code_pages.h"
 #include "reminders/calendar.h"

@@ -12,7 +12,7 @@
 #include "app/option_marker.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "book/sort_order_file.h"
 #include "listed_people_input.h"
 #include "platform/atomic_file.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/file_faults.h"
 #include "platform/headless/headless.h"
 #include "records.h"

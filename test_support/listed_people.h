@@ -10,7 +10,7 @@
 
 #include "address_book/person.h"
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "book/text.h"
 
 namespace test_support {

@@ -1,7 +1,7 @@
 #include "records.h"
 
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 
 namespace test_support {
 

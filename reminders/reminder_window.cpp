@@ -1,4 +1,4 @@
-#include "form3.h"
+#include "reminder_window.h"
 
 #include "platform/color.h"
 #include "platform/services.h"

@@ -1,5 +1,5 @@
 // The main window as it is built, before its creation handler runs.
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/application.h"
 #include "platform/dispatch.h"
 

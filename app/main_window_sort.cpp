@@ -1,7 +1,7 @@
 // The Order menu: the order of the grid, its check marks and the sort-order file.
 #include <array>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "book/sort.h"
 #include "book/sort_order_file.h"
 

@@ -1,5 +1,5 @@
 // The contact file as the main window reads and writes it.
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
 #include "platform/errors.h"

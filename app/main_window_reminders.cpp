@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/option_marker.h"
 #include "book/contact_table.h"
 #include "platform/errors.h"

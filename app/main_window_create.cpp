@@ -1,7 +1,7 @@
 // The main window's creation handler and the About box.
 #include <array>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "book/contact_table.h"
 #include "book/data_folder.h"
 #include "platform/application.h"

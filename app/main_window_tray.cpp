@@ -2,7 +2,7 @@
 // starting hidden and the quit question.
 #include <algorithm>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/hand_over.h"
 #include "app/option_marker.h"
 #include "platform/application.h"

@@ -19,7 +19,7 @@
 #include "platform/string_grid.h"
 #include "platform/timer.h"
 #include "platform/tray_icon.h"
-#include "reminders/form3.h"
+#include "reminders/reminder_window.h"
 
 class TForm1 : public platform::Form {
 public:

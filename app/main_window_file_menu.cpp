@@ -3,7 +3,7 @@
 // chose a file.
 #include "address_book/people_list.h"
 #include "address_book/vcard_writer.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/atomic_file.h"
 #include "platform/code_pages.h"
 #include "platform/file_dialogs.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "test_support/headless_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "address_book/import_plan.h"
 #include "address_book/offer.h"
 #include "address_book/people_list.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/system_converters.h"
 #include "platform/application.h"
 #include "platform/atomic_file.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "bench/bench_folder.h"
 #include "bench/bench_people.h"
 #include "book/contact_table.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "platform/application.h"
 #include "test_support/headless_fixture.h"
 #include "test_support/records.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/file_faults.h"
 #include "platform/file_system.h"
 #include "test_support/headless_fixture.h"

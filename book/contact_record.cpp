@@ -1,4 +1,4 @@
-#include "fiche.h"
+#include "contact_record.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 // The contact editor: Add, Modify and Delete, the entry panel's Ok and
 // Cancel, the day box's key filter and the grid's selection.
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "book/birthday_entry.h"
 #include "book/contact_table.h"
-#include "book/fiche.h"
+#include "book/contact_record.h"
 #include "book/sort.h"
 #include "book/text.h"
 #include "platform/dispatch.h"
