@@ -65,7 +65,7 @@ public:
 
     // Creation, then the message loop's first show and paint.
     void start() {
-        form = createMainForm();
+        form = createMainWindow();
         platform::application::run(*form);
     }
 
@@ -94,7 +94,7 @@ public:
     }
     std::size_t boxes() const { return hl::shownBoxes().size(); }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 // ---- Writes ----
@@ -170,7 +170,7 @@ const WriteCase contactFileOnOk{
         const std::size_t before = t.boxes();
         t.add("Noor", 10, "1");
         EXPECT_EQ(t.boxes(), before);
-        EXPECT_EQ(t.fileBytes("dates.txt")->size(), 4 * book::TFiche::size)
+        EXPECT_EQ(t.fileBytes("dates.txt")->size(), 4 * book::ContactRecord::size)
             << "the next save writes every person";
     }};
 
@@ -300,7 +300,7 @@ protected:
         EXPECT_EQ(boxesAtStart, readWhole ? 0u : 1u);
         add("Dara", 2, "5");
         if (readWhole) {
-            EXPECT_EQ(fileBytes("dates.txt")->size(), 4 * book::TFiche::size);
+            EXPECT_EQ(fileBytes("dates.txt")->size(), 4 * book::ContactRecord::size);
         } else {
             EXPECT_EQ(fileBytes("dates.txt"), contacts);
             EXPECT_EQ(boxes(), boxesAtStart + 1) << "the refused save is reported";

@@ -1,5 +1,5 @@
 #pragma once
-// TForm1: the main window, its controls, menus and state.
+// MainWindow: the main window, its controls, menus and state.
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -21,9 +21,9 @@
 #include "platform/tray_icon.h"
 #include "reminders/reminder_window.h"
 
-class TForm1 : public platform::Form {
+class MainWindow : public platform::Form {
 public:
-    TForm1();
+    MainWindow();
 
     // How other programs, and a second run of Festorin, find the main window.
     static constexpr const char* windowClass = "TForm1";
@@ -100,7 +100,7 @@ public:
     void afficher(const std::string& sentence, const std::string& action,
                   const std::string& address, const std::string& subject);
     void m_showMissedRemindersClick();
-    const std::vector<std::unique_ptr<TForm3>>& reminderWindows() const { return reminderWindows_; }
+    const std::vector<std::unique_ptr<ReminderWindow>>& reminderWindows() const { return reminderWindows_; }
 
     // The Order menu. trier orders the grid by column ordre_tri and returns
     // where each row came from, result[newRow] == oldRow over grid rows (see
@@ -214,9 +214,9 @@ private:
     std::string lastFileFolder_;
 
     // Every reminder window opened, kept until the program ends.
-    std::vector<std::unique_ptr<TForm3>> reminderWindows_;
+    std::vector<std::unique_ptr<ReminderWindow>> reminderWindows_;
 };
 
 // Titles the application, builds the main window and its real window, and
 // runs its creation handler.
-std::unique_ptr<TForm1> createMainForm();
+std::unique_ptr<MainWindow> createMainWindow();

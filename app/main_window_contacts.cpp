@@ -8,7 +8,7 @@ namespace {
 const char* const contactFileName = "dates.txt";
 }
 
-void TForm1::sauver() {
+void MainWindow::sauver() {
     const std::string path = dossier + contactFileName;
     if (contactsUnreadable_)
         throw platform::IoError("The people in \"" + path +
@@ -17,7 +17,7 @@ void TForm1::sauver() {
     book::writeContactFile(path, gr1);
 }
 
-void TForm1::lire() {
+void MainWindow::lire() {
     const std::string path = dossier + contactFileName;
     book::ContactFileRead read = book::readContactFile(path, gr1);
     if (!read.existed) return;
@@ -31,4 +31,4 @@ void TForm1::lire() {
     }
 }
 
-void TForm1::RemoveLine(platform::StringGrid& grid, int row) { book::removeLine(grid, row); }
+void MainWindow::RemoveLine(platform::StringGrid& grid, int row) { book::removeLine(grid, row); }

@@ -19,7 +19,7 @@ constexpr unsigned toolWindowExStyle = 128;  // WS_EX_TOOLWINDOW
 
 }  // namespace
 
-void TForm1::FormCreate() {
+void MainWindow::FormCreate() {
     step([&] {
         icone = platform::loadIcon("ICON001");
         demande_quitter = false;
@@ -49,7 +49,7 @@ void TForm1::FormCreate() {
     offerWaitingAddressBooks();
 }
 
-void TForm1::setHeadersAndWidths() {
+void MainWindow::setHeadersAndWidths() {
     gr1.setColWidth(book::colKey, 0);
     gr1.setCell(book::colFirstName, 0, "Firstname");
     gr1.setCell(book::colSurname, 0, "Surname");
@@ -72,7 +72,7 @@ void TForm1::setHeadersAndWidths() {
     }
 }
 
-void TForm1::fillChoiceLists() {
+void MainWindow::fillChoiceLists() {
     for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
                               "August", "September", "October", "November", "December"})
         cb1.addItem(month);
@@ -84,7 +84,7 @@ void TForm1::fillChoiceLists() {
     for (const char* reason : {"Birtday", "Other"}) cb4.addItem(reason);
 }
 
-void TForm1::m_aproposClick() {
+void MainWindow::m_aproposClick() {
     platform::messageBox("Festorin v 1.0\r\nWritten by the Festorin developers", "About",
                          platform::MbIcon::Information, platform::MbButtons::Ok);
 }

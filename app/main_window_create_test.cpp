@@ -17,7 +17,7 @@ using test_support::record;
 class StartUp : public test_support::HeadlessTest {};
 
 TEST_F(StartUp, FirstStartWithNoDataFiles) {
-    auto form = createMainForm();
+    auto form = createMainWindow();
     EXPECT_EQ(form->text(), "Festorin");
     EXPECT_EQ(form->width(), 794);
     EXPECT_EQ(form->height(), 348);
@@ -105,7 +105,7 @@ TEST_F(StartUp, AHandOverThatFailsIsToldOrTheSecondRunStartsInstead) {
 }
 
 TEST_F(StartUp, GridHeadersWidthsAndColours) {
-    auto form = createMainForm();
+    auto form = createMainWindow();
     const std::vector<std::string> headers{"",        "Firstname", "Surname",      "E-mail",
                                            "Phone 1", "Phone 2",   "Day of birth", "Action",
                                            "When",    "Reason"};
@@ -120,7 +120,7 @@ TEST_F(StartUp, GridHeadersWidthsAndColours) {
 }
 
 TEST_F(StartUp, ChoiceListsInTheirStoredOrder) {
-    auto form = createMainForm();
+    auto form = createMainWindow();
     EXPECT_EQ(form->cb1.itemCount(), 12);
     EXPECT_EQ(form->cb1.item(0), "January");
     EXPECT_EQ(form->cb1.item(11), "December");
@@ -141,7 +141,7 @@ TEST_F(StartUp, ShowsThePeopleOfTheContactFileInFileOrder) {
     test_support::writeBytes(dataFile("dates.txt"),
                              record("0101", "Anis") + record("0305", "Dara") +
                                  record("1224", "Noe") + std::string(100, 'z'));
-    auto form = createMainForm();
+    auto form = createMainWindow();
     ASSERT_EQ(form->gr1.rowCount(), 4);
     EXPECT_EQ(form->gr1.cell(book::colFirstName, 1), "Anis");
     EXPECT_EQ(form->gr1.cell(book::colFirstName, 3), "Noe");
@@ -153,7 +153,7 @@ TEST_F(StartUp, ShowsThePeopleOfTheContactFileInFileOrder) {
 TEST_F(StartUp, AnEmptyContactFileKeepsModifyAndDeleteHidden) {
     prepareDataFolder();
     test_support::writeBytes(dataFile("dates.txt"), "");
-    auto form = createMainForm();
+    auto form = createMainWindow();
     EXPECT_EQ(form->gr1.rowCount(), 2);
     EXPECT_FALSE(form->b_modifier.visible());
 }
@@ -163,7 +163,7 @@ TEST_F(StartUp, AnUnreadableContactFileIsReportedAndNeverWrittenOver) {
     const std::string stored = record("0101", "Anis") + record("0305", "Dara");
     test_support::writeBytes(dataFile("dates.txt"), stored);
     platform::fs::failAfter(platform::fs::Op::OpenRead);
-    auto form = createMainForm();
+    auto form = createMainWindow();
 
     ASSERT_EQ(shownBoxes().size(), 1u);
     EXPECT_EQ(shownBoxes()[0].caption, "Festorin");
@@ -184,7 +184,7 @@ TEST_F(StartUp, AReadFailingPartWayKeepsWhatWasReadAndRefusesToSave) {
     for (int i = 0; i < 600; ++i) stored += record("0101", "P" + std::to_string(i));
     test_support::writeBytes(dataFile("dates.txt"), stored);
     platform::fs::failAfter(platform::fs::Op::Read, 1);
-    auto form = createMainForm();
+    auto form = createMainWindow();
     EXPECT_EQ(shownBoxes().size(), 1u);
     EXPECT_GT(form->gr1.rowCount(), 2);
     EXPECT_THROW(form->sauver(), platform::IoError);
@@ -192,7 +192,7 @@ TEST_F(StartUp, AReadFailingPartWayKeepsWhatWasReadAndRefusesToSave) {
 }
 
 TEST_F(StartUp, TheAboutBox) {
-    auto form = createMainForm();
+    auto form = createMainWindow();
     platform::headless::click(form->m_apropos);
     ASSERT_EQ(shownBoxes().size(), 1u);
     const auto& box = shownBoxes()[0];

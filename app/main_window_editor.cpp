@@ -24,7 +24,7 @@ void selectByText(platform::ComboBox& box, const std::string& text) {
 
 }  // namespace
 
-void TForm1::wireEditor() {
+void MainWindow::wireEditor() {
     b_ajouter.onClick = [this] { b_ajouterClick(); };
     b_modifier.onClick = [this] { b_modifierClick(); };
     b_supprimer.onClick = [this] { b_supprimerClick(); };
@@ -43,7 +43,7 @@ void TForm1::wireEditor() {
     cb4.setMaxLength(book::fieldCapacity(book::colReason));
 }
 
-void TForm1::b_ajouterClick() {
+void MainWindow::b_ajouterClick() {
     for (platform::Edit* box : {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6}) box->setText("");
     openEntryPanel(" Add ");
     for (platform::ComboBox* list : {&cb1, &cb2, &cb3, &cb4}) list->setItemIndex(0);
@@ -52,7 +52,7 @@ void TForm1::b_ajouterClick() {
     Edit1.setFocus();
 }
 
-void TForm1::b_modifierClick() {
+void MainWindow::b_modifierClick() {
     const int row = gr1.row();
     if (!book::holdsPerson(gr1, row)) return;
     platform::Edit* boxes[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5};
@@ -72,7 +72,7 @@ void TForm1::b_modifierClick() {
     Edit1.selectAll();
 }
 
-void TForm1::b_supprimerClick() {
+void MainWindow::b_supprimerClick() {
     const int row = gr1.row();
     if (!book::holdsPerson(gr1, row)) return;
     if (gr1.rowCount() == 2) {
@@ -86,7 +86,7 @@ void TForm1::b_supprimerClick() {
     saveChanges();
 }
 
-void TForm1::b_okClick() {
+void MainWindow::b_okClick() {
     if (!entriesAccepted()) return;
     const int row = rowForEntries();
     if (row == 0) return;
@@ -96,7 +96,7 @@ void TForm1::b_okClick() {
     saveChanges();
 }
 
-void TForm1::b_annulerClick() {
+void MainWindow::b_annulerClick() {
     gp1.hide();
     b_ajouter.show();
     gr1.setHeight(gridHeightAlone);
@@ -109,24 +109,24 @@ void TForm1::b_annulerClick() {
     gr1.setFocus();
 }
 
-void TForm1::Edit6KeyPress(char& key) {
+void MainWindow::Edit6KeyPress(char& key) {
     if (key == '\b') return;
     const bool digit = key >= '0' && key <= '9';
     if (digit && Edit6.text().size() < dayDigits) return;
     key = 0;
 }
 
-void TForm1::gr1SelectCell(int, int row, bool&) {
+void MainWindow::gr1SelectCell(int, int row, bool&) {
     const bool person = book::holdsPerson(gr1, row);
     b_modifier.setVisible(person);
     b_supprimer.setVisible(person);
 }
 
-void TForm1::saveUnsavedChanges() {
+void MainWindow::saveUnsavedChanges() {
     if (unsavedChanges_) platform::dispatch([this] { saveChanges(); });
 }
 
-void TForm1::openEntryPanel(const char* caption) {
+void MainWindow::openEntryPanel(const char* caption) {
     gr1.setHeight(gridHeightWithPanel);
     gp1.setText(caption);
     b_ajouter.hide();
@@ -134,7 +134,7 @@ void TForm1::openEntryPanel(const char* caption) {
     b_supprimer.hide();
 }
 
-void TForm1::closeEntryPanel() {
+void MainWindow::closeEntryPanel() {
     gp1.hide();
     b_ajouter.show();
     b_modifier.show();
@@ -145,7 +145,7 @@ void TForm1::closeEntryPanel() {
     gr1.setFocus();
 }
 
-bool TForm1::entriesAccepted() {
+bool MainWindow::entriesAccepted() {
     if (book::trimmed(Edit1.text()).empty())
         return refuseEntry("Please enter the firstname", &Edit1);
     if (book::trimmed(Edit6.text()).empty()) return refuseEntry("Please enter the birtday", &Edit6);
@@ -155,14 +155,14 @@ bool TForm1::entriesAccepted() {
     return true;
 }
 
-bool TForm1::refuseEntry(const std::string& message, platform::Control* atFault) {
+bool MainWindow::refuseEntry(const std::string& message, platform::Control* atFault) {
     platform::messageBox(message, "Error", platform::MbIcon::Exclamation, platform::MbButtons::Ok);
     if (atFault) atFault->setFocus();
     return false;
 }
 
 // The row that takes the entries, or 0 when the list cannot take another person.
-int TForm1::rowForEntries() {
+int MainWindow::rowForEntries() {
     if (mode_saisie == panelModifying) return ligne_saisie;
     if (!book::lastRowTaken(gr1)) return gr1.rowCount() - 1;
     if (gr1.rowCount() - 1 >= book::maxPeople) {
@@ -172,7 +172,7 @@ int TForm1::rowForEntries() {
     return book::appendRow(gr1);
 }
 
-void TForm1::writeEntries(int row) {
+void MainWindow::writeEntries(int row) {
     const int month = cb1.itemIndex() + 1;
     const std::string day = book::enteredDay(Edit6.text());
     gr1.beginUpdate();
@@ -191,7 +191,7 @@ void TForm1::writeEntries(int row) {
 
 // Keeps the row being modified on its person when a row is deleted; when that
 // person is the one deleted there is nobody left to modify.
-void TForm1::followDeletion(int row) {
+void MainWindow::followDeletion(int row) {
     if (mode_saisie != panelModifying) return;
     if (row == ligne_saisie)
         b_annulerClick();
@@ -200,14 +200,14 @@ void TForm1::followDeletion(int row) {
 }
 
 // Keeps the row being modified on its person when the Order menu sorts.
-void TForm1::followSort(const std::vector<int>& order) {
+void MainWindow::followSort(const std::vector<int>& order) {
     if (mode_saisie == panelModifying) ligne_saisie = book::rowAfterSort(order, ligne_saisie);
 }
 
 // The window shows the finished change before the save, which can take a
 // moment. A failed write leaves the change in the grid; it goes out with the
 // next save, or at the end of the program.
-void TForm1::saveChanges() {
+void MainWindow::saveChanges() {
     repaintNow();
     unsavedChanges_ = true;
     sauver();

@@ -36,7 +36,7 @@ protected:
             prepareDataFolder();
             test_support::writeBytes(contactFile(), test_support::records(people));
         }
-        form = createMainForm();
+        form = createMainWindow();
         platform::application::run(*form);
     }
 
@@ -45,15 +45,15 @@ protected:
 
     std::vector<Row> stored() const {
         const std::string bytes = storedBytes();
-        EXPECT_EQ(bytes.size() % book::TFiche::size, 0u);
+        EXPECT_EQ(bytes.size() % book::ContactRecord::size, 0u);
         std::vector<Row> people;
-        for (std::size_t at = 0; at + book::TFiche::size <= bytes.size();
-             at += book::TFiche::size) {
-            book::TFiche fiche;
-            std::copy_n(bytes.begin() + at, book::TFiche::size, fiche.bytes.begin());
+        for (std::size_t at = 0; at + book::ContactRecord::size <= bytes.size();
+             at += book::ContactRecord::size) {
+            book::ContactRecord record;
+            std::copy_n(bytes.begin() + at, book::ContactRecord::size, record.bytes.begin());
             Row row;
-            for (std::size_t field = 0; field < book::ficheFields.size(); ++field)
-                row.push_back(fiche.field(field));
+            for (std::size_t field = 0; field < book::recordFields.size(); ++field)
+                row.push_back(record.field(field));
             people.push_back(row);
         }
         return people;
@@ -114,7 +114,7 @@ protected:
         EXPECT_FALSE(form->gp1.visible());
         EXPECT_TRUE(form->b_ajouter.visible());
         EXPECT_EQ(form->gr1.height(), 289);
-        EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
+        EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
         EXPECT_EQ(form->ligne_saisie, 0);
         EXPECT_EQ(platform::headless::focused(), &form->gr1) << "the arrow keys move the grid";
     }
@@ -145,7 +145,7 @@ protected:
         EXPECT_EQ(boxes[0].icon, platform::MbIcon::Error);
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
 private:
     std::size_t seenBoxes_ = 0;
@@ -173,7 +173,7 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     EXPECT_EQ(form->cb2.text(), "Send an E-mail");
     EXPECT_EQ(form->cb3.text(), "The exact day");
     EXPECT_EQ(form->cb4.text(), "Birtday");
-    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
     EXPECT_EQ(platform::headless::focused(), &form->Edit1) << "typing goes to the first name";
 }
 
@@ -234,12 +234,12 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         add("Dara", c.monthIndex, c.day);
         if (c.refusal == nullptr) {
             EXPECT_TRUE(newBoxes().empty()) << c.monthIndex << " " << c.day;
-            EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
+            EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
             continue;
         }
         expectRefused(c.refusal, &form->Edit6);
         EXPECT_TRUE(form->gp1.visible());
-        EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
+        EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
         EXPECT_EQ(gridFirstNames(), before) << "nothing written";
         click(form->b_annuler);
     }
@@ -262,7 +262,7 @@ TEST_F(Editor, ATickWhileOksMessageIsOpenSeesTheGridUnchanged) {
     ASSERT_EQ(form->reminderWindows().size(), 1u);
     EXPECT_EQ(form->reminderWindows()[0]->Label1.text(), "Birtday of Anis  on Friday March, 5.");
     EXPECT_EQ(gridFirstNames(), std::vector<std::string>{"Anis"});
-    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
 }
 
 TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
@@ -277,7 +277,7 @@ TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     paste(form->Edit6, " ");
     click(form->b_ok);
     expectRefused("Please enter the birtday", &form->Edit6);
-    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -314,7 +314,7 @@ TEST_F(Editor, PastedDayThatIsNoNumberChangesNothing) {
         paste(form->Edit6, pasted);
         click(form->b_ok);
         expectStandardError();
-        EXPECT_EQ(form->mode_saisie, TForm1::panelAdding) << pasted;
+        EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding) << pasted;
         EXPECT_TRUE(form->gp1.visible());
         EXPECT_EQ(form->gr1.rowCount(), 2);
         EXPECT_EQ(stored(), std::vector<Row>{anis});
@@ -341,7 +341,7 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
     EXPECT_EQ(form->gr1.height(), 209);
     EXPECT_FALSE(form->b_ajouter.visible());
     EXPECT_FALSE(form->b_modifier.visible());
-    EXPECT_EQ(form->mode_saisie, TForm1::panelModifying);
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelModifying);
     EXPECT_EQ(form->ligne_saisie, 1);
     EXPECT_EQ(platform::headless::focused(), &form->Edit1);
     EXPECT_TRUE(platform::headless::wholeTextSelected(form->Edit1)) << "typing replaces the name";
@@ -417,7 +417,7 @@ TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
     form->b_modifierClick();
     form->b_supprimerClick();
     EXPECT_FALSE(form->gp1.visible());
-    EXPECT_EQ(form->mode_saisie, TForm1::panelClosed);
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -429,7 +429,7 @@ TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
     selectRow(form->gr1, 1);
     EXPECT_TRUE(form->b_modifier.visible());
     EXPECT_TRUE(form->b_supprimer.visible());
-    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding) << "selecting leaves the panel as it is";
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding) << "selecting leaves the panel as it is";
 }
 
 TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
@@ -506,7 +506,7 @@ TEST_F(FullEditor, The32768thPersonIsRefused) {
     add("Dara", 0, "1");
     expectRefused("The list is full: 32767 people at most", nullptr);
     EXPECT_EQ(form->gr1.rowCount(), book::maxPeople + 1);
-    EXPECT_EQ(form->mode_saisie, TForm1::panelAdding);
+    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 

@@ -15,22 +15,22 @@ std::string nameOf(const std::string& path) { return path.substr(path.find_last_
 
 }  // namespace
 
-void TForm1::wireFileMenu() {
+void MainWindow::wireFileMenu() {
     m_import.onClick = [this] { m_importClick(); };
     m_export.onClick = [this] { m_exportClick(); };
 }
 
-std::string TForm1::fileDialogFolder() const {
+std::string MainWindow::fileDialogFolder() const {
     return lastFileFolder_.empty() ? platform::documentsFolder() : lastFileFolder_;
 }
 
-void TForm1::rememberFolderOf(const std::string& path) {
+void MainWindow::rememberFolderOf(const std::string& path) {
     const std::size_t separator = path.find_last_of("\\/");
     if (separator != std::string::npos) lastFileFolder_ = path.substr(0, separator + 1);
 }
 
 // Each file chosen is offered as a dropped file is, one after another.
-void TForm1::m_importClick() {
+void MainWindow::m_importClick() {
     const std::vector<std::string> paths = platform::chooseFilesToOpen(
         {"Import birthdays",
          {{"Address books (*.vcf;*.csv)", "*.vcf;*.csv"}, {"All files (*.*)", "*.*"}},
@@ -44,7 +44,7 @@ void TForm1::m_importClick() {
 
 // The file is replaced whole, as the data files are: a failed write leaves
 // an earlier file as it was.
-void TForm1::m_exportClick() {
+void MainWindow::m_exportClick() {
     const std::optional<std::string> path =
         platform::chooseFileToSave({"Export birthdays",
                                     {{"vCard (*.vcf)", "*.vcf"}},

@@ -29,7 +29,7 @@ protected:
         form = nullptr;
         prepareDataFolder();
         test_support::writeBytes(dataFile("dates.txt"), test_support::records(people));
-        form = createMainForm();
+        form = createMainWindow();
         platform::application::run(*form);
     }
 
@@ -52,7 +52,7 @@ protected:
 
     std::string stored() const { return test_support::readBytes(dataFile("dates.txt")); }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 // Each chosen file is offered as a dropped one, in turn; Cancel does nothing.

@@ -44,22 +44,22 @@ std::optional<address_book::Offer> readingFault(const platform::FileReading& rea
 }
 
 bool asked(const std::string& question) {
-    return platform::messageBox(question, TForm1::caption, platform::MbIcon::Question,
+    return platform::messageBox(question, MainWindow::caption, platform::MbIcon::Question,
                                 platform::MbButtons::YesNo) == platform::MbResult::Yes;
 }
 
 void tell(const std::string& text, platform::MbIcon icon) {
-    platform::messageBox(text, TForm1::caption, icon, platform::MbButtons::Ok);
+    platform::messageBox(text, MainWindow::caption, icon, platform::MbButtons::Ok);
 }
 
 }  // namespace
 
-void TForm1::wireImport() {
+void MainWindow::wireImport() {
     acceptsDroppedFiles = true;
     onFilesDropped = [this](const std::vector<std::string>& paths) { offerAddressBooks(paths); };
 }
 
-void TForm1::offerAddressBooks(const std::vector<std::string>& paths) {
+void MainWindow::offerAddressBooks(const std::vector<std::string>& paths) {
     waitingAddressBooks_.insert(waitingAddressBooks_.end(), paths.begin(), paths.end());
     offerWaitingAddressBooks();
 }
@@ -67,7 +67,7 @@ void TForm1::offerAddressBooks(const std::vector<std::string>& paths) {
 // Offered from the message loop, once start-up has read the list: never
 // inside the drop or the hand-over that brought them, and never inside
 // another address book's question, whose box keeps the loop running.
-void TForm1::offerWaitingAddressBooks() {
+void MainWindow::offerWaitingAddressBooks() {
     if (!startedUp_ || offeringAddressBooks_ || waitingAddressBooks_.empty()) return;
     offeringAddressBooks_ = true;
     platform::application::later([this] { offerEachWaitingAddressBook(); });
@@ -75,7 +75,7 @@ void TForm1::offerWaitingAddressBooks() {
 
 // Each file on its own: one that fails is reported, and the next is still
 // offered, planned against the list as it stands then.
-void TForm1::offerEachWaitingAddressBook() {
+void MainWindow::offerEachWaitingAddressBook() {
     while (!waitingAddressBooks_.empty() && !destroyed()) {
         const std::string path = std::move(waitingAddressBooks_.front());
         waitingAddressBooks_.pop_front();
@@ -84,7 +84,7 @@ void TForm1::offerEachWaitingAddressBook() {
     offeringAddressBooks_ = false;
 }
 
-void TForm1::importAddressBook(const std::string& path) {
+void MainWindow::importAddressBook(const std::string& path) {
     std::string bytes;
     const platform::FileReading reading = platform::readWholeFile(path, bytes, largestAddressBook);
     if (const std::optional<address_book::Offer> fault = readingFault(reading, path)) {
@@ -114,7 +114,7 @@ void TForm1::importAddressBook(const std::string& path) {
 
 // As after Ok: sorted once, Modify and Delete at hand, saved once; an open
 // entry panel keeps its person and its place on the screen.
-void TForm1::addImportedPeople(const std::vector<address_book::Cells>& people) {
+void MainWindow::addImportedPeople(const std::vector<address_book::Cells>& people) {
     address_book::appendPeople(gr1, people);
     followSort(trier());
     if (mode_saisie == panelClosed) {

@@ -31,7 +31,7 @@ protected:
     void start(const std::vector<Person>& people) {
         prepareDataFolder();
         test_support::writeBytes(dataFile("dates.txt"), test_support::records(people));
-        form = createMainForm();
+        form = createMainWindow();
         platform::application::run(*form);
     }
 
@@ -61,7 +61,7 @@ protected:
 
     std::vector<Person> grid() const { return rowsOf(form->gr1); }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(Import, YesAddsSortsAndSavesOnceNoChangesNothing) {

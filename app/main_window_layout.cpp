@@ -17,7 +17,7 @@ void placeLabel(platform::Label& label, const char* text, int left, int top) {
 
 }  // namespace
 
-TForm1::TForm1() {
+MainWindow::MainWindow() {
     className = windowClass;
     setText(caption);
     setClientSize(794, 348);
@@ -39,7 +39,7 @@ TForm1::TForm1() {
     m_showMissedReminders.onClick = [this] { m_showMissedRemindersClick(); };
 }
 
-void TForm1::layOut() {
+void MainWindow::layOut() {
     place(gr1, 0, 0, 795, 289, 0);
     place(b_ajouter, 215, 304, 105, 33, 1);
     b_ajouter.setText("Add");
@@ -54,7 +54,7 @@ void TForm1::layOut() {
     layOutEntryPanel();
 }
 
-void TForm1::layOutEntryPanel() {
+void MainWindow::layOutEntryPanel() {
     placeLabel(Label1, "Firstname :", 8, 24);
     placeLabel(Label2, "Surname :", 8, 52);
     placeLabel(Label3, "E-mail :", 8, 80);
@@ -81,9 +81,9 @@ void TForm1::layOutEntryPanel() {
     b_annuler.setText("Cancel");
 }
 
-std::unique_ptr<TForm1> createMainForm() {
+std::unique_ptr<MainWindow> createMainWindow() {
     platform::application::setTitle("Festorin");
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<MainWindow>();
     form->create();
     platform::dispatch([&] { form->FormCreate(); });
     return form;

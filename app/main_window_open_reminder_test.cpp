@@ -7,27 +7,27 @@ namespace {
 
 namespace headless = platform::headless;
 
-class ReminderWindow : public test_support::HeadlessTest {
+class OpenReminder : public test_support::HeadlessTest {
 protected:
-    ReminderWindow() : form_(createMainForm()) {}
+    OpenReminder() : form_(createMainWindow()) {}
 
-    TForm3& open(const std::string& action, const std::string& address,
+    ReminderWindow& open(const std::string& action, const std::string& address,
                  const std::string& subject) {
         form_->afficher("Birtday of Ann Ruze on Tuesday December, 8.", action, address, subject);
         return *form_->reminderWindows().back();
     }
 
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
-TEST_F(ReminderWindow, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLink) {
-    TForm3& linked = open("Send an E-mail at ", "ann@example.org", "Festorin");
+TEST_F(OpenReminder, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLink) {
+    ReminderWindow& linked = open("Send an E-mail at ", "ann@example.org", "Festorin");
     EXPECT_EQ(linked.owner(), form_.get());
     EXPECT_TRUE(linked.Label2.autoSize);
     EXPECT_TRUE(linked.Label3.visible());
 
     for (const char* action : {"Send an E-mail at ", "Call the 01 23", ""}) {
-        TForm3& window = open(action, "", "Festorin");
+        ReminderWindow& window = open(action, "", "Festorin");
         EXPECT_EQ(window.Label2.text(), action);
         EXPECT_EQ(window.Label2.width(), window.outerWidth());
         EXPECT_FALSE(window.Label3.visible());
@@ -38,13 +38,13 @@ TEST_F(ReminderWindow, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLi
 
 // An address holding ?, &, # or % stays one address in the link, and adds
 // nothing to it; the window shows it as stored.
-TEST_F(ReminderWindow, TheLinkHandedToTheShellKeepsTheAddressWhole) {
+TEST_F(OpenReminder, TheLinkHandedToTheShellKeepsTheAddressWhole) {
     headless::click(open("Send an E-mail at ", "ann@example.org", "Festorin").Label3);
     headless::click(open("Send an E-mail at ", "ann@example.org", "").Label3);
-    TForm3& odd = open("Send an E-mail at ", "a b&c?d@example.org", "Festorin");
+    ReminderWindow& odd = open("Send an E-mail at ", "a b&c?d@example.org", "Festorin");
     headless::click(odd.Label3);
     headless::click(odd.Label3);
-    TForm3& hostile = open("Send an E-mail at ", "a@b?attach=C:\\secret#%41", "");
+    ReminderWindow& hostile = open("Send an E-mail at ", "a@b?attach=C:\\secret#%41", "");
     headless::click(hostile.Label3);
     EXPECT_EQ(hostile.Label3.text(), "a@b?attach=C:\\secret#%41");
     EXPECT_EQ(headless::openedLinks(),
@@ -56,8 +56,8 @@ TEST_F(ReminderWindow, TheLinkHandedToTheShellKeepsTheAddressWhole) {
     EXPECT_TRUE(odd.visible()) << "following the link leaves the reminder open";
 }
 
-TEST_F(ReminderWindow, ClosingOnlyHidesIt) {
-    TForm3& window = open("Call the 01 23", "", "");
+TEST_F(OpenReminder, ClosingOnlyHidesIt) {
+    ReminderWindow& window = open("Call the 01 23", "", "");
     window.close();
     EXPECT_FALSE(window.visible());
     EXPECT_FALSE(window.destroyed());

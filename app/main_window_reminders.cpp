@@ -44,27 +44,27 @@ std::vector<std::vector<DueRow>> dueRowsByDay(const platform::StringGrid& grid,
 
 }  // namespace
 
-void TForm1::loadCheckDate() {
+void MainWindow::loadCheckDate() {
     derniere_verif = platform::DateTime{};
     if (auto stored = reminders::readCheckDateFile(dossier + reminders::checkDateFileName))
         derniere_verif = reminders::midnightOf(*stored);
 }
 
-void TForm1::loadMissedRemindersOption() {
+void MainWindow::loadMissedRemindersOption() {
     m_showMissedReminders.setChecked(app::missedRemindersMarker.present(dossier));
 }
 
-void TForm1::m_showMissedRemindersClick() {
+void MainWindow::m_showMissedRemindersClick() {
     app::switchOption(m_showMissedReminders, app::missedRemindersMarker, dossier);
 }
 
 // A tick while start-up still shows a message would spend the day's check on
 // a list not yet read; the first check waits for the first tick after it.
-void TForm1::Timer1Timer() {
+void MainWindow::Timer1Timer() {
     if (startedUp_) verif();
 }
 
-void TForm1::verif() {
+void MainWindow::verif() {
     const platform::DateTime now = platform::now();
     if (reminders::sameDay(now, derniere_verif)) return;
     const reminders::Date lastCheck = reminders::dateOf(derniere_verif);
@@ -99,9 +99,9 @@ void TForm1::verif() {
     if (unstored) std::rethrow_exception(unstored);
 }
 
-void TForm1::afficher(const std::string& sentence, const std::string& action,
+void MainWindow::afficher(const std::string& sentence, const std::string& action,
                       const std::string& address, const std::string& subject) {
-    TForm3& window = *reminderWindows_.emplace_back(std::make_unique<TForm3>(this));
+    ReminderWindow& window = *reminderWindows_.emplace_back(std::make_unique<ReminderWindow>(this));
     window.create();
     window.Label1.setText(sentence);
     window.Label2.setText(action);

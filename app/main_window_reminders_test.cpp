@@ -38,7 +38,7 @@ protected:
         else
             test_support::writeBytes(checkDatePath(), storedDate);
         headless::setNow(at);
-        form_ = createMainForm();
+        form_ = createMainWindow();
     }
     // As the option's marker file makes it at start.
     void startShowingMissed(const platform::DateTime& at, const std::string& storedDate) {
@@ -65,7 +65,7 @@ protected:
     std::string checkDate() const { return test_support::readBytes(checkDatePath()); }
     std::string missedMarkerPath() const { return dataFile("catch_up.txt"); }
 
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 TEST_F(DailyCheck, FirstTickOfTheDayOpensTheDueRowsInGridOrderOnce) {
@@ -92,7 +92,7 @@ TEST_F(DailyCheck, ATickDuringAStartUpMessageLeavesTheCheckForLater) {
     test_support::writeBytes(dataFile("ordre_tri.txt"), "abc\r\n");
     test_support::writeBytes(checkDatePath(), "07/12/2026\r\n");
     headless::duringNextBox([] { headless::tick(*headless::createdForm()->timers().front()); });
-    form_ = createMainForm();
+    form_ = createMainWindow();
     ASSERT_EQ(headless::shownBoxes().size(), 1u);
     EXPECT_TRUE(form_->reminderWindows().empty());
     EXPECT_EQ(checkDate(), "07/12/2026\r\n");

@@ -34,14 +34,14 @@ protected:
         grid.setCell(book::colShownDate, row, "March, 5");
     }
 
-    static std::vector<std::string> firstNames(const TForm1& form) {
+    static std::vector<std::string> firstNames(const MainWindow& form) {
         std::vector<std::string> names;
         for (int row = 1; row < form.gr1.rowCount(); ++row)
             names.push_back(form.gr1.cell(book::colFirstName, row));
         return names;
     }
 
-    static std::vector<bool> checkMarks(const TForm1& form) {
+    static std::vector<bool> checkMarks(const MainWindow& form) {
         return {form.tri_date.checked(), form.tri_prenom.checked(), form.tri_nom.checked(),
                 form.tri_email.checked()};
     }
@@ -51,7 +51,7 @@ protected:
     }
 
     // By date, the order every start falls back on.
-    void expectByDate(const TForm1& form) {
+    void expectByDate(const MainWindow& form) {
         EXPECT_EQ(form.ordre_tri, 0);
         EXPECT_EQ(checkMarks(form), (std::vector<bool>{true, false, false, false}));
         EXPECT_EQ(firstNames(form), (std::vector<std::string>{"Dara", "anis", "Noe"}));
@@ -66,7 +66,7 @@ const std::vector<std::string> byEmail{"anis", "Dara", "Noe"};
 
 TEST_F(OrderMenu, EachItemSortsChecksItselfAndStoresItsDigit) {
     storePeople();
-    auto form = createMainForm();
+    auto form = createMainWindow();
     expectByDate(*form);
 
     struct Choice {
@@ -101,11 +101,11 @@ TEST_F(OrderMenu, EachItemSortsChecksItselfAndStoresItsDigit) {
 TEST_F(OrderMenu, ARestartSortsByTheStoredOrder) {
     storePeople();
     {
-        auto form = createMainForm();
+        auto form = createMainWindow();
         platform::headless::click(form->tri_nom);
     }
     ASSERT_EQ(test_support::readBytes(dataFile("ordre_tri.txt")), "2\r\n");
-    auto form = createMainForm();
+    auto form = createMainWindow();
     EXPECT_EQ(form->ordre_tri, 2);
     EXPECT_EQ(checkMarks(*form), (std::vector<bool>{false, false, true, false}));
     EXPECT_EQ(firstNames(*form), bySurname);
@@ -117,7 +117,7 @@ TEST_F(OrderMenu, FirstLineOnlyCountsWhateverLineEndFollows) {
         {"3", byEmail}, {"1\n9\r\n", byFirstName}, {" 2\r\r\n", bySurname}};
     for (const auto& [bytes, names] : files) {
         storeSortOrder(bytes);
-        auto form = createMainForm();
+        auto form = createMainWindow();
         EXPECT_EQ(firstNames(*form), names) << bytes;
     }
     EXPECT_TRUE(shownBoxes().empty());
@@ -129,7 +129,7 @@ TEST_F(OrderMenu, AFirstLineThatIsNoNumberIsReportedAndThePeopleAreStillRead) {
         SCOPED_TRACE(bytes);
         storeSortOrder(bytes);
         const std::size_t boxesBefore = shownBoxes().size();
-        auto form = createMainForm();
+        auto form = createMainWindow();
         ASSERT_EQ(shownBoxes().size(), boxesBefore + 1);
         const std::string line = bytes.substr(0, bytes.find_first_of("\r\n"));
         EXPECT_NE(shownBoxes().back().text.find("'" + line + "'"), std::string::npos)
@@ -146,7 +146,7 @@ TEST_F(OrderMenu, ANumberOutsideTheFourOrdersMeansByDateSilently) {
     for (const std::string bytes : {"4\r\n", "-1\r\n", "12", "0\r\n"}) {
         SCOPED_TRACE(bytes);
         storeSortOrder(bytes);
-        auto form = createMainForm();
+        auto form = createMainWindow();
         expectByDate(*form);
     }
     EXPECT_TRUE(shownBoxes().empty());
@@ -156,14 +156,14 @@ TEST_F(OrderMenu, AFileThatCannotBeOpenedMeansByDateSilently) {
     storePeople();
     storeSortOrder("2\r\n");
     platform::fs::failAfter(platform::fs::Op::OpenRead);
-    auto form = createMainForm();
+    auto form = createMainWindow();
     expectByDate(*form);
     EXPECT_TRUE(shownBoxes().empty());
 }
 
 TEST_F(OrderMenu, AFailedWriteIsReportedWithTheNewOrderAlreadyShown) {
     storePeople();
-    auto form = createMainForm();
+    auto form = createMainWindow();
     platform::headless::click(form->tri_prenom);
     for (platform::fs::Op failing : {platform::fs::Op::Create, platform::fs::Op::Write,
                                      platform::fs::Op::Flush, platform::fs::Op::Replace}) {

@@ -25,7 +25,7 @@ constexpr std::intptr_t wmRButtonUp = 517;
 
 }  // namespace
 
-void TForm1::wireLifeCycle() {
+void MainWindow::wireLifeCycle() {
     onMessage = [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
         return WndProc(message, wParam, lParam);
     };
@@ -42,7 +42,7 @@ void TForm1::wireLifeCycle() {
     RduireItem.onClick = [this] { ReduireItemClick(); };
 }
 
-void TForm1::ajouter_icone() {
+void MainWindow::ajouter_icone() {
     platform::NotifyIconData data;
     data.cbSize = notifyIconDataSize;
     data.window = this;
@@ -54,7 +54,7 @@ void TForm1::ajouter_icone() {
     platform::shellNotifyIcon(platform::nimAdd, data);
 }
 
-void TForm1::retirer_icone() {
+void MainWindow::retirer_icone() {
     platform::NotifyIconData data;
     data.cbSize = notifyIconDataSize;
     data.window = this;
@@ -62,7 +62,7 @@ void TForm1::retirer_icone() {
     platform::shellNotifyIcon(platform::nimDelete, data);
 }
 
-bool TForm1::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+bool MainWindow::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     if (message == wmSysCommand && (wParam & systemCommandMask) == scMinimize) {
         // Hidden rather than minimised: the icon is the way back.
         hide();
@@ -82,7 +82,7 @@ bool TForm1::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lPar
     return false;
 }
 
-void TForm1::message_icone(std::uintptr_t, std::intptr_t lParam) {
+void MainWindow::message_icone(std::uintptr_t, std::intptr_t lParam) {
     if (lParam == wmRButtonUp) {
         const platform::Point cursor = platform::cursorPos();
         PopupDroit.popup(cursor.x, cursor.y);
@@ -91,7 +91,7 @@ void TForm1::message_icone(std::uintptr_t, std::intptr_t lParam) {
     }
 }
 
-void TForm1::bringBack() {
+void MainWindow::bringBack() {
     platform::application::restore();
     show();
     bringToFront();
@@ -100,7 +100,7 @@ void TForm1::bringBack() {
 // The user started Festorin again, wanting its window, perhaps with files
 // to take people from. Any other process may send data here: only a
 // hand-over of Festorin's own is taken.
-bool TForm1::anotherRunStarted(std::uintptr_t tag, std::string_view handOver) {
+bool MainWindow::anotherRunStarted(std::uintptr_t tag, std::string_view handOver) {
     const std::optional<std::vector<std::string>> files = app::filesHandedOver(tag, handOver);
     if (!files) return false;
     bringBack();
@@ -108,20 +108,20 @@ bool TForm1::anotherRunStarted(std::uintptr_t tag, std::string_view handOver) {
     return true;
 }
 
-void TForm1::askToQuit() {
+void MainWindow::askToQuit() {
     demande_quitter = true;
     close();
 }
 
-void TForm1::m_quitterClick() { askToQuit(); }
+void MainWindow::m_quitterClick() { askToQuit(); }
 
-void TForm1::QuitterItemClick() { askToQuit(); }
+void MainWindow::QuitterItemClick() { askToQuit(); }
 
-void TForm1::RestaurerItemClick() { bringBack(); }
+void MainWindow::RestaurerItemClick() { bringBack(); }
 
-void TForm1::ReduireItemClick() { hide(); }
+void MainWindow::ReduireItemClick() { hide(); }
 
-void TForm1::FormCloseQuery(bool& canClose) {
+void MainWindow::FormCloseQuery(bool& canClose) {
     // Only the Quit commands ask; any other close ends the program at once.
     if (!demande_quitter) return;
     const platform::MbResult answer =
@@ -133,7 +133,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
     }
 }
 
-void TForm1::FormPaint() {
+void MainWindow::FormPaint() {
     const bool first = premier_affichage;
     premier_affichage = false;
     if (!first) return;
@@ -142,9 +142,9 @@ void TForm1::FormPaint() {
     if (startHidden) hide();
 }
 
-void TForm1::m_demarrerClick() { app::switchOption(m_demarrer, app::startHiddenMarker, dossier); }
+void MainWindow::m_demarrerClick() { app::switchOption(m_demarrer, app::startHiddenMarker, dossier); }
 
-void TForm1::FormDestroy() {
+void MainWindow::FormDestroy() {
     // A change whose save failed still goes out, however the program ends.
     saveUnsavedChanges();
     retirer_icone();

@@ -25,7 +25,7 @@ protected:
 
     // Creation, then the message loop's first show and paint.
     void start() {
-        form = createMainForm();
+        form = createMainWindow();
         platform::application::run(*form);
     }
 
@@ -92,11 +92,11 @@ protected:
         hl::setAppDataFolder(appData.path());
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
-    form = createMainForm();
+    form = createMainWindow();
     ASSERT_EQ(hl::loadedIcons(), std::vector<std::string>{"ICON001"});
     EXPECT_NE(form->icone, 0u);
     EXPECT_FALSE(form->demande_quitter);
@@ -319,7 +319,7 @@ TEST_F(LifeCycle, AFolderNamedLikeTheMarkerCountsAsAbsent) {
 }
 
 TEST_F(LifeCycle, WithoutMarkerLaterPaintsNeverHide) {
-    form = createMainForm();
+    form = createMainWindow();
     form->m_demarrer.setChecked(true);
     platform::application::run(*form);
     EXPECT_TRUE(form->visible());
@@ -335,7 +335,7 @@ TEST_F(LifeCycle, WithoutMarkerLaterPaintsNeverHide) {
 TEST_F(LifeCycle, ALateFirstPaintStillAppliesTheMarker) {
     prepareDataFolder();
     test_support::writeBytes(marker(), "*\r\n");
-    form = createMainForm();
+    form = createMainWindow();
     hl::paint(*form);  // not shown yet: nothing is painted
     EXPECT_TRUE(form->premier_affichage);
     EXPECT_FALSE(form->m_demarrer.checked());

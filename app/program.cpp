@@ -26,7 +26,7 @@ enum class HandOverEnd { Taken, NotTaken, FirstRunGone };
 // run then holds the claim), or the wait for it runs out.
 HandOverEnd handToFirstRun(const std::string& handOver) {
     for (int waitedMs = 0;; waitedMs += lookAgainAfterMs) {
-        switch (platform::application::handToRunningRun(TForm1::windowClass, TForm1::caption,
+        switch (platform::application::handToRunningRun(MainWindow::windowClass, MainWindow::caption,
                                                         app::handOverTag, handOver, answerTimeMs)) {
             case HandOverResult::Taken:
                 return HandOverEnd::Taken;
@@ -46,7 +46,7 @@ void tellHandOverFailed(bool withFiles) {
         withFiles ? "Festorin is already running but does not answer, so the files were not "
                     "given to it. Try again in a moment."
                   : "Festorin is already running but does not answer. Try again in a moment.";
-    platform::messageBox(text, TForm1::caption, platform::MbIcon::Exclamation,
+    platform::messageBox(text, MainWindow::caption, platform::MbIcon::Exclamation,
                          platform::MbButtons::Ok);
 }
 
@@ -88,7 +88,7 @@ int runFestorin() {
         files = fullPaths(files);
         if (handedToFirstRun(files)) return 0;
     }
-    auto form = createMainForm();
+    auto form = createMainWindow();
     form->offerAddressBooks(files);
     platform::application::run(*form);
     return 0;

@@ -14,7 +14,7 @@
 namespace {
 
 // People spread over the whole year, sorted as the table always is before Ok.
-void fillPeople(TForm1& form, int people) {
+void fillPeople(MainWindow& form, int people) {
     bench::fillPeople(form.gr1, people, [&form](int row) {
         const int month = 1 + row % 12;
         const std::string day = std::to_string(1 + row % 28);
@@ -33,7 +33,7 @@ int rowOf(const platform::StringGrid& grid, const std::string& firstName) {
 void BM_OkAddsTheLastPerson(benchmark::State& state) {
     platform::headless::reset();
     platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-editor-bench"));
-    auto form = createMainForm();
+    auto form = createMainWindow();
     platform::application::run(*form);
     fillPeople(*form, book::maxPeople - 1);
     for (auto _ : state) {

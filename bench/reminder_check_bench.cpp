@@ -17,7 +17,7 @@ namespace {
 
 // Birthdays over every day of a leap year, with every lead time and action:
 // about ninety people fall due on any day.
-void fillPeople(TForm1& form, int people) {
+void fillPeople(MainWindow& form, int people) {
     platform::StringGrid& grid = form.gr1;
     bench::fillPeople(grid, people, [&form](int row) {
         const reminders::Date birthday = reminders::addDays({2028, 1, 1}, row % 366);
@@ -32,11 +32,11 @@ void fillPeople(TForm1& form, int people) {
     }
 }
 
-std::unique_ptr<TForm1> formWithEveryone() {
+std::unique_ptr<MainWindow> formWithEveryone() {
     platform::headless::reset();
     platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-verif-bench"));
     platform::headless::setNow({2026, 1, 1, 0, 0, 30});
-    auto form = createMainForm();
+    auto form = createMainWindow();
     fillPeople(*form, book::maxPeople);
     return form;
 }

@@ -18,10 +18,10 @@ constexpr std::int64_t recordsPerChunk = 256;
 void storeRecords(const std::vector<unsigned char>& chunk, std::int64_t count,
                   platform::StringGrid& grid, ContactFileRead& result) {
     for (std::int64_t i = 0; i < count; ++i) {
-        TFiche fiche;
-        std::copy_n(chunk.begin() + i * TFiche::size, TFiche::size, fiche.bytes.begin());
+        ContactRecord record;
+        std::copy_n(chunk.begin() + i * ContactRecord::size, ContactRecord::size, record.bytes.begin());
         int row = result.people == 0 ? 1 : appendRow(grid);
-        fiche.toRow(grid, row);
+        record.toRow(grid, row);
         ++result.people;
     }
 }
@@ -32,11 +32,11 @@ void readRecords(platform::fs::Handle file, platform::StringGrid& grid, ContactF
         result.complete = false;
         return;
     }
-    std::int64_t remaining = length / static_cast<std::int64_t>(TFiche::size);
+    std::int64_t remaining = length / static_cast<std::int64_t>(ContactRecord::size);
     std::vector<unsigned char> chunk;
     while (remaining > 0) {
         std::int64_t count = std::min(remaining, recordsPerChunk);
-        chunk.resize(count * TFiche::size);
+        chunk.resize(count * ContactRecord::size);
         if (!platform::fs::read(file, chunk.data(), chunk.size())) {
             result.complete = false;
             return;
@@ -50,11 +50,11 @@ void readRecords(platform::fs::Handle file, platform::StringGrid& grid, ContactF
 
 void writeContactFile(const std::string& path, const platform::StringGrid& grid) {
     std::string content;
-    content.reserve(static_cast<std::size_t>(grid.rowCount()) * TFiche::size);
+    content.reserve(static_cast<std::size_t>(grid.rowCount()) * ContactRecord::size);
     for (int row = 1; row < grid.rowCount(); ++row) {
         if (!holdsText(grid, row)) continue;
-        TFiche fiche = TFiche::fromRow(grid, row);
-        content.append(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
+        ContactRecord record = ContactRecord::fromRow(grid, row);
+        content.append(reinterpret_cast<const char*>(record.bytes.data()), record.bytes.size());
     }
     platform::writeFileAtomically(path, content);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The contact file "dates.txt": TFiche records back to back, no header.
+// The contact file "dates.txt": ContactRecord records back to back, no header.
 #include <string>
 
 #include "platform/string_grid.h"

@@ -1,5 +1,5 @@
 #pragma once
-// TFiche: one person in the contact file, 364 bytes of ten length-prefixed
+// ContactRecord: one person in the contact file, 364 bytes of ten length-prefixed
 // texts packed without gaps.
 #include <array>
 #include <cstddef>
@@ -9,14 +9,14 @@
 
 namespace book {
 
-struct FicheField {
+struct RecordField {
     std::size_t offset;
     std::size_t capacity;  // characters; the field takes one more byte for its length
 };
 
-// In grid column order: cle, prenom, nom, email, tel1, tel2, date_affichee,
-// action, quand, raison.
-constexpr std::array<FicheField, 10> ficheFields{{{0, 4},
+// In grid column order: key, first name, surname, e-mail, phone 1, phone 2,
+// day of birth as shown, action, lead time, reason.
+constexpr std::array<RecordField, 10> recordFields{{{0, 4},
                                                   {5, 60},
                                                   {66, 60},
                                                   {127, 60},
@@ -27,12 +27,12 @@ constexpr std::array<FicheField, 10> ficheFields{{{0, 4},
                                                   {302, 20},
                                                   {323, 40}}};
 
-struct TFiche {
+struct ContactRecord {
     static constexpr std::size_t size = 364;
     std::array<unsigned char, size> bytes{};
 
     // Each cell cut to its field's capacity.
-    static TFiche fromRow(const platform::StringGrid& grid, int row);
+    static ContactRecord fromRow(const platform::StringGrid& grid, int row);
     // A length byte above the field's capacity is taken as the capacity.
     std::string field(std::size_t index) const;
     void toRow(platform::StringGrid& grid, int row) const;
@@ -40,7 +40,7 @@ struct TFiche {
 
 // The largest field text, so that the editor's boxes can stop there.
 constexpr int fieldCapacity(std::size_t column) {
-    return static_cast<int>(ficheFields[column].capacity);
+    return static_cast<int>(recordFields[column].capacity);
 }
 
 }  // namespace book

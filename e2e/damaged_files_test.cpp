@@ -94,7 +94,7 @@ TEST_F(DamagedFilesTest, ACheckDateFileOfRandomBytesLetsTheFirstTickCheck) {
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     EXPECT_EQ(festorin.dataFile("date_verif.txt"), e2e::checkDateLine(e2e::dayFromToday(0)));
-    EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 1u);
+    EXPECT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 1u);
     EXPECT_EQ(e2e::readDataFile("dates.txt"), stored);
 }
 

@@ -74,7 +74,7 @@ std::string festorinExe() {
 }
 
 HWND mainWindowOf(DWORD processId) {
-    for (HWND window : topLevelWindows(processId, "TForm1"))
+    for (HWND window : topLevelWindows(processId, mainWindowClass))
         if (windowText(window) == "Festorin") return window;
     return nullptr;
 }

@@ -9,6 +9,10 @@
 
 namespace e2e {
 
+// The window classes by which other programs find Festorin's windows.
+inline constexpr const char* mainWindowClass = "TForm1";
+inline constexpr const char* reminderWindowClass = "TForm3";
+
 // Festorin.exe's path in this prefix, from the environment variable FESTORIN_EXE.
 std::string festorinExe();
 

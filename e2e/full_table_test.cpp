@@ -159,7 +159,7 @@ TEST_F(FullTableTest, ShowsSortsChecksAndRefusesOneMore) {
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     EXPECT_EQ(festorin.dataFile("date_verif.txt"), e2e::checkDateLine(e2e::dayFromToday(0)));
-    EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 5u);
+    EXPECT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 5u);
 
     festorin.enterPerson(e2e::enteredPerson("One", "More", 6, 1));
     festorin.clickLater(festorin.okButton());

@@ -117,15 +117,15 @@ TEST_F(RealPcTest, TheFirstTickDuringAStartUpMessageLeavesTheDaysCheckForLater) 
     ASSERT_EQ(box.text, "'abc' is not a valid integer value");
 
     Sleep(65000);  // past the timer's first tick: real time must pass
-    EXPECT_TRUE(festorin.windowsOfClass("TForm3").empty());
+    EXPECT_TRUE(festorin.windowsOfClass(e2e::reminderWindowClass).empty());
     EXPECT_EQ(festorin.dataFile("date_verif.txt"), yesterday);
 
     ASSERT_TRUE(festorin.answer(box, IDOK));
     ASSERT_TRUE(festorin.settle());
-    EXPECT_TRUE(festorin.windowsOfClass("TForm3").empty());
+    EXPECT_TRUE(festorin.windowsOfClass(e2e::reminderWindowClass).empty());
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     EXPECT_EQ(festorin.dataFile("date_verif.txt"), e2e::checkDateLine(today));
-    EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 1u);
+    EXPECT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 1u);
 }
 
 }  // namespace

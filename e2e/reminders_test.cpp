@@ -53,7 +53,7 @@ std::vector<Due> threeDueToday() {
 }
 
 HWND windowSaying(const Festorin& festorin, const std::string& sentence) {
-    for (HWND window : festorin.windowsOfClass("TForm3"))
+    for (HWND window : festorin.windowsOfClass(e2e::reminderWindowClass))
         if (festorin.control(window, "Static", sentence)) return window;
     return nullptr;
 }
@@ -97,10 +97,10 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
 
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
-    EXPECT_TRUE(festorin.windowsOfClass("TForm3").empty());
+    EXPECT_TRUE(festorin.windowsOfClass(e2e::reminderWindowClass).empty());
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     ASSERT_TRUE(festorin.settle());
-    ASSERT_EQ(festorin.windowsOfClass("TForm3").size(), 3u);
+    ASSERT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 3u);
 
     RECT area;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -130,7 +130,7 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     ASSERT_TRUE(festorin.settle());
-    EXPECT_EQ(festorin.windowsOfClass("TForm3").size(), 3u) << "a second tick opens nothing";
+    EXPECT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 3u) << "a second tick opens nothing";
     EXPECT_TRUE(festorin.closeAndWait());
 }
 
@@ -147,7 +147,7 @@ TEST(RemindersTest, MissedDaysRemindersOpenFirstWithTheOptionWhoseMarkSurvivesAR
         ASSERT_TRUE(festorin.started());
         festorin.postMessage(WM_TIMER, reminderTimerId, 0);
         ASSERT_TRUE(festorin.settle());
-        ASSERT_EQ(festorin.windowsOfClass("TForm3").size(), 1u) << "without the option";
+        ASSERT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 1u) << "without the option";
         EXPECT_NE(windowSaying(festorin, due.back().sentence), nullptr);
         EXPECT_EQ(festorin.dataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
 
@@ -160,7 +160,7 @@ TEST(RemindersTest, MissedDaysRemindersOpenFirstWithTheOptionWhoseMarkSurvivesAR
     ASSERT_TRUE(festorin.started());
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     ASSERT_TRUE(festorin.settle());
-    ASSERT_EQ(festorin.windowsOfClass("TForm3").size(), due.size());
+    ASSERT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), due.size());
     for (std::size_t i = 0; i < due.size(); ++i) {
         SCOPED_TRACE(due[i].sentence);
         HWND window = windowSaying(festorin, due[i].sentence);

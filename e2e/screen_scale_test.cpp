@@ -38,7 +38,7 @@ TEST(ScreenScaleTest, TheWindowsGrowWithTheScreensDpi) {
 
     festorin.postMessage(WM_TIMER, 1, 0);
     ASSERT_TRUE(festorin.settle());
-    const std::vector<HWND> reminders = festorin.windowsOfClass("TForm3");
+    const std::vector<HWND> reminders = festorin.windowsOfClass(e2e::reminderWindowClass);
     ASSERT_EQ(reminders.size(), 1u);
     const e2e::Placement reminder = e2e::placementOf(reminders[0]);
     EXPECT_EQ(reminder.clientWidth, scaled(312));

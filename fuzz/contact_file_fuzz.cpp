@@ -44,7 +44,7 @@ std::string bytesOf(const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     platform::StringGrid first(nullptr, book::columnCount);
     const auto read = book::readContactFile(fuzz::fileWith(data, size, "dates.txt"), first);
-    if (!read.complete || read.people != static_cast<int>(size / book::TFiche::size)) std::abort();
+    if (!read.complete || read.people != static_cast<int>(size / book::ContactRecord::size)) std::abort();
 
     const std::string copy = fuzz::dossier() + "copy.txt";
     book::writeContactFile(copy, first);

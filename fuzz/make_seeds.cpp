@@ -56,20 +56,20 @@ void writeTable(const std::string& path, const std::vector<Person>& people) {
 std::string recordOf(const Person& person) {
     platform::StringGrid grid(nullptr, book::columnCount);
     fillTable(grid, {person});
-    const book::TFiche fiche = book::TFiche::fromRow(grid, 1);
-    return std::string(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
+    const book::ContactRecord record = book::ContactRecord::fromRow(grid, 1);
+    return std::string(reinterpret_cast<const char*>(record.bytes.data()), record.bytes.size());
 }
 
 // A record whose every length byte says `length`, whatever its field holds.
 std::string recordWithLengths(const Person& person, unsigned char length) {
     std::string record = recordOf(person);
-    for (const book::FicheField& field : book::ficheFields) record[field.offset] = length;
+    for (const book::RecordField& field : book::recordFields) record[field.offset] = length;
     return record;
 }
 
 std::string recordWithLengthsPastCapacity(const Person& person) {
     std::string record = recordOf(person);
-    for (const book::FicheField& field : book::ficheFields)
+    for (const book::RecordField& field : book::recordFields)
         record[field.offset] = static_cast<char>(field.capacity + 1);
     return record;
 }
@@ -84,13 +84,13 @@ void contactFileSeeds(const std::string& folder) {
                                   three + recordOf(dara).substr(0, 100));
     platform::writeFileAtomically(folder + "tail_only", recordOf(veve).substr(0, 100));
     platform::writeFileAtomically(folder + "one_byte_short",
-                                  recordOf(dara).substr(0, book::TFiche::size - 1));
+                                  recordOf(dara).substr(0, book::ContactRecord::size - 1));
     platform::writeFileAtomically(folder + "lengths_0", recordWithLengths(longest, 0));
     platform::writeFileAtomically(folder + "lengths_255",
                                   recordWithLengths(longest, 255) + recordWithLengths(dara, 255));
     platform::writeFileAtomically(folder + "lengths_past_capacity",
                                   recordWithLengthsPastCapacity(veve));
-    platform::writeFileAtomically(folder + "zeros", std::string(book::TFiche::size, '\0'));
+    platform::writeFileAtomically(folder + "zeros", std::string(book::ContactRecord::size, '\0'));
 }
 
 void checkDateSeeds(const std::string& folder) {

@@ -10,8 +10,8 @@ void placeLabel(platform::Label& label, int left, int top) { label.setBounds(lef
 
 }  // namespace
 
-TForm3::TForm3(platform::Form* owner) : platform::Form(owner) {
-    className = "TForm3";
+ReminderWindow::ReminderWindow(platform::Form* owner) : platform::Form(owner) {
+    className = windowClass;
     setText("Festorin");
     borderStyle = platform::BorderStyle::ToolWindow;
     minimizeBox = false;
@@ -33,6 +33,6 @@ TForm3::TForm3(platform::Form* owner) : platform::Form(owner) {
     };
 }
 
-void TForm3::Label3Click() {
+void ReminderWindow::Label3Click() {
     platform::shellOpen(reminders::mailtoLink(Label5.text(), Label4.text()));
 }

@@ -1,12 +1,15 @@
 #pragma once
-// TForm3: the small yellow window of one reminder.
+// ReminderWindow: the small yellow window of one reminder.
 #include "platform/form.h"
 #include "platform/label.h"
 
-class TForm3 : public platform::Form {
+class ReminderWindow : public platform::Form {
 public:
     // Owned by the main window, which destroys it when the program ends.
-    explicit TForm3(platform::Form* owner);
+    explicit ReminderWindow(platform::Form* owner);
+
+    // How other programs find the reminder windows.
+    static constexpr const char* windowClass = "TForm3";
 
     platform::Label Label1{this};  // the sentence
     platform::Label Label2{this};  // the action line

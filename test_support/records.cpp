@@ -10,8 +10,8 @@ std::string records(const std::vector<Person>& people) {
     std::string bytes;
     for (const Person& person : people) {
         for (int col = 0; col < book::columnCount; ++col) grid.setCell(col, 1, person.at(col));
-        const book::TFiche fiche = book::TFiche::fromRow(grid, 1);
-        bytes.append(reinterpret_cast<const char*>(fiche.bytes.data()), fiche.bytes.size());
+        const book::ContactRecord record = book::ContactRecord::fromRow(grid, 1);
+        bytes.append(reinterpret_cast<const char*>(record.bytes.data()), record.bytes.size());
     }
     return bytes;
 }
