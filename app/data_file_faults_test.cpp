@@ -79,17 +79,17 @@ public:
 
     // Through the window, brought back from the icon first when it started hidden.
     void add(const std::string& firstName, int monthIndex, const std::string& day) {
-        hl::click(form->RestaurerItem);
-        hl::click(form->b_ajouter);
-        hl::type(form->Edit1, firstName);
-        hl::pick(form->cb1, monthIndex);
-        hl::type(form->Edit6, day);
-        hl::click(form->b_ok);
+        hl::click(form->trayRestoreItem);
+        hl::click(form->addButton);
+        hl::type(form->firstNameBox, firstName);
+        hl::pick(form->monthList, monthIndex);
+        hl::type(form->dayBox, day);
+        hl::click(form->okButton);
     }
     std::vector<std::string> gridFirstNames() const {
         std::vector<std::string> names;
-        for (int row = 1; row < form->gr1.rowCount(); ++row)
-            names.push_back(form->gr1.cell(book::colFirstName, row));
+        for (int row = 1; row < form->peopleGrid.rowCount(); ++row)
+            names.push_back(form->peopleGrid.cell(book::colFirstName, row));
         return names;
     }
     std::size_t boxes() const { return hl::shownBoxes().size(); }
@@ -166,7 +166,7 @@ const WriteCase contactFileOnOk{
     [](DataFileFaults& t) { t.add("Dara", 2, "5"); },
     [](DataFileFaults& t) {
         EXPECT_EQ(t.gridFirstNames(), (std::vector<std::string>{"Zoe", "Dara", "Anis"}));
-        EXPECT_FALSE(t.form->gp1.visible());
+        EXPECT_FALSE(t.form->entryPanel.visible());
         const std::size_t before = t.boxes();
         t.add("Noor", 10, "1");
         EXPECT_EQ(t.boxes(), before);
@@ -179,9 +179,9 @@ const WriteCase contactFileOnDelete{
     [](DataFileFaults& t) {
         t.store("dates.txt", test_support::records({zoe, anis}));
         t.start();
-        hl::selectRow(t.form->gr1, 1);
+        hl::selectRow(t.form->peopleGrid, 1);
     },
-    [](DataFileFaults& t) { hl::click(t.form->b_supprimer); },
+    [](DataFileFaults& t) { hl::click(t.form->deleteButton); },
     [](DataFileFaults& t) {
         EXPECT_EQ(t.gridFirstNames(), std::vector<std::string>{"Anis"});
         t.form->saveUnsavedChanges();
@@ -195,11 +195,11 @@ const WriteCase sortOrderFile{
         t.store("ordre_tri.txt", "1\r\n");
         t.start();
     },
-    [](DataFileFaults& t) { hl::click(t.form->tri_nom); },
+    [](DataFileFaults& t) { hl::click(t.form->bySurnameItem); },
     [](DataFileFaults& t) {
         EXPECT_EQ(t.form->ordre_tri, 2);
         EXPECT_EQ(t.gridFirstNames(), (std::vector<std::string>{"Malo", "Anis", "Zoe"}));
-        hl::click(t.form->tri_email);
+        hl::click(t.form->byEmailItem);
         EXPECT_EQ(t.fileBytes("ordre_tri.txt"), "3\r\n");
     }};
 
@@ -209,39 +209,39 @@ const WriteCase checkDateFile{"date_verif.txt",
                                   t.store("date_verif.txt", "07/12/2026\r\n");
                                   t.start();
                               },
-                              [](DataFileFaults& t) { hl::tick(t.form->Timer1); },
+                              [](DataFileFaults& t) { hl::tick(t.form->checkTimer); },
                               [](DataFileFaults& t) {
                                   EXPECT_EQ(t.form->reminderWindows().size(), 1u)
                                       << "Anis is reminded all the same";
                                   const std::size_t before = t.boxes();
-                                  hl::tick(t.form->Timer1);
+                                  hl::tick(t.form->checkTimer);
                                   EXPECT_EQ(t.boxes(), before) << "the day counts as checked";
                                   hl::setNow(tomorrow);
-                                  hl::tick(t.form->Timer1);
+                                  hl::tick(t.form->checkTimer);
                                   EXPECT_EQ(t.boxes(), before);
                                   EXPECT_EQ(t.fileBytes("date_verif.txt"), "09/12/2026\r\n");
                               }};
 
 const WriteCase startHiddenMarker{"st.txt", [](DataFileFaults& t) { t.start(); },
-                                  [](DataFileFaults& t) { hl::click(t.form->m_demarrer); },
+                                  [](DataFileFaults& t) { hl::click(t.form->startInTrayItem); },
                                   [](DataFileFaults& t) {
-                                      EXPECT_TRUE(t.form->m_demarrer.checked())
+                                      EXPECT_TRUE(t.form->startInTrayItem.checked())
                                           << "the mark shows what the user chose";
-                                      hl::click(t.form->m_demarrer);
-                                      EXPECT_FALSE(t.form->m_demarrer.checked());
-                                      hl::click(t.form->m_demarrer);
+                                      hl::click(t.form->startInTrayItem);
+                                      EXPECT_FALSE(t.form->startInTrayItem.checked());
+                                      hl::click(t.form->startInTrayItem);
                                       EXPECT_EQ(t.fileBytes("st.txt"), "*\r\n");
                                   }};
 
 const WriteCase missedRemindersMarker{
     "catch_up.txt", [](DataFileFaults& t) { t.start(); },
-    [](DataFileFaults& t) { hl::click(t.form->m_showMissedReminders); },
+    [](DataFileFaults& t) { hl::click(t.form->showMissedRemindersItem); },
     [](DataFileFaults& t) {
-        EXPECT_TRUE(t.form->m_showMissedReminders.checked())
+        EXPECT_TRUE(t.form->showMissedRemindersItem.checked())
             << "the mark shows what the user chose";
-        hl::click(t.form->m_showMissedReminders);
-        EXPECT_FALSE(t.form->m_showMissedReminders.checked());
-        hl::click(t.form->m_showMissedReminders);
+        hl::click(t.form->showMissedRemindersItem);
+        EXPECT_FALSE(t.form->showMissedRemindersItem.checked());
+        hl::click(t.form->showMissedRemindersItem);
         EXPECT_EQ(t.fileBytes("catch_up.txt"), "*\r\n");
     }};
 
@@ -276,10 +276,10 @@ protected:
     // Which readers gave their default instead of what their file holds.
     std::set<std::string> readersAtTheirDefault() const {
         std::set<std::string> fellBack;
-        if (form->gr1.rowCount() != 4) fellBack.insert("dates.txt");
+        if (form->peopleGrid.rowCount() != 4) fellBack.insert("dates.txt");
         if (form->ordre_tri != 2) {
             EXPECT_EQ(form->ordre_tri, 0);
-            EXPECT_TRUE(form->tri_date.checked());
+            EXPECT_TRUE(form->byDateItem.checked());
             fellBack.insert("ordre_tri.txt");
         }
         if (form->derniere_verif.day != 7) {
@@ -287,10 +287,10 @@ protected:
             fellBack.insert("date_verif.txt");
         }
         if (form->visible()) {
-            EXPECT_FALSE(form->m_demarrer.checked());
+            EXPECT_FALSE(form->startInTrayItem.checked());
             fellBack.insert("st.txt");
         }
-        if (!form->m_showMissedReminders.checked()) fellBack.insert("catch_up.txt");
+        if (!form->showMissedRemindersItem.checked()) fellBack.insert("catch_up.txt");
         return fellBack;
     }
 

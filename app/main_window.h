@@ -30,46 +30,46 @@ public:
     static constexpr const char* caption = "Festorin";
 
     // Controls, declared in tab order.
-    platform::StringGrid gr1{this, 10};
-    platform::Button b_ajouter{this};
-    platform::GroupBox gp1{this};
-    platform::Label Label1{&gp1}, Label2{&gp1}, Label3{&gp1}, Label4{&gp1}, Label5{&gp1},
-        Label6{&gp1}, Label7{&gp1}, Label8{&gp1}, Label9{&gp1}, Label10{&gp1};
-    platform::Edit Edit1{&gp1}, Edit2{&gp1}, Edit3{&gp1}, Edit4{&gp1}, Edit5{&gp1}, Edit6{&gp1};
-    platform::ComboBox cb1{&gp1, platform::ComboStyle::PickOnly};
-    platform::ComboBox cb2{&gp1, platform::ComboStyle::PickOnly};
-    platform::ComboBox cb3{&gp1, platform::ComboStyle::PickOnly};
-    platform::ComboBox cb4{&gp1, platform::ComboStyle::Editable};
-    platform::Button b_ok{&gp1};
-    platform::Button b_annuler{&gp1};
-    platform::Button b_modifier{this};
-    platform::Button b_supprimer{this};
+    platform::StringGrid peopleGrid{this, 10};
+    platform::Button addButton{this};
+    platform::GroupBox entryPanel{this};
+    platform::Label firstNameLabel{&entryPanel}, surnameLabel{&entryPanel}, emailLabel{&entryPanel}, phone1Label{&entryPanel}, phone2Label{&entryPanel},
+        monthLabel{&entryPanel}, dayLabel{&entryPanel}, actionLabel{&entryPanel}, leadTimeLabel{&entryPanel}, reasonLabel{&entryPanel};
+    platform::Edit firstNameBox{&entryPanel}, surnameBox{&entryPanel}, emailBox{&entryPanel}, phone1Box{&entryPanel}, phone2Box{&entryPanel}, dayBox{&entryPanel};
+    platform::ComboBox monthList{&entryPanel, platform::ComboStyle::PickOnly};
+    platform::ComboBox actionList{&entryPanel, platform::ComboStyle::PickOnly};
+    platform::ComboBox leadTimeList{&entryPanel, platform::ComboStyle::PickOnly};
+    platform::ComboBox reasonBox{&entryPanel, platform::ComboStyle::Editable};
+    platform::Button okButton{&entryPanel};
+    platform::Button cancelButton{&entryPanel};
+    platform::Button modifyButton{this};
+    platform::Button deleteButton{this};
 
     // The menu bar.
-    platform::MenuItem MainMenu1{nullptr};
-    platform::MenuItem m_fichier{&MainMenu1, "&File"};
-    platform::MenuItem m_import{&m_fichier, "&Import..."};
-    platform::MenuItem m_export{&m_fichier, "&Export..."};
-    platform::MenuItem m_fileSeparator{&m_fichier, "-"};
-    platform::MenuItem m_quitter{&m_fichier, "&Quit"};
-    platform::MenuItem m_options{&MainMenu1, "&Options"};
-    platform::MenuItem m_trier{&m_options, "Order"};
-    platform::MenuItem tri_date{&m_trier, "by date"};
-    platform::MenuItem tri_prenom{&m_trier, "by firstname"};
-    platform::MenuItem tri_nom{&m_trier, "by surname"};
-    platform::MenuItem tri_email{&m_trier, "by E-mail"};
-    platform::MenuItem m_demarrer{&m_options, "Start in the system tray"};
-    platform::MenuItem m_showMissedReminders{&m_options, "Show missed reminders"};
-    platform::MenuItem m_interro{&MainMenu1, "?"};
-    platform::MenuItem m_apropos{&m_interro, "&About..."};
+    platform::MenuItem menuBar{nullptr};
+    platform::MenuItem fileMenu{&menuBar, "&File"};
+    platform::MenuItem importItem{&fileMenu, "&Import..."};
+    platform::MenuItem exportItem{&fileMenu, "&Export..."};
+    platform::MenuItem fileMenuSeparator{&fileMenu, "-"};
+    platform::MenuItem quitItem{&fileMenu, "&Quit"};
+    platform::MenuItem optionsMenu{&menuBar, "&Options"};
+    platform::MenuItem orderMenu{&optionsMenu, "Order"};
+    platform::MenuItem byDateItem{&orderMenu, "by date"};
+    platform::MenuItem byFirstNameItem{&orderMenu, "by firstname"};
+    platform::MenuItem bySurnameItem{&orderMenu, "by surname"};
+    platform::MenuItem byEmailItem{&orderMenu, "by E-mail"};
+    platform::MenuItem startInTrayItem{&optionsMenu, "Start in the system tray"};
+    platform::MenuItem showMissedRemindersItem{&optionsMenu, "Show missed reminders"};
+    platform::MenuItem helpMenu{&menuBar, "?"};
+    platform::MenuItem aboutItem{&helpMenu, "&About..."};
 
-    platform::Timer Timer1{*this, 60000};
+    platform::Timer checkTimer{*this, 60000};
 
     // The notification-area icon's menu.
-    platform::PopupMenu PopupDroit;
-    platform::MenuItem QuitterItem{&PopupDroit, "Quit"};
-    platform::MenuItem RestaurerItem{&PopupDroit, "Restore"};
-    platform::MenuItem RduireItem{&PopupDroit, "Minimize"};
+    platform::PopupMenu trayMenu;
+    platform::MenuItem trayQuitItem{&trayMenu, "Quit"};
+    platform::MenuItem trayRestoreItem{&trayMenu, "Restore"};
+    platform::MenuItem trayMinimizeItem{&trayMenu, "Minimize"};
 
     // What the entry panel is doing; mode_saisie holds one of these.
     enum EntryMode : std::int32_t { panelClosed = 0, panelAdding = 1, panelModifying = 2 };

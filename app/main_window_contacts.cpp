@@ -14,15 +14,15 @@ void MainWindow::sauver() {
         throw platform::IoError("The people in \"" + path +
                                 "\" could not be read at start, so changes are not saved: "
                                 "the file stays as it is until Festorin can read it.");
-    book::writeContactFile(path, gr1);
+    book::writeContactFile(path, peopleGrid);
 }
 
 void MainWindow::lire() {
     const std::string path = dossier + contactFileName;
-    book::ContactFileRead read = book::readContactFile(path, gr1);
+    book::ContactFileRead read = book::readContactFile(path, peopleGrid);
     if (!read.existed) return;
-    b_modifier.setVisible(read.people > 0);
-    b_supprimer.setVisible(read.people > 0);
+    modifyButton.setVisible(read.people > 0);
+    deleteButton.setVisible(read.people > 0);
     if (!read.complete) {
         contactsUnreadable_ = true;
         throw platform::IoError("The people in \"" + path +

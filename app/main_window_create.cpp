@@ -36,7 +36,7 @@ void MainWindow::FormCreate() {
     step([&] { dossier = book::resolveDataFolder(); });
     step([&] { setHeadersAndWidths(); });
     step([&] {
-        gr1.setColor(platform::rgb(255, 255, 190));
+        peopleGrid.setColor(platform::rgb(255, 255, 190));
         setColor(platform::rgb(255, 255, 153));
     });
     step([&] { fillChoiceLists(); });
@@ -50,9 +50,9 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::setHeadersAndWidths() {
-    gr1.setColWidth(book::colKey, 0);
-    gr1.setCell(book::colFirstName, 0, "Firstname");
-    gr1.setCell(book::colSurname, 0, "Surname");
+    peopleGrid.setColWidth(book::colKey, 0);
+    peopleGrid.setCell(book::colFirstName, 0, "Firstname");
+    peopleGrid.setCell(book::colSurname, 0, "Surname");
     struct Header {
         const char* text;
         int width;
@@ -66,8 +66,8 @@ void MainWindow::setHeadersAndWidths() {
                                                   {"Reason", 80}}};
     int col = book::colEmail;
     for (const Header& header : later) {
-        gr1.setColWidth(col, header.width);
-        gr1.setCell(col, 0, header.text);
+        peopleGrid.setColWidth(col, header.width);
+        peopleGrid.setCell(col, 0, header.text);
         ++col;
     }
 }
@@ -75,13 +75,13 @@ void MainWindow::setHeadersAndWidths() {
 void MainWindow::fillChoiceLists() {
     for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
                               "August", "September", "October", "November", "December"})
-        cb1.addItem(month);
+        monthList.addItem(month);
     for (const char* action : {"Send an E-mail", "Call phone 1", "Call phone 2", "Other"})
-        cb2.addItem(action);
+        actionList.addItem(action);
     for (const char* when :
          {"The exact day", "1 day before", "2 days before", "3 days before", "4 days before"})
-        cb3.addItem(when);
-    for (const char* reason : {"Birtday", "Other"}) cb4.addItem(reason);
+        leadTimeList.addItem(when);
+    for (const char* reason : {"Birtday", "Other"}) reasonBox.addItem(reason);
 }
 
 void MainWindow::m_aproposClick() {

@@ -24,15 +24,15 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
     EXPECT_TRUE(form->centered);
     EXPECT_EQ(form->dossier, dataFolder());
     EXPECT_TRUE(test_support::exists(dataFolder()));
-    EXPECT_EQ(form->gr1.rowCount(), 2);
-    for (int col = 0; col < book::columnCount; ++col) EXPECT_EQ(form->gr1.cell(col, 1), "");
-    EXPECT_TRUE(form->b_ajouter.visible());
-    EXPECT_FALSE(form->b_modifier.visible());
-    EXPECT_FALSE(form->b_supprimer.visible());
-    EXPECT_FALSE(form->gp1.visible());
-    EXPECT_TRUE(form->tri_date.checked());
+    EXPECT_EQ(form->peopleGrid.rowCount(), 2);
+    for (int col = 0; col < book::columnCount; ++col) EXPECT_EQ(form->peopleGrid.cell(col, 1), "");
+    EXPECT_TRUE(form->addButton.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
+    EXPECT_FALSE(form->deleteButton.visible());
+    EXPECT_FALSE(form->entryPanel.visible());
+    EXPECT_TRUE(form->byDateItem.checked());
     std::vector<std::string> fileMenu;
-    for (const platform::MenuItem* item : form->m_fichier.items())
+    for (const platform::MenuItem* item : form->fileMenu.items())
         fileMenu.push_back(item->caption());
     EXPECT_EQ(fileMenu, (std::vector<std::string>{"&Import...", "&Export...", "-", "&Quit"}));
     EXPECT_TRUE(shownBoxes().empty());
@@ -111,28 +111,28 @@ TEST_F(StartUp, GridHeadersWidthsAndColours) {
                                            "When",    "Reason"};
     const std::vector<int> widths{0, 90, 90, 92, 90, 90, 70, 80, 80, 80};
     for (int col = 0; col < book::columnCount; ++col) {
-        EXPECT_EQ(form->gr1.cell(col, 0), headers[col]);
-        EXPECT_EQ(form->gr1.colWidth(col), widths[col]);
+        EXPECT_EQ(form->peopleGrid.cell(col, 0), headers[col]);
+        EXPECT_EQ(form->peopleGrid.colWidth(col), widths[col]);
     }
-    EXPECT_EQ(form->gr1.color, 0x00BEFFFFu);
+    EXPECT_EQ(form->peopleGrid.color, 0x00BEFFFFu);
     EXPECT_EQ(form->color, 0x0099FFFFu);
-    EXPECT_EQ(form->gr1.height(), 289);
+    EXPECT_EQ(form->peopleGrid.height(), 289);
 }
 
 TEST_F(StartUp, ChoiceListsInTheirStoredOrder) {
     auto form = createMainWindow();
-    EXPECT_EQ(form->cb1.itemCount(), 12);
-    EXPECT_EQ(form->cb1.item(0), "January");
-    EXPECT_EQ(form->cb1.item(11), "December");
-    EXPECT_EQ(form->cb2.items(), (std::vector<std::string>{"Send an E-mail", "Call phone 1",
+    EXPECT_EQ(form->monthList.itemCount(), 12);
+    EXPECT_EQ(form->monthList.item(0), "January");
+    EXPECT_EQ(form->monthList.item(11), "December");
+    EXPECT_EQ(form->actionList.items(), (std::vector<std::string>{"Send an E-mail", "Call phone 1",
                                                            "Call phone 2", "Other"}));
-    EXPECT_EQ(form->cb3.items(),
+    EXPECT_EQ(form->leadTimeList.items(),
               (std::vector<std::string>{"The exact day", "1 day before", "2 days before",
                                         "3 days before", "4 days before"}));
-    EXPECT_EQ(form->cb4.items(), (std::vector<std::string>{"Birtday", "Other"}));
-    EXPECT_EQ(form->cb1.style(), platform::ComboStyle::PickOnly);
-    EXPECT_EQ(form->cb4.style(), platform::ComboStyle::Editable);
-    for (auto* box : {&form->cb1, &form->cb2, &form->cb3, &form->cb4})
+    EXPECT_EQ(form->reasonBox.items(), (std::vector<std::string>{"Birtday", "Other"}));
+    EXPECT_EQ(form->monthList.style(), platform::ComboStyle::PickOnly);
+    EXPECT_EQ(form->reasonBox.style(), platform::ComboStyle::Editable);
+    for (auto* box : {&form->monthList, &form->actionList, &form->leadTimeList, &form->reasonBox})
         EXPECT_EQ(box->itemIndex(), -1);
 }
 
@@ -142,11 +142,11 @@ TEST_F(StartUp, ShowsThePeopleOfTheContactFileInFileOrder) {
                              record("0101", "Anis") + record("0305", "Dara") +
                                  record("1224", "Noe") + std::string(100, 'z'));
     auto form = createMainWindow();
-    ASSERT_EQ(form->gr1.rowCount(), 4);
-    EXPECT_EQ(form->gr1.cell(book::colFirstName, 1), "Anis");
-    EXPECT_EQ(form->gr1.cell(book::colFirstName, 3), "Noe");
-    EXPECT_TRUE(form->b_modifier.visible());
-    EXPECT_TRUE(form->b_supprimer.visible());
+    ASSERT_EQ(form->peopleGrid.rowCount(), 4);
+    EXPECT_EQ(form->peopleGrid.cell(book::colFirstName, 1), "Anis");
+    EXPECT_EQ(form->peopleGrid.cell(book::colFirstName, 3), "Noe");
+    EXPECT_TRUE(form->modifyButton.visible());
+    EXPECT_TRUE(form->deleteButton.visible());
     EXPECT_TRUE(shownBoxes().empty());
 }
 
@@ -154,8 +154,8 @@ TEST_F(StartUp, AnEmptyContactFileKeepsModifyAndDeleteHidden) {
     prepareDataFolder();
     test_support::writeBytes(dataFile("dates.txt"), "");
     auto form = createMainWindow();
-    EXPECT_EQ(form->gr1.rowCount(), 2);
-    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_EQ(form->peopleGrid.rowCount(), 2);
+    EXPECT_FALSE(form->modifyButton.visible());
 }
 
 TEST_F(StartUp, AnUnreadableContactFileIsReportedAndNeverWrittenOver) {
@@ -169,11 +169,11 @@ TEST_F(StartUp, AnUnreadableContactFileIsReportedAndNeverWrittenOver) {
     EXPECT_EQ(shownBoxes()[0].caption, "Festorin");
     EXPECT_EQ(shownBoxes()[0].icon, platform::MbIcon::Error);
     EXPECT_NE(shownBoxes()[0].text.find("could not be read"), std::string::npos);
-    EXPECT_EQ(form->gr1.rowCount(), 2);
-    EXPECT_EQ(form->gr1.cell(book::colFirstName, 0), "Firstname") << "the other steps still ran";
+    EXPECT_EQ(form->peopleGrid.rowCount(), 2);
+    EXPECT_EQ(form->peopleGrid.cell(book::colFirstName, 0), "Firstname") << "the other steps still ran";
 
-    form->gr1.setCell(book::colKey, 1, "0909");
-    form->gr1.setCell(book::colFirstName, 1, "New");
+    form->peopleGrid.setCell(book::colKey, 1, "0909");
+    form->peopleGrid.setCell(book::colFirstName, 1, "New");
     EXPECT_THROW(form->sauver(), platform::IoError);
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
 }
@@ -186,14 +186,14 @@ TEST_F(StartUp, AReadFailingPartWayKeepsWhatWasReadAndRefusesToSave) {
     platform::fs::failAfter(platform::fs::Op::Read, 1);
     auto form = createMainWindow();
     EXPECT_EQ(shownBoxes().size(), 1u);
-    EXPECT_GT(form->gr1.rowCount(), 2);
+    EXPECT_GT(form->peopleGrid.rowCount(), 2);
     EXPECT_THROW(form->sauver(), platform::IoError);
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
 }
 
 TEST_F(StartUp, TheAboutBox) {
     auto form = createMainWindow();
-    platform::headless::click(form->m_apropos);
+    platform::headless::click(form->aboutItem);
     ASSERT_EQ(shownBoxes().size(), 1u);
     const auto& box = shownBoxes()[0];
     EXPECT_EQ(box.caption, "About");

@@ -25,62 +25,62 @@ void selectByText(platform::ComboBox& box, const std::string& text) {
 }  // namespace
 
 void MainWindow::wireEditor() {
-    b_ajouter.onClick = [this] { b_ajouterClick(); };
-    b_modifier.onClick = [this] { b_modifierClick(); };
-    b_supprimer.onClick = [this] { b_supprimerClick(); };
-    b_ok.onClick = [this] { b_okClick(); };
-    b_annuler.onClick = [this] { b_annulerClick(); };
-    Edit6.onKeyPress = [this](char& key) { Edit6KeyPress(key); };
-    gr1.onSelectCell = [this](int col, int row, bool& canSelect) {
+    addButton.onClick = [this] { b_ajouterClick(); };
+    modifyButton.onClick = [this] { b_modifierClick(); };
+    deleteButton.onClick = [this] { b_supprimerClick(); };
+    okButton.onClick = [this] { b_okClick(); };
+    cancelButton.onClick = [this] { b_annulerClick(); };
+    dayBox.onKeyPress = [this](char& key) { Edit6KeyPress(key); };
+    peopleGrid.onSelectCell = [this](int col, int row, bool& canSelect) {
         gr1SelectCell(col, row, canSelect);
     };
     // No box takes more than its field in the contact file keeps.
-    Edit1.setMaxLength(book::fieldCapacity(book::colFirstName));
-    Edit2.setMaxLength(book::fieldCapacity(book::colSurname));
-    Edit3.setMaxLength(book::fieldCapacity(book::colEmail));
-    Edit4.setMaxLength(book::fieldCapacity(book::colPhone1));
-    Edit5.setMaxLength(book::fieldCapacity(book::colPhone2));
-    cb4.setMaxLength(book::fieldCapacity(book::colReason));
+    firstNameBox.setMaxLength(book::fieldCapacity(book::colFirstName));
+    surnameBox.setMaxLength(book::fieldCapacity(book::colSurname));
+    emailBox.setMaxLength(book::fieldCapacity(book::colEmail));
+    phone1Box.setMaxLength(book::fieldCapacity(book::colPhone1));
+    phone2Box.setMaxLength(book::fieldCapacity(book::colPhone2));
+    reasonBox.setMaxLength(book::fieldCapacity(book::colReason));
 }
 
 void MainWindow::b_ajouterClick() {
-    for (platform::Edit* box : {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6}) box->setText("");
+    for (platform::Edit* box : {&firstNameBox, &surnameBox, &emailBox, &phone1Box, &phone2Box, &dayBox}) box->setText("");
     openEntryPanel(" Add ");
-    for (platform::ComboBox* list : {&cb1, &cb2, &cb3, &cb4}) list->setItemIndex(0);
+    for (platform::ComboBox* list : {&monthList, &actionList, &leadTimeList, &reasonBox}) list->setItemIndex(0);
     mode_saisie = panelAdding;
-    gp1.show();
-    Edit1.setFocus();
+    entryPanel.show();
+    firstNameBox.setFocus();
 }
 
 void MainWindow::b_modifierClick() {
-    const int row = gr1.row();
-    if (!book::holdsPerson(gr1, row)) return;
-    platform::Edit* boxes[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5};
+    const int row = peopleGrid.row();
+    if (!book::holdsPerson(peopleGrid, row)) return;
+    platform::Edit* boxes[] = {&firstNameBox, &surnameBox, &emailBox, &phone1Box, &phone2Box};
     for (int col = book::colFirstName; col <= book::colPhone2; ++col)
-        boxes[col - book::colFirstName]->setText(book::trimmed(gr1.cell(col, row)));
+        boxes[col - book::colFirstName]->setText(book::trimmed(peopleGrid.cell(col, row)));
     openEntryPanel(" Modify ");
-    const book::ShownDateParts date = book::splitShownDate(gr1.cell(book::colShownDate, row));
-    Edit6.setText(date.day);
-    selectByText(cb1, date.monthName);
-    selectByText(cb2, book::trimmed(gr1.cell(book::colAction, row)));
-    selectByText(cb3, book::trimmed(gr1.cell(book::colWhen, row)));
-    selectByText(cb4, book::trimmed(gr1.cell(book::colReason, row)));
+    const book::ShownDateParts date = book::splitShownDate(peopleGrid.cell(book::colShownDate, row));
+    dayBox.setText(date.day);
+    selectByText(monthList, date.monthName);
+    selectByText(actionList, book::trimmed(peopleGrid.cell(book::colAction, row)));
+    selectByText(leadTimeList, book::trimmed(peopleGrid.cell(book::colWhen, row)));
+    selectByText(reasonBox, book::trimmed(peopleGrid.cell(book::colReason, row)));
     mode_saisie = panelModifying;
     ligne_saisie = row;
-    gp1.show();
-    Edit1.setFocus();
-    Edit1.selectAll();
+    entryPanel.show();
+    firstNameBox.setFocus();
+    firstNameBox.selectAll();
 }
 
 void MainWindow::b_supprimerClick() {
-    const int row = gr1.row();
-    if (!book::holdsPerson(gr1, row)) return;
-    if (gr1.rowCount() == 2) {
-        book::clearPlaceholder(gr1);
-        b_modifier.hide();
-        b_supprimer.hide();
+    const int row = peopleGrid.row();
+    if (!book::holdsPerson(peopleGrid, row)) return;
+    if (peopleGrid.rowCount() == 2) {
+        book::clearPlaceholder(peopleGrid);
+        modifyButton.hide();
+        deleteButton.hide();
     } else {
-        RemoveLine(gr1, row);
+        RemoveLine(peopleGrid, row);
     }
     followDeletion(row);
     saveChanges();
@@ -97,29 +97,29 @@ void MainWindow::b_okClick() {
 }
 
 void MainWindow::b_annulerClick() {
-    gp1.hide();
-    b_ajouter.show();
-    gr1.setHeight(gridHeightAlone);
-    if (book::holdsPerson(gr1, gr1.row())) {
-        b_modifier.show();
-        b_supprimer.show();
+    entryPanel.hide();
+    addButton.show();
+    peopleGrid.setHeight(gridHeightAlone);
+    if (book::holdsPerson(peopleGrid, peopleGrid.row())) {
+        modifyButton.show();
+        deleteButton.show();
     }
     mode_saisie = panelClosed;
     ligne_saisie = 0;
-    gr1.setFocus();
+    peopleGrid.setFocus();
 }
 
 void MainWindow::Edit6KeyPress(char& key) {
     if (key == '\b') return;
     const bool digit = key >= '0' && key <= '9';
-    if (digit && Edit6.text().size() < dayDigits) return;
+    if (digit && dayBox.text().size() < dayDigits) return;
     key = 0;
 }
 
 void MainWindow::gr1SelectCell(int, int row, bool&) {
-    const bool person = book::holdsPerson(gr1, row);
-    b_modifier.setVisible(person);
-    b_supprimer.setVisible(person);
+    const bool person = book::holdsPerson(peopleGrid, row);
+    modifyButton.setVisible(person);
+    deleteButton.setVisible(person);
 }
 
 void MainWindow::saveUnsavedChanges() {
@@ -127,31 +127,31 @@ void MainWindow::saveUnsavedChanges() {
 }
 
 void MainWindow::openEntryPanel(const char* caption) {
-    gr1.setHeight(gridHeightWithPanel);
-    gp1.setText(caption);
-    b_ajouter.hide();
-    b_modifier.hide();
-    b_supprimer.hide();
+    peopleGrid.setHeight(gridHeightWithPanel);
+    entryPanel.setText(caption);
+    addButton.hide();
+    modifyButton.hide();
+    deleteButton.hide();
 }
 
 void MainWindow::closeEntryPanel() {
-    gp1.hide();
-    b_ajouter.show();
-    b_modifier.show();
-    b_supprimer.show();
-    gr1.setHeight(gridHeightAlone);
+    entryPanel.hide();
+    addButton.show();
+    modifyButton.show();
+    deleteButton.show();
+    peopleGrid.setHeight(gridHeightAlone);
     mode_saisie = panelClosed;
     ligne_saisie = 0;
-    gr1.setFocus();
+    peopleGrid.setFocus();
 }
 
 bool MainWindow::entriesAccepted() {
-    if (book::trimmed(Edit1.text()).empty())
-        return refuseEntry("Please enter the firstname", &Edit1);
-    if (book::trimmed(Edit6.text()).empty()) return refuseEntry("Please enter the birtday", &Edit6);
-    const int month = cb1.itemIndex() + 1;
-    const std::string refusal = book::refusedDay(month, cb1.text(), book::dayNumber(Edit6.text()));
-    if (!refusal.empty()) return refuseEntry(refusal, &Edit6);
+    if (book::trimmed(firstNameBox.text()).empty())
+        return refuseEntry("Please enter the firstname", &firstNameBox);
+    if (book::trimmed(dayBox.text()).empty()) return refuseEntry("Please enter the birtday", &dayBox);
+    const int month = monthList.itemIndex() + 1;
+    const std::string refusal = book::refusedDay(month, monthList.text(), book::dayNumber(dayBox.text()));
+    if (!refusal.empty()) return refuseEntry(refusal, &dayBox);
     return true;
 }
 
@@ -164,29 +164,29 @@ bool MainWindow::refuseEntry(const std::string& message, platform::Control* atFa
 // The row that takes the entries, or 0 when the list cannot take another person.
 int MainWindow::rowForEntries() {
     if (mode_saisie == panelModifying) return ligne_saisie;
-    if (!book::lastRowTaken(gr1)) return gr1.rowCount() - 1;
-    if (gr1.rowCount() - 1 >= book::maxPeople) {
+    if (!book::lastRowTaken(peopleGrid)) return peopleGrid.rowCount() - 1;
+    if (peopleGrid.rowCount() - 1 >= book::maxPeople) {
         refuseEntry("The list is full: 32767 people at most", nullptr);
         return 0;
     }
-    return book::appendRow(gr1);
+    return book::appendRow(peopleGrid);
 }
 
 void MainWindow::writeEntries(int row) {
-    const int month = cb1.itemIndex() + 1;
-    const std::string day = book::enteredDay(Edit6.text());
-    gr1.beginUpdate();
-    gr1.setCell(book::colKey, row, book::birthdayKey(month, day));
-    gr1.setCell(book::colFirstName, row, book::trimmed(Edit1.text()));
-    gr1.setCell(book::colSurname, row, book::trimmed(Edit2.text()));
-    gr1.setCell(book::colEmail, row, book::trimmed(Edit3.text()));
-    gr1.setCell(book::colPhone1, row, book::trimmed(Edit4.text()));
-    gr1.setCell(book::colPhone2, row, book::trimmed(Edit5.text()));
-    gr1.setCell(book::colShownDate, row, book::shownDate(cb1.text(), day));
-    gr1.setCell(book::colAction, row, cb2.text());
-    gr1.setCell(book::colWhen, row, cb3.text());
-    gr1.setCell(book::colReason, row, cb4.text());
-    gr1.endUpdate();
+    const int month = monthList.itemIndex() + 1;
+    const std::string day = book::enteredDay(dayBox.text());
+    peopleGrid.beginUpdate();
+    peopleGrid.setCell(book::colKey, row, book::birthdayKey(month, day));
+    peopleGrid.setCell(book::colFirstName, row, book::trimmed(firstNameBox.text()));
+    peopleGrid.setCell(book::colSurname, row, book::trimmed(surnameBox.text()));
+    peopleGrid.setCell(book::colEmail, row, book::trimmed(emailBox.text()));
+    peopleGrid.setCell(book::colPhone1, row, book::trimmed(phone1Box.text()));
+    peopleGrid.setCell(book::colPhone2, row, book::trimmed(phone2Box.text()));
+    peopleGrid.setCell(book::colShownDate, row, book::shownDate(monthList.text(), day));
+    peopleGrid.setCell(book::colAction, row, actionList.text());
+    peopleGrid.setCell(book::colWhen, row, leadTimeList.text());
+    peopleGrid.setCell(book::colReason, row, reasonBox.text());
+    peopleGrid.endUpdate();
 }
 
 // Keeps the row being modified on its person when a row is deleted; when that

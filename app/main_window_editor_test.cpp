@@ -61,14 +61,14 @@ protected:
 
     Row gridRow(int row) const {
         Row cells;
-        for (int col = 0; col < book::columnCount; ++col) cells.push_back(form->gr1.cell(col, row));
+        for (int col = 0; col < book::columnCount; ++col) cells.push_back(form->peopleGrid.cell(col, row));
         return cells;
     }
 
     std::vector<std::string> gridFirstNames() const {
         std::vector<std::string> names;
-        for (int row = 1; row < form->gr1.rowCount(); ++row)
-            names.push_back(form->gr1.cell(book::colFirstName, row));
+        for (int row = 1; row < form->peopleGrid.rowCount(); ++row)
+            names.push_back(form->peopleGrid.cell(book::colFirstName, row));
         return names;
     }
 
@@ -78,31 +78,31 @@ protected:
         return names;
     }
 
-    void openAdd() { click(form->b_ajouter); }
+    void openAdd() { click(form->addButton); }
 
     void enter(const std::string& firstName, int monthIndex, const std::string& day) {
-        type(form->Edit1, firstName);
-        pick(form->cb1, monthIndex);
-        type(form->Edit6, day);
+        type(form->firstNameBox, firstName);
+        pick(form->monthList, monthIndex);
+        type(form->dayBox, day);
     }
 
     void add(const std::string& firstName, int monthIndex, const std::string& day) {
         openAdd();
         enter(firstName, monthIndex, day);
-        click(form->b_ok);
+        click(form->okButton);
     }
 
     void openModify(int row) {
-        selectRow(form->gr1, row);
-        click(form->b_modifier);
+        selectRow(form->peopleGrid, row);
+        click(form->modifyButton);
     }
 
     // Delete pressed on one row while the panel modifies the person of another,
     // or of the same row.
     void deleteWhileModifying(int modifiedRow, int deletedRow) {
         openModify(modifiedRow);
-        selectRow(form->gr1, deletedRow);
-        click(form->b_supprimer);
+        selectRow(form->peopleGrid, deletedRow);
+        click(form->deleteButton);
     }
 
     void replaceText(platform::Edit& box, const std::string& text) {
@@ -111,12 +111,12 @@ protected:
     }
 
     void expectPanelClosed() const {
-        EXPECT_FALSE(form->gp1.visible());
-        EXPECT_TRUE(form->b_ajouter.visible());
-        EXPECT_EQ(form->gr1.height(), 289);
+        EXPECT_FALSE(form->entryPanel.visible());
+        EXPECT_TRUE(form->addButton.visible());
+        EXPECT_EQ(form->peopleGrid.height(), 289);
         EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
         EXPECT_EQ(form->ligne_saisie, 0);
-        EXPECT_EQ(platform::headless::focused(), &form->gr1) << "the arrow keys move the grid";
+        EXPECT_EQ(platform::headless::focused(), &form->peopleGrid) << "the arrow keys move the grid";
     }
 
     // The message boxes shown since the last look.
@@ -157,58 +157,58 @@ const Row zoe = person("0101", "Zoe", "January, 1");
 
 TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     start({anis});
-    form->Edit1.setText("left over");
-    form->Edit6.setText("9");
+    form->firstNameBox.setText("left over");
+    form->dayBox.setText("9");
     openAdd();
     for (auto* box :
-         {&form->Edit1, &form->Edit2, &form->Edit3, &form->Edit4, &form->Edit5, &form->Edit6})
+         {&form->firstNameBox, &form->surnameBox, &form->emailBox, &form->phone1Box, &form->phone2Box, &form->dayBox})
         EXPECT_EQ(box->text(), "");
-    EXPECT_EQ(form->gp1.text(), " Add ");
-    EXPECT_TRUE(form->gp1.visible());
-    EXPECT_EQ(form->gr1.height(), 209);
-    EXPECT_FALSE(form->b_ajouter.visible());
-    EXPECT_FALSE(form->b_modifier.visible());
-    EXPECT_FALSE(form->b_supprimer.visible());
-    EXPECT_EQ(form->cb1.text(), "January");
-    EXPECT_EQ(form->cb2.text(), "Send an E-mail");
-    EXPECT_EQ(form->cb3.text(), "The exact day");
-    EXPECT_EQ(form->cb4.text(), "Birtday");
+    EXPECT_EQ(form->entryPanel.text(), " Add ");
+    EXPECT_TRUE(form->entryPanel.visible());
+    EXPECT_EQ(form->peopleGrid.height(), 209);
+    EXPECT_FALSE(form->addButton.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
+    EXPECT_FALSE(form->deleteButton.visible());
+    EXPECT_EQ(form->monthList.text(), "January");
+    EXPECT_EQ(form->actionList.text(), "Send an E-mail");
+    EXPECT_EQ(form->leadTimeList.text(), "The exact day");
+    EXPECT_EQ(form->reasonBox.text(), "Birtday");
     EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
-    EXPECT_EQ(platform::headless::focused(), &form->Edit1) << "typing goes to the first name";
+    EXPECT_EQ(platform::headless::focused(), &form->firstNameBox) << "typing goes to the first name";
 }
 
 TEST_F(Editor, FirstPersonGoesIntoThePlaceholderRowAndTheFile) {
     start();
     openAdd();
-    type(form->Edit1, "  Dara ");
-    type(form->Edit2, " Okafor");
-    type(form->Edit3, "dara@example.org ");
-    type(form->Edit4, " 0102");
-    type(form->Edit5, "0304 ");
-    pick(form->cb1, 2);
-    type(form->Edit6, "5");
-    pick(form->cb2, 1);
-    pick(form->cb3, 4);
-    typeInto(form->cb4, " party ");
-    click(form->b_ok);
+    type(form->firstNameBox, "  Dara ");
+    type(form->surnameBox, " Okafor");
+    type(form->emailBox, "dara@example.org ");
+    type(form->phone1Box, " 0102");
+    type(form->phone2Box, "0304 ");
+    pick(form->monthList, 2);
+    type(form->dayBox, "5");
+    pick(form->actionList, 1);
+    pick(form->leadTimeList, 4);
+    typeInto(form->reasonBox, " party ");
+    click(form->okButton);
 
     EXPECT_TRUE(shownBoxes().empty());
-    ASSERT_EQ(form->gr1.rowCount(), 2);
+    ASSERT_EQ(form->peopleGrid.rowCount(), 2);
     const Row expected{"0305", "Dara",     "Okafor",       "dara@example.org", "0102",
                        "0304", "March, 5", "Call phone 1", "4 days before",    " party "};
     EXPECT_EQ(gridRow(1), expected);
     EXPECT_EQ(stored(), std::vector<Row>{expected});
     expectPanelClosed();
-    EXPECT_TRUE(form->b_modifier.visible());
-    EXPECT_TRUE(form->b_supprimer.visible());
+    EXPECT_TRUE(form->modifyButton.visible());
+    EXPECT_TRUE(form->deleteButton.visible());
 }
 
 TEST_F(Editor, AddingToSeveralSortsThemAndWritesThemAllAtOnce) {
     start({zoe, anis, malo});
     add("Noor", 6, "17");
     EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Zoe", "Anis", "Noor", "Malo"}));
-    EXPECT_EQ(form->gr1.cell(book::colKey, 3), "0717");
-    EXPECT_EQ(form->gr1.cell(book::colShownDate, 3), "July,17");
+    EXPECT_EQ(form->peopleGrid.cell(book::colKey, 3), "0717");
+    EXPECT_EQ(form->peopleGrid.cell(book::colShownDate, 3), "July,17");
     EXPECT_EQ(storedFirstNames(), gridFirstNames());
 }
 
@@ -237,11 +237,11 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
             EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
             continue;
         }
-        expectRefused(c.refusal, &form->Edit6);
-        EXPECT_TRUE(form->gp1.visible());
+        expectRefused(c.refusal, &form->dayBox);
+        EXPECT_TRUE(form->entryPanel.visible());
         EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
         EXPECT_EQ(gridFirstNames(), before) << "nothing written";
-        click(form->b_annuler);
+        click(form->cancelButton);
     }
     EXPECT_EQ(storedFirstNames(), std::vector<std::string>(3, "Dara"));
 }
@@ -253,14 +253,14 @@ TEST_F(Editor, ATickWhileOksMessageIsOpenSeesTheGridUnchanged) {
     platform::headless::setNow({2027, 3, 5, 0, 1, 0});
     std::vector<std::string> seenDuringTheBox;
     platform::headless::duringNextBox([&] {
-        platform::headless::tick(form->Timer1);
+        platform::headless::tick(form->checkTimer);
         seenDuringTheBox = gridFirstNames();
     });
     add("Dara", 1, "30");
-    expectRefused("there are 29 days at max. in February", &form->Edit6);
+    expectRefused("there are 29 days at max. in February", &form->dayBox);
     EXPECT_EQ(seenDuringTheBox, std::vector<std::string>{"Anis"});
     ASSERT_EQ(form->reminderWindows().size(), 1u);
-    EXPECT_EQ(form->reminderWindows()[0]->Label1.text(), "Birtday of Anis  on Friday March, 5.");
+    EXPECT_EQ(form->reminderWindows()[0]->sentenceLabel.text(), "Birtday of Anis  on Friday March, 5.");
     EXPECT_EQ(gridFirstNames(), std::vector<std::string>{"Anis"});
     EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
 }
@@ -268,15 +268,15 @@ TEST_F(Editor, ATickWhileOksMessageIsOpenSeesTheGridUnchanged) {
 TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     start();
     openAdd();
-    type(form->Edit1, "   ");
-    type(form->Edit2, "Okafor");
-    click(form->b_ok);
-    expectRefused("Please enter the firstname", &form->Edit1);
+    type(form->firstNameBox, "   ");
+    type(form->surnameBox, "Okafor");
+    click(form->okButton);
+    expectRefused("Please enter the firstname", &form->firstNameBox);
 
-    type(form->Edit1, "Dara");
-    paste(form->Edit6, " ");
-    click(form->b_ok);
-    expectRefused("Please enter the birtday", &form->Edit6);
+    type(form->firstNameBox, "Dara");
+    paste(form->dayBox, " ");
+    click(form->okButton);
+    expectRefused("Please enter the birtday", &form->dayBox);
     EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
@@ -286,8 +286,8 @@ TEST_F(Editor, DayZeroIsRefusedButStoredOnesStay) {
     start({stored0});
     for (const char* zero : {"0", "00"}) {
         add("Dara", 2, zero);
-        expectRefused("There is no day 0", &form->Edit6);
-        click(form->b_annuler);
+        expectRefused("There is no day 0", &form->dayBox);
+        click(form->cancelButton);
     }
     add("Dara", 2, "9");
     EXPECT_EQ(stored(), (std::vector<Row>{stored0, person("0309", "Dara", "March, 9")}));
@@ -296,29 +296,29 @@ TEST_F(Editor, DayZeroIsRefusedButStoredOnesStay) {
 TEST_F(Editor, DayBoxTakesTwoDigitsAndBackspace) {
     start();
     openAdd();
-    type(form->Edit6, "a 1\t-");
-    EXPECT_EQ(form->Edit6.text(), "1");
-    type(form->Edit6, "23");
-    EXPECT_EQ(form->Edit6.text(), "12") << "a third digit is dropped";
-    type(form->Edit6, "\b4");
-    EXPECT_EQ(form->Edit6.text(), "14");
-    type(form->Edit6, "\b\b\b7");
-    EXPECT_EQ(form->Edit6.text(), "7");
+    type(form->dayBox, "a 1\t-");
+    EXPECT_EQ(form->dayBox.text(), "1");
+    type(form->dayBox, "23");
+    EXPECT_EQ(form->dayBox.text(), "12") << "a third digit is dropped";
+    type(form->dayBox, "\b4");
+    EXPECT_EQ(form->dayBox.text(), "14");
+    type(form->dayBox, "\b\b\b7");
+    EXPECT_EQ(form->dayBox.text(), "7");
 }
 
 TEST_F(Editor, PastedDayThatIsNoNumberChangesNothing) {
     start({anis});
     for (const char* pasted : {"1a", "-5", "+5"}) {
         openAdd();
-        type(form->Edit1, "Dara");
-        paste(form->Edit6, pasted);
-        click(form->b_ok);
+        type(form->firstNameBox, "Dara");
+        paste(form->dayBox, pasted);
+        click(form->okButton);
         expectStandardError();
         EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding) << pasted;
-        EXPECT_TRUE(form->gp1.visible());
-        EXPECT_EQ(form->gr1.rowCount(), 2);
+        EXPECT_TRUE(form->entryPanel.visible());
+        EXPECT_EQ(form->peopleGrid.rowCount(), 2);
         EXPECT_EQ(stored(), std::vector<Row>{anis});
-        click(form->b_annuler);
+        click(form->cancelButton);
     }
 }
 
@@ -327,38 +327,38 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
              "02",   "March, 5", "Call phone 2", "3 days before", "Other"};
     start({full, person("0315", "Ines", "March,15")});
     openModify(1);
-    EXPECT_EQ(form->Edit1.text(), "Dara");
-    EXPECT_EQ(form->Edit2.text(), "Okafor");
-    EXPECT_EQ(form->Edit3.text(), "d@x.org");
-    EXPECT_EQ(form->Edit4.text(), "01");
-    EXPECT_EQ(form->Edit5.text(), "02");
-    EXPECT_EQ(form->Edit6.text(), "5");
-    EXPECT_EQ(form->cb1.itemIndex(), 2);
-    EXPECT_EQ(form->cb2.itemIndex(), 2);
-    EXPECT_EQ(form->cb3.itemIndex(), 3);
-    EXPECT_EQ(form->cb4.text(), "Other");
-    EXPECT_EQ(form->gp1.text(), " Modify ");
-    EXPECT_EQ(form->gr1.height(), 209);
-    EXPECT_FALSE(form->b_ajouter.visible());
-    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_EQ(form->firstNameBox.text(), "Dara");
+    EXPECT_EQ(form->surnameBox.text(), "Okafor");
+    EXPECT_EQ(form->emailBox.text(), "d@x.org");
+    EXPECT_EQ(form->phone1Box.text(), "01");
+    EXPECT_EQ(form->phone2Box.text(), "02");
+    EXPECT_EQ(form->dayBox.text(), "5");
+    EXPECT_EQ(form->monthList.itemIndex(), 2);
+    EXPECT_EQ(form->actionList.itemIndex(), 2);
+    EXPECT_EQ(form->leadTimeList.itemIndex(), 3);
+    EXPECT_EQ(form->reasonBox.text(), "Other");
+    EXPECT_EQ(form->entryPanel.text(), " Modify ");
+    EXPECT_EQ(form->peopleGrid.height(), 209);
+    EXPECT_FALSE(form->addButton.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
     EXPECT_EQ(form->mode_saisie, MainWindow::panelModifying);
     EXPECT_EQ(form->ligne_saisie, 1);
-    EXPECT_EQ(platform::headless::focused(), &form->Edit1);
-    EXPECT_TRUE(platform::headless::wholeTextSelected(form->Edit1)) << "typing replaces the name";
+    EXPECT_EQ(platform::headless::focused(), &form->firstNameBox);
+    EXPECT_TRUE(platform::headless::wholeTextSelected(form->firstNameBox)) << "typing replaces the name";
 
-    selectRow(form->gr1, 2);
-    EXPECT_TRUE(form->b_modifier.visible()) << "selecting shows Modify while the panel is open";
-    click(form->b_modifier);
-    EXPECT_EQ(form->Edit6.text(), "15");
-    EXPECT_EQ(form->cb1.text(), "March");
+    selectRow(form->peopleGrid, 2);
+    EXPECT_TRUE(form->modifyButton.visible()) << "selecting shows Modify while the panel is open";
+    click(form->modifyButton);
+    EXPECT_EQ(form->dayBox.text(), "15");
+    EXPECT_EQ(form->monthList.text(), "March");
     EXPECT_EQ(form->ligne_saisie, 2);
 }
 
 TEST_F(Editor, FreeReasonShowsAsBirtdayAndIsStoredSo) {
     start({person("0305", "Dara", "March, 5", "Graduation")});
     openModify(1);
-    EXPECT_EQ(form->cb4.text(), "Birtday");
-    click(form->b_ok);
+    EXPECT_EQ(form->reasonBox.text(), "Birtday");
+    click(form->okButton);
     EXPECT_EQ(stored()[0][book::colReason], "Birtday");
 }
 
@@ -366,78 +366,78 @@ TEST_F(Editor, ModifyThenCancelChangesNothing) {
     start({zoe, anis});
     const std::string before = storedBytes();
     openModify(2);
-    replaceText(form->Edit1, "Someone else");
-    click(form->b_annuler);
+    replaceText(form->firstNameBox, "Someone else");
+    click(form->cancelButton);
     expectPanelClosed();
-    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->modifyButton.visible());
     EXPECT_EQ(gridRow(2), anis);
     EXPECT_EQ(storedBytes(), before);
-    EXPECT_EQ(form->Edit1.text(), "Someone else") << "the boxes keep their texts";
+    EXPECT_EQ(form->firstNameBox.text(), "Someone else") << "the boxes keep their texts";
 }
 
 TEST_F(Editor, ModifyWritesTheSamePersonAndSortsAgain) {
     start({zoe, anis, malo});
     openModify(1);
-    pick(form->cb1, 11);
-    replaceText(form->Edit6, "31");
-    click(form->b_ok);
+    pick(form->monthList, 11);
+    replaceText(form->dayBox, "31");
+    click(form->okButton);
     EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
-    EXPECT_EQ(form->gr1.cell(book::colKey, 3), "1231");
+    EXPECT_EQ(form->peopleGrid.cell(book::colKey, 3), "1231");
     EXPECT_EQ(storedFirstNames(), gridFirstNames());
     expectPanelClosed();
 }
 
 TEST_F(Editor, DeletingTheOnlyPersonLeavesTheEmptyPlaceholder) {
     start({anis});
-    selectRow(form->gr1, 1);
-    click(form->b_supprimer);
-    EXPECT_EQ(form->gr1.rowCount(), 2);
+    selectRow(form->peopleGrid, 1);
+    click(form->deleteButton);
+    EXPECT_EQ(form->peopleGrid.rowCount(), 2);
     EXPECT_EQ(gridRow(1), Row(book::columnCount));
-    EXPECT_FALSE(form->b_modifier.visible());
-    EXPECT_FALSE(form->b_supprimer.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
+    EXPECT_FALSE(form->deleteButton.visible());
     EXPECT_TRUE(test_support::exists(contactFile()));
     EXPECT_EQ(storedBytes(), "");
 
     add("Dara", 0, "1");
-    EXPECT_EQ(form->gr1.rowCount(), 2) << "Add reuses row 1";
+    EXPECT_EQ(form->peopleGrid.rowCount(), 2) << "Add reuses row 1";
 }
 
 TEST_F(Editor, DeletingOneOfSeveralWritesAtOnceAndAsksNothing) {
     start({zoe, anis, malo});
-    selectRow(form->gr1, 2);
-    click(form->b_supprimer);
+    selectRow(form->peopleGrid, 2);
+    click(form->deleteButton);
     EXPECT_TRUE(shownBoxes().empty());
     EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Zoe", "Malo"}));
     EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo}));
-    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->modifyButton.visible());
 }
 
 TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
     start();
     form->b_modifierClick();
     form->b_supprimerClick();
-    EXPECT_FALSE(form->gp1.visible());
+    EXPECT_FALSE(form->entryPanel.visible());
     EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
 TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
     start({anis});
-    selectRow(form->gr1, 1);
-    EXPECT_TRUE(form->b_supprimer.visible());
+    selectRow(form->peopleGrid, 1);
+    EXPECT_TRUE(form->deleteButton.visible());
     openAdd();
-    selectRow(form->gr1, 1);
-    EXPECT_TRUE(form->b_modifier.visible());
-    EXPECT_TRUE(form->b_supprimer.visible());
+    selectRow(form->peopleGrid, 1);
+    EXPECT_TRUE(form->modifyButton.visible());
+    EXPECT_TRUE(form->deleteButton.visible());
     EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding) << "selecting leaves the panel as it is";
 }
 
 TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
     start();
     openAdd();
-    click(form->b_annuler);
+    click(form->cancelButton);
     expectPanelClosed();
-    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
 }
 
 TEST_F(Editor, EnterActsAsOkOnlyWhileThePanelIsOpen) {
@@ -454,15 +454,15 @@ TEST_F(Editor, EnterActsAsOkOnlyWhileThePanelIsOpen) {
 TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
     start();
     openAdd();
-    type(form->Edit1, std::string(70, 'f'));
-    paste(form->Edit2, std::string(65, 's'));
-    type(form->Edit3, std::string(61, 'e'));
-    type(form->Edit4, std::string(31, '1'));
-    paste(form->Edit5, std::string(40, '2'));
-    typeInto(form->cb4, std::string(45, 'r'));
-    pick(form->cb1, 0);
-    type(form->Edit6, "1");
-    click(form->b_ok);
+    type(form->firstNameBox, std::string(70, 'f'));
+    paste(form->surnameBox, std::string(65, 's'));
+    type(form->emailBox, std::string(61, 'e'));
+    type(form->phone1Box, std::string(31, '1'));
+    paste(form->phone2Box, std::string(40, '2'));
+    typeInto(form->reasonBox, std::string(45, 'r'));
+    pick(form->monthList, 0);
+    type(form->dayBox, "1");
+    click(form->okButton);
     const Row written = gridRow(1);
     EXPECT_EQ(written[book::colFirstName].size(), 60u);
     EXPECT_EQ(written[book::colSurname].size(), 60u);
@@ -478,14 +478,14 @@ TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
 TEST_F(Editor, PastedDayIsJudgedWhole) {
     start();
     openAdd();
-    type(form->Edit1, "Dara");
-    paste(form->Edit6, "123");
-    EXPECT_EQ(form->Edit6.text(), "123");
-    click(form->b_ok);
-    expectRefused("There are 31 days at max. in January", &form->Edit6);
-    form->Edit6.adoptText("");
-    paste(form->Edit6, "007");
-    click(form->b_ok);
+    type(form->firstNameBox, "Dara");
+    paste(form->dayBox, "123");
+    EXPECT_EQ(form->dayBox.text(), "123");
+    click(form->okButton);
+    expectRefused("There are 31 days at max. in January", &form->dayBox);
+    form->dayBox.adoptText("");
+    paste(form->dayBox, "007");
+    click(form->okButton);
     EXPECT_EQ(stored(), std::vector<Row>{person("0107", "Dara", "January, 7")});
 }
 
@@ -494,9 +494,9 @@ protected:
     // Fills the grid with people without a key, who sort before any birthday:
     // the limit counts rows.
     void fillTo(int people) {
-        form->gr1.setRowCount(people + 1);
+        form->peopleGrid.setRowCount(people + 1);
         for (int row = 1; row <= people; ++row)
-            form->gr1.setCell(book::colFirstName, row, "P" + std::to_string(row));
+            form->peopleGrid.setCell(book::colFirstName, row, "P" + std::to_string(row));
     }
 };
 
@@ -505,7 +505,7 @@ TEST_F(FullEditor, The32768thPersonIsRefused) {
     fillTo(book::maxPeople);
     add("Dara", 0, "1");
     expectRefused("The list is full: 32767 people at most", nullptr);
-    EXPECT_EQ(form->gr1.rowCount(), book::maxPeople + 1);
+    EXPECT_EQ(form->peopleGrid.rowCount(), book::maxPeople + 1);
     EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
@@ -515,7 +515,7 @@ TEST_F(FullEditor, The32767thPersonIsTaken) {
     fillTo(book::maxPeople - 1);
     add("Dara", 0, "1");
     EXPECT_TRUE(shownBoxes().empty());
-    EXPECT_EQ(form->gr1.rowCount(), book::maxPeople + 1);
+    EXPECT_EQ(form->peopleGrid.rowCount(), book::maxPeople + 1);
     const std::vector<std::string> names = storedFirstNames();
     EXPECT_EQ(names.size(), static_cast<std::size_t>(book::maxPeople)) << "nobody is left out";
     EXPECT_EQ(names.back(), "Dara");
@@ -525,13 +525,13 @@ TEST_F(FullEditor, The32767thPersonIsTaken) {
 TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
     start({zoe, anis, malo});
     openModify(1);
-    click(form->tri_prenom);
+    click(form->byFirstNameItem);
     ASSERT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
     EXPECT_EQ(form->ligne_saisie, 3);
-    type(form->Edit2, "Durand");
-    click(form->b_ok);
+    type(form->surnameBox, "Durand");
+    click(form->okButton);
     EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
-    EXPECT_EQ(form->gr1.cell(book::colSurname, 3), "Durand");
+    EXPECT_EQ(form->peopleGrid.cell(book::colSurname, 3), "Durand");
     Row zoeDurand = zoe;
     zoeDurand[book::colSurname] = "Durand";
     EXPECT_EQ(stored(), (std::vector<Row>{anis, malo, zoeDurand}));
@@ -541,9 +541,9 @@ TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
     start({zoe, anis, malo});
     deleteWhileModifying(3, 1);
     EXPECT_EQ(form->ligne_saisie, 2);
-    EXPECT_TRUE(form->gp1.visible()) << "deleting someone else leaves the panel open";
-    replaceText(form->Edit1, "Malou");
-    click(form->b_ok);
+    EXPECT_TRUE(form->entryPanel.visible()) << "deleting someone else leaves the panel open";
+    replaceText(form->firstNameBox, "Malou");
+    click(form->okButton);
     EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Anis", "Malou"}));
 }
 
@@ -551,8 +551,8 @@ TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
     start({zoe, anis, malo});
     deleteWhileModifying(1, 3);
     EXPECT_EQ(form->ligne_saisie, 1);
-    replaceText(form->Edit1, "Zoey");
-    click(form->b_ok);
+    replaceText(form->firstNameBox, "Zoey");
+    click(form->okButton);
     EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Zoey", "Anis"}));
 }
 
@@ -560,7 +560,7 @@ TEST_F(Editor, DeletingThePersonBeingModifiedClosesThePanelAsCancel) {
     start({zoe, anis, malo});
     deleteWhileModifying(2, 2);
     expectPanelClosed();
-    EXPECT_TRUE(form->b_modifier.visible()) << "the selected row now holds Malo";
+    EXPECT_TRUE(form->modifyButton.visible()) << "the selected row now holds Malo";
     EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo}));
     pressEnter(*form);
     EXPECT_EQ(stored(), (std::vector<Row>{zoe, malo})) << "no Ok is left to write anybody";
@@ -570,7 +570,7 @@ TEST_F(Editor, DeletingTheOnlyPersonWhileModifyingItClosesThePanel) {
     start({anis});
     deleteWhileModifying(1, 1);
     expectPanelClosed();
-    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
     EXPECT_EQ(gridRow(1), Row(book::columnCount));
     EXPECT_EQ(storedBytes(), "");
 }
@@ -584,9 +584,9 @@ TEST_F(Editor, FailedWriteAfterOkKeepsTheFileAndClosesThePanel) {
     EXPECT_EQ(storedBytes(), before);
     EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Dara", "Anis"}));
     expectPanelClosed();
-    EXPECT_TRUE(form->b_modifier.visible());
+    EXPECT_TRUE(form->modifyButton.visible());
     pressEnter(*form);
-    EXPECT_EQ(form->gr1.rowCount(), 3) << "a second Ok cannot add Dara twice";
+    EXPECT_EQ(form->peopleGrid.rowCount(), 3) << "a second Ok cannot add Dara twice";
 
     add("Noor", 11, "1");
     EXPECT_TRUE(newBoxes().empty());
@@ -611,7 +611,7 @@ TEST_F(Editor, AContactFileHeldByAnotherProcessIsWaitedOut) {
     bool shownBeforeTheSaveEnded = false;
     platform::headless::duringNextBox([&] {
         shownBeforeTheSaveEnded =
-            !form->gp1.visible() && platform::headless::repaintsNow(*form) == repaints + 1;
+            !form->entryPanel.visible() && platform::headless::repaintsNow(*form) == repaints + 1;
     });
     const auto started = std::chrono::steady_clock::now();
     add("Noor", 11, "1");
@@ -636,8 +636,8 @@ TEST_F(Editor, FailedWriteAfterDeleteKeepsTheFileAndTheGridsChange) {
     start({zoe, anis});
     const std::string before = storedBytes();
     platform::fs::failAfter(platform::fs::Op::Write);
-    selectRow(form->gr1, 1);
-    click(form->b_supprimer);
+    selectRow(form->peopleGrid, 1);
+    click(form->deleteButton);
     expectStandardError();
     EXPECT_EQ(storedBytes(), before);
     EXPECT_FALSE(test_support::exists(contactFile() + ".tmp"));
@@ -674,8 +674,8 @@ TEST_F(Editor, AContactFileUnreadableAtStartIsNeverReplaced) {
     add("Dara", 0, "2");
     expectStandardError();
     EXPECT_EQ(stored(), (std::vector<Row>{zoe, anis}));
-    selectRow(form->gr1, 1);
-    click(form->b_supprimer);
+    selectRow(form->peopleGrid, 1);
+    click(form->deleteButton);
     expectStandardError();
     form->saveUnsavedChanges();
     expectStandardError();

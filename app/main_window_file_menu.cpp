@@ -16,8 +16,8 @@ std::string nameOf(const std::string& path) { return path.substr(path.find_last_
 }  // namespace
 
 void MainWindow::wireFileMenu() {
-    m_import.onClick = [this] { m_importClick(); };
-    m_export.onClick = [this] { m_exportClick(); };
+    importItem.onClick = [this] { m_importClick(); };
+    exportItem.onClick = [this] { m_exportClick(); };
 }
 
 std::string MainWindow::fileDialogFolder() const {
@@ -53,7 +53,7 @@ void MainWindow::m_exportClick() {
                                     "vcf"});
     if (!path) return;
     rememberFolderOf(*path);
-    const std::vector<address_book::Cells> people = address_book::peopleIn(gr1);
+    const std::vector<address_book::Cells> people = address_book::peopleIn(peopleGrid);
     platform::writeFileAtomically(*path, address_book::vCardsOf(people, platform::ansiToUtf8));
     platform::messageBox(
         "Exported " + std::to_string(people.size()) + " people to " + nameOf(*path) + ".", caption,

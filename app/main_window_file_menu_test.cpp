@@ -48,7 +48,7 @@ protected:
         return hl::shownFileDialogs().back().request;
     }
 
-    std::vector<Person> grid() const { return rowsOf(form->gr1); }
+    std::vector<Person> grid() const { return rowsOf(form->peopleGrid); }
 
     std::string stored() const { return test_support::readBytes(dataFile("dates.txt")); }
 
@@ -58,7 +58,7 @@ protected:
 // Each chosen file is offered as a dropped one, in turn; Cancel does nothing.
 TEST_F(FileMenu, ImportOffersEachChosenFileAsADropDoes) {
     start({noe});
-    choose(form->m_import, {});
+    choose(form->importItem, {});
     ASSERT_EQ(hl::shownFileDialogs().size(), 1u);
     EXPECT_EQ(hl::shownFileDialogs()[0].kind, hl::FileDialogKind::Open);
     EXPECT_EQ(lastDialog().title, "Import birthdays");
@@ -74,7 +74,7 @@ TEST_F(FileMenu, ImportOffersEachChosenFileAsADropDoes) {
     test_support::writeBytes(friends, friendsCards);
     const std::string notes = inAppData("notes.txt");
     test_support::writeBytes(notes, "Shopping: bread\r\n");
-    choose(form->m_import, {friends, notes});
+    choose(form->importItem, {friends, notes});
     ASSERT_EQ(hl::shownBoxes().size(), 2u);
     EXPECT_EQ(hl::shownBoxes()[0].text, "Add 1 people from friends.vcf?");
     EXPECT_EQ(hl::shownBoxes()[1].text, "notes.txt holds no contacts that Festorin can read.");
@@ -89,7 +89,7 @@ TEST_F(FileMenu, ImportOffersEachChosenFileAsADropDoes) {
 TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
     start({noe, dara});
     const std::string file = inAppData("Festorin birthdays.vcf");
-    choose(form->m_export, {file});
+    choose(form->exportItem, {file});
     ASSERT_EQ(hl::shownFileDialogs().size(), 1u);
     EXPECT_EQ(hl::shownFileDialogs()[0].kind, hl::FileDialogKind::Save);
     EXPECT_EQ(lastDialog().title, "Export birthdays");
@@ -109,17 +109,17 @@ TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
               std::string::npos);
     EXPECT_TRUE(cards.ends_with("\r\nEND:VCARD\r\n"));
 
-    choose(form->m_import, {file});
+    choose(form->importItem, {file});
     EXPECT_EQ(lastBox().text, "No new birthday in Festorin birthdays.vcf.");
 
     start({});
-    choose(form->m_import, {file});
+    choose(form->importItem, {file});
     EXPECT_EQ(lastBox().text, "Add 2 people from Festorin birthdays.vcf?");
     EXPECT_EQ(grid(), (std::vector<Person>{dara, noe}));
     EXPECT_EQ(stored(), test_support::records({dara, noe}));
 
     start({});
-    choose(form->m_export, {file});
+    choose(form->exportItem, {file});
     EXPECT_EQ(lastBox().text, "Exported 0 people to Festorin birthdays.vcf.");
     EXPECT_EQ(test_support::readBytes(file), "");
 }
@@ -130,11 +130,11 @@ TEST_F(FileMenu, ExportCancelledOrFailedLeavesTheFileAsItWas) {
     start({dara});
     const std::string file = inAppData("phone.vcf");
     test_support::writeBytes(file, "earlier");
-    choose(form->m_export, {});
+    choose(form->exportItem, {});
     EXPECT_TRUE(hl::shownBoxes().empty());
 
     platform::fs::failAfter(platform::fs::Op::Replace);
-    choose(form->m_export, {file});
+    choose(form->exportItem, {file});
     ASSERT_EQ(hl::shownBoxes().size(), 1u);
     EXPECT_EQ(lastBox().icon, platform::MbIcon::Error);
     EXPECT_NE(lastBox().text.find(file), std::string::npos) << lastBox().text;
@@ -146,12 +146,12 @@ TEST_F(FileMenu, ExportCancelledOrFailedLeavesTheFileAsItWas) {
 // in the folder of the last file chosen in either; Cancel keeps it.
 TEST_F(FileMenu, DialogsOpenInDocumentsThenWhereTheLastFileWasChosen) {
     start({dara});
-    choose(form->m_import, {});
+    choose(form->importItem, {});
     EXPECT_EQ(lastDialog().folder, "C:\\Users\\Ann\\Documents");
-    choose(form->m_export, {appData.path() + "\\phone.vcf"});
-    choose(form->m_import, {});
+    choose(form->exportItem, {appData.path() + "\\phone.vcf"});
+    choose(form->importItem, {});
     EXPECT_EQ(lastDialog().folder, appData.path() + "\\");
-    choose(form->m_export, {});
+    choose(form->exportItem, {});
     EXPECT_EQ(lastDialog().folder, appData.path() + "\\");
 }
 

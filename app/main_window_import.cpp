@@ -97,7 +97,7 @@ void MainWindow::importAddressBook(const std::string& path) {
             ? address_book::readAddressBook(bytes, usersDateOrder(), systemConverters())
             : address_book::AddressBook{};
     const address_book::ImportPlan plan =
-        address_book::planImport(book, gr1, address_book::roomLeft(gr1), systemConverters());
+        address_book::planImport(book, peopleGrid, address_book::roomLeft(peopleGrid), systemConverters());
     const address_book::Offer offer = address_book::offerOf(book, plan, path);
     switch (offer.kind) {
         case address_book::OfferKind::Question:
@@ -115,11 +115,11 @@ void MainWindow::importAddressBook(const std::string& path) {
 // As after Ok: sorted once, Modify and Delete at hand, saved once; an open
 // entry panel keeps its person and its place on the screen.
 void MainWindow::addImportedPeople(const std::vector<address_book::Cells>& people) {
-    address_book::appendPeople(gr1, people);
+    address_book::appendPeople(peopleGrid, people);
     followSort(trier());
     if (mode_saisie == panelClosed) {
-        b_modifier.show();
-        b_supprimer.show();
+        modifyButton.show();
+        deleteButton.show();
     }
     saveChanges();
 }

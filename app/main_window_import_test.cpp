@@ -59,7 +59,7 @@ protected:
 
     std::string stored() const { return test_support::readBytes(dataFile("dates.txt")); }
 
-    std::vector<Person> grid() const { return rowsOf(form->gr1); }
+    std::vector<Person> grid() const { return rowsOf(form->peopleGrid); }
 
     std::unique_ptr<MainWindow> form;
 };
@@ -81,8 +81,8 @@ TEST_F(Import, YesAddsSortsAndSavesOnceNoChangesNothing) {
     EXPECT_EQ(grid(), (std::vector<Person>{zoe, blaise, ada}));
     EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
     EXPECT_EQ(platform::fs::callsOf(platform::fs::Op::Replace), 1) << "saved once";
-    EXPECT_TRUE(form->b_modifier.visible());
-    EXPECT_TRUE(form->b_supprimer.visible());
+    EXPECT_TRUE(form->modifyButton.visible());
+    EXPECT_TRUE(form->deleteButton.visible());
 
     drop({friends});
     expectBox(2, "No new birthday in friends.vcf.", platform::MbIcon::Information);
@@ -133,8 +133,8 @@ TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
 // the next file of the drop is still offered, against the grid as it is.
 TEST_F(Import, AnOpenPanelKeepsItsPersonAndAFailedSaveKeepsThePeople) {
     start({zoe, malo});
-    hl::selectRow(form->gr1, 2);
-    hl::click(form->b_modifier);
+    hl::selectRow(form->peopleGrid, 2);
+    hl::click(form->modifyButton);
     platform::fs::failAfter(platform::fs::Op::Replace);
     const std::string friends = addressBook("friends.vcf", friendsCards);
     drop({friends, friends});
@@ -142,11 +142,11 @@ TEST_F(Import, AnOpenPanelKeepsItsPersonAndAFailedSaveKeepsThePeople) {
     EXPECT_EQ(hl::shownBoxes()[1].icon, platform::MbIcon::Error);
     expectBox(2, "No new birthday in friends.vcf.", platform::MbIcon::Information);
     EXPECT_EQ(stored(), test_support::records({zoe, malo}));
-    EXPECT_TRUE(form->gp1.visible());
-    EXPECT_FALSE(form->b_modifier.visible());
+    EXPECT_TRUE(form->entryPanel.visible());
+    EXPECT_FALSE(form->modifyButton.visible());
 
-    hl::type(form->Edit2, "Roux");
-    hl::click(form->b_ok);
+    hl::type(form->surnameBox, "Roux");
+    hl::click(form->okButton);
     Person maloRoux = malo;
     maloRoux[2] = "Roux";
     EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada, maloRoux}));

@@ -23,15 +23,15 @@ protected:
 TEST_F(OpenReminder, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLink) {
     ReminderWindow& linked = open("Send an E-mail at ", "ann@example.org", "Festorin");
     EXPECT_EQ(linked.owner(), form_.get());
-    EXPECT_TRUE(linked.Label2.autoSize);
-    EXPECT_TRUE(linked.Label3.visible());
+    EXPECT_TRUE(linked.actionLabel.autoSize);
+    EXPECT_TRUE(linked.addressLink.visible());
 
     for (const char* action : {"Send an E-mail at ", "Call the 01 23", ""}) {
         ReminderWindow& window = open(action, "", "Festorin");
-        EXPECT_EQ(window.Label2.text(), action);
-        EXPECT_EQ(window.Label2.width(), window.outerWidth());
-        EXPECT_FALSE(window.Label3.visible());
-        headless::click(window.Label3);
+        EXPECT_EQ(window.actionLabel.text(), action);
+        EXPECT_EQ(window.actionLabel.width(), window.outerWidth());
+        EXPECT_FALSE(window.addressLink.visible());
+        headless::click(window.addressLink);
     }
     EXPECT_TRUE(headless::openedLinks().empty());
 }
@@ -39,14 +39,14 @@ TEST_F(OpenReminder, WithoutAnAddressTheActionLineSpansTheWindowAndThereIsNoLink
 // An address holding ?, &, # or % stays one address in the link, and adds
 // nothing to it; the window shows it as stored.
 TEST_F(OpenReminder, TheLinkHandedToTheShellKeepsTheAddressWhole) {
-    headless::click(open("Send an E-mail at ", "ann@example.org", "Festorin").Label3);
-    headless::click(open("Send an E-mail at ", "ann@example.org", "").Label3);
+    headless::click(open("Send an E-mail at ", "ann@example.org", "Festorin").addressLink);
+    headless::click(open("Send an E-mail at ", "ann@example.org", "").addressLink);
     ReminderWindow& odd = open("Send an E-mail at ", "a b&c?d@example.org", "Festorin");
-    headless::click(odd.Label3);
-    headless::click(odd.Label3);
+    headless::click(odd.addressLink);
+    headless::click(odd.addressLink);
     ReminderWindow& hostile = open("Send an E-mail at ", "a@b?attach=C:\\secret#%41", "");
-    headless::click(hostile.Label3);
-    EXPECT_EQ(hostile.Label3.text(), "a@b?attach=C:\\secret#%41");
+    headless::click(hostile.addressLink);
+    EXPECT_EQ(hostile.addressLink.text(), "a@b?attach=C:\\secret#%41");
     EXPECT_EQ(headless::openedLinks(),
               (std::vector<std::string>{"mailto:ann@example.org?subject=Festorin",
                                         "mailto:ann@example.org?subject=",

@@ -51,11 +51,11 @@ void MainWindow::loadCheckDate() {
 }
 
 void MainWindow::loadMissedRemindersOption() {
-    m_showMissedReminders.setChecked(app::missedRemindersMarker.present(dossier));
+    showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(dossier));
 }
 
 void MainWindow::m_showMissedRemindersClick() {
-    app::switchOption(m_showMissedReminders, app::missedRemindersMarker, dossier);
+    app::switchOption(showMissedRemindersItem, app::missedRemindersMarker, dossier);
 }
 
 // A tick while start-up still shows a message would spend the day's check on
@@ -84,14 +84,14 @@ void MainWindow::verif() {
 
     // With missed reminders shown, the days since the last check come first.
     reminders::Date firstDay = today;
-    if (m_showMissedReminders.checked())
+    if (showMissedRemindersItem.checked())
         firstDay = reminders::firstMissedDay(lastCheck, today).value_or(today);
 
     nb_rappels = 0;
-    for (const std::vector<DueRow>& day : dueRowsByDay(gr1, cb3.items(), firstDay, today)) {
+    for (const std::vector<DueRow>& day : dueRowsByDay(peopleGrid, leadTimeList.items(), firstDay, today)) {
         for (const DueRow& due : day) {
             const reminders::ReminderTexts texts = reminders::reminderTexts(
-                cellsOf(gr1, due.row), due.birthday, cb2.items(), cb4.items());
+                cellsOf(peopleGrid, due.row), due.birthday, actionList.items(), reasonBox.items());
             afficher(texts.sentence, texts.action, texts.address, texts.subject);
         }
     }
@@ -103,15 +103,15 @@ void MainWindow::afficher(const std::string& sentence, const std::string& action
                       const std::string& address, const std::string& subject) {
     ReminderWindow& window = *reminderWindows_.emplace_back(std::make_unique<ReminderWindow>(this));
     window.create();
-    window.Label1.setText(sentence);
-    window.Label2.setText(action);
-    window.Label3.setText(address);
-    window.Label5.setText(address);
-    window.Label4.setText(subject);
+    window.sentenceLabel.setText(sentence);
+    window.actionLabel.setText(action);
+    window.addressLink.setText(address);
+    window.linkAddress.setText(address);
+    window.linkSubject.setText(subject);
     if (address.empty()) {
-        window.Label2.autoSize = false;
-        window.Label2.setWidth(window.outerWidth());
-        window.Label3.hide();
+        window.actionLabel.autoSize = false;
+        window.actionLabel.setWidth(window.outerWidth());
+        window.addressLink.hide();
     }
     ++nb_rappels;
     // The work area's size, not its edges, places the windows from the

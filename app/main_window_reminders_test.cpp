@@ -45,20 +45,20 @@ protected:
         prepareDataFolder();
         test_support::writeBytes(missedMarkerPath(), "*\r\n");
         start(at, storedDate);
-        ASSERT_TRUE(form_->m_showMissedReminders.checked());
+        ASSERT_TRUE(form_->showMissedRemindersItem.checked());
     }
 
     void tickWith(const std::vector<Cells>& people) {
-        form_->gr1.setRowCount(static_cast<int>(people.size()) + 1);
+        form_->peopleGrid.setRowCount(static_cast<int>(people.size()) + 1);
         for (std::size_t row = 0; row < people.size(); ++row)
             for (int col = 0; col < 10; ++col)
-                form_->gr1.setCell(col, static_cast<int>(row) + 1, people[row][col]);
-        headless::tick(form_->Timer1);
+                form_->peopleGrid.setCell(col, static_cast<int>(row) + 1, people[row][col]);
+        headless::tick(form_->checkTimer);
     }
 
     std::vector<std::string> sentences() const {
         std::vector<std::string> texts;
-        for (const auto& window : form_->reminderWindows()) texts.push_back(window->Label1.text());
+        for (const auto& window : form_->reminderWindows()) texts.push_back(window->sentenceLabel.text());
         return texts;
     }
     std::string checkDatePath() const { return dataFile("date_verif.txt"); }
@@ -97,7 +97,7 @@ TEST_F(DailyCheck, ATickDuringAStartUpMessageLeavesTheCheckForLater) {
     EXPECT_TRUE(form_->reminderWindows().empty());
     EXPECT_EQ(checkDate(), "07/12/2026\r\n");
 
-    headless::tick(form_->Timer1);
+    headless::tick(form_->checkTimer);
     EXPECT_EQ(form_->reminderWindows().size(), 1u);
     EXPECT_EQ(checkDate(), "08/12/2026\r\n");
 }
@@ -259,21 +259,21 @@ TEST_F(DailyCheck, MissedNewYearAndLeapDayRemindersNameTheirBirthdaysWeekDay) {
 // marker file at start and switches the option at once.
 TEST_F(DailyCheck, TheMissedRemindersItemFollowsItsMarkerAndSwitchesAtOnce) {
     start({2026, 12, 8, 9, 0, 0}, "05/12/2026\r\n");
-    const auto& options = form_->m_options.items();
+    const auto& options = form_->optionsMenu.items();
     ASSERT_EQ(options.size(), 3u);
-    EXPECT_EQ(options[1], &form_->m_demarrer);
-    EXPECT_EQ(options[2], &form_->m_showMissedReminders);
+    EXPECT_EQ(options[1], &form_->startInTrayItem);
+    EXPECT_EQ(options[2], &form_->showMissedRemindersItem);
     EXPECT_EQ(options[2]->caption(), "Show missed reminders");
-    EXPECT_FALSE(form_->m_showMissedReminders.checked());
+    EXPECT_FALSE(form_->showMissedRemindersItem.checked());
 
-    headless::click(form_->m_showMissedReminders);
-    EXPECT_TRUE(form_->m_showMissedReminders.checked());
+    headless::click(form_->showMissedRemindersItem);
+    EXPECT_TRUE(form_->showMissedRemindersItem.checked());
     EXPECT_EQ(test_support::readBytes(missedMarkerPath()), "*\r\n");
     tickWith(dueAroundTheEighth);
     EXPECT_EQ(form_->nb_rappels, 4) << "on before the day's check, it catches up";
 
-    headless::click(form_->m_showMissedReminders);
-    EXPECT_FALSE(form_->m_showMissedReminders.checked());
+    headless::click(form_->showMissedRemindersItem);
+    EXPECT_FALSE(form_->showMissedRemindersItem.checked());
     EXPECT_FALSE(test_support::exists(missedMarkerPath()));
     EXPECT_TRUE(headless::shownBoxes().empty());
 

@@ -6,13 +6,13 @@
 #include "book/sort_order_file.h"
 
 void MainWindow::wireOrderMenu() {
-    tri_date.onClick = [this] { tri_dateClick(); };
-    tri_prenom.onClick = [this] { tri_prenomClick(); };
-    tri_nom.onClick = [this] { tri_nomClick(); };
-    tri_email.onClick = [this] { tri_emailClick(); };
+    byDateItem.onClick = [this] { tri_dateClick(); };
+    byFirstNameItem.onClick = [this] { tri_prenomClick(); };
+    bySurnameItem.onClick = [this] { tri_nomClick(); };
+    byEmailItem.onClick = [this] { tri_emailClick(); };
 }
 
-std::vector<int> MainWindow::trier() { return book::sortRows(gr1, ordre_tri); }
+std::vector<int> MainWindow::trier() { return book::sortRows(peopleGrid, ordre_tri); }
 
 void MainWindow::tri_dateClick() { chooseOrder(0); }
 void MainWindow::tri_prenomClick() { chooseOrder(1); }
@@ -29,8 +29,8 @@ void MainWindow::chooseOrder(int order) {
 }
 
 void MainWindow::checkOrderItem() {
-    const std::array<platform::MenuItem*, book::orderCount> items{&tri_date, &tri_prenom, &tri_nom,
-                                                                  &tri_email};
+    const std::array<platform::MenuItem*, book::orderCount> items{&byDateItem, &byFirstNameItem, &bySurnameItem,
+                                                                  &byEmailItem};
     for (int order = 0; order < book::orderCount; ++order)
         items[order]->setChecked(order == ordre_tri);
 }

@@ -36,14 +36,14 @@ protected:
 
     static std::vector<std::string> firstNames(const MainWindow& form) {
         std::vector<std::string> names;
-        for (int row = 1; row < form.gr1.rowCount(); ++row)
-            names.push_back(form.gr1.cell(book::colFirstName, row));
+        for (int row = 1; row < form.peopleGrid.rowCount(); ++row)
+            names.push_back(form.peopleGrid.cell(book::colFirstName, row));
         return names;
     }
 
     static std::vector<bool> checkMarks(const MainWindow& form) {
-        return {form.tri_date.checked(), form.tri_prenom.checked(), form.tri_nom.checked(),
-                form.tri_email.checked()};
+        return {form.byDateItem.checked(), form.byFirstNameItem.checked(), form.bySurnameItem.checked(),
+                form.byEmailItem.checked()};
     }
 
     void storeSortOrder(const std::string& bytes) {
@@ -75,11 +75,11 @@ TEST_F(OrderMenu, EachItemSortsChecksItselfAndStoresItsDigit) {
         std::vector<bool> marks;
     };
     const std::vector<Choice> choices{
-        {form->tri_email, byEmail, {false, false, false, true}},
-        {form->tri_prenom, byFirstName, {false, true, false, false}},
-        {form->tri_nom, bySurname, {false, false, true, false}},
-        {form->tri_nom, bySurname, {false, false, true, false}},
-        {form->tri_date, {"Dara", "anis", "Noe"}, {true, false, false, false}},
+        {form->byEmailItem, byEmail, {false, false, false, true}},
+        {form->byFirstNameItem, byFirstName, {false, true, false, false}},
+        {form->bySurnameItem, bySurname, {false, false, true, false}},
+        {form->bySurnameItem, bySurname, {false, false, true, false}},
+        {form->byDateItem, {"Dara", "anis", "Noe"}, {true, false, false, false}},
     };
     for (const Choice& choice : choices) {
         platform::headless::click(choice.item);
@@ -102,7 +102,7 @@ TEST_F(OrderMenu, ARestartSortsByTheStoredOrder) {
     storePeople();
     {
         auto form = createMainWindow();
-        platform::headless::click(form->tri_nom);
+        platform::headless::click(form->bySurnameItem);
     }
     ASSERT_EQ(test_support::readBytes(dataFile("ordre_tri.txt")), "2\r\n");
     auto form = createMainWindow();
@@ -137,7 +137,7 @@ TEST_F(OrderMenu, AFirstLineThatIsNoNumberIsReportedAndThePeopleAreStillRead) {
         EXPECT_EQ(shownBoxes().back().caption, "Festorin");
         EXPECT_EQ(shownBoxes().back().icon, platform::MbIcon::Error);
         expectByDate(*form);
-        EXPECT_TRUE(form->b_modifier.visible());
+        EXPECT_TRUE(form->modifyButton.visible());
     }
 }
 
@@ -164,13 +164,13 @@ TEST_F(OrderMenu, AFileThatCannotBeOpenedMeansByDateSilently) {
 TEST_F(OrderMenu, AFailedWriteIsReportedWithTheNewOrderAlreadyShown) {
     storePeople();
     auto form = createMainWindow();
-    platform::headless::click(form->tri_prenom);
+    platform::headless::click(form->byFirstNameItem);
     for (platform::fs::Op failing : {platform::fs::Op::Create, platform::fs::Op::Write,
                                      platform::fs::Op::Flush, platform::fs::Op::Replace}) {
-        platform::headless::click(form->tri_prenom);
+        platform::headless::click(form->byFirstNameItem);
         const std::size_t boxesBefore = shownBoxes().size();
         platform::fs::failAfter(failing);
-        platform::headless::click(form->tri_nom);
+        platform::headless::click(form->bySurnameItem);
 
         ASSERT_EQ(shownBoxes().size(), boxesBefore + 1);
         EXPECT_NE(shownBoxes().back().text.find("ordre_tri.txt"), std::string::npos);

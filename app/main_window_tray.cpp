@@ -35,11 +35,11 @@ void MainWindow::wireLifeCycle() {
     onHandOver = [this](std::uintptr_t tag, std::string_view handOver) {
         return anotherRunStarted(tag, handOver);
     };
-    m_quitter.onClick = [this] { m_quitterClick(); };
-    m_demarrer.onClick = [this] { m_demarrerClick(); };
-    QuitterItem.onClick = [this] { QuitterItemClick(); };
-    RestaurerItem.onClick = [this] { RestaurerItemClick(); };
-    RduireItem.onClick = [this] { ReduireItemClick(); };
+    quitItem.onClick = [this] { m_quitterClick(); };
+    startInTrayItem.onClick = [this] { m_demarrerClick(); };
+    trayQuitItem.onClick = [this] { QuitterItemClick(); };
+    trayRestoreItem.onClick = [this] { RestaurerItemClick(); };
+    trayMinimizeItem.onClick = [this] { ReduireItemClick(); };
 }
 
 void MainWindow::ajouter_icone() {
@@ -85,7 +85,7 @@ bool MainWindow::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t 
 void MainWindow::message_icone(std::uintptr_t, std::intptr_t lParam) {
     if (lParam == wmRButtonUp) {
         const platform::Point cursor = platform::cursorPos();
-        PopupDroit.popup(cursor.x, cursor.y);
+        trayMenu.popup(cursor.x, cursor.y);
     } else if (lParam == wmLButtonDblClk) {
         bringBack();
     }
@@ -138,11 +138,11 @@ void MainWindow::FormPaint() {
     premier_affichage = false;
     if (!first) return;
     const bool startHidden = app::startHiddenMarker.present(dossier);
-    m_demarrer.setChecked(startHidden);
+    startInTrayItem.setChecked(startHidden);
     if (startHidden) hide();
 }
 
-void MainWindow::m_demarrerClick() { app::switchOption(m_demarrer, app::startHiddenMarker, dossier); }
+void MainWindow::m_demarrerClick() { app::switchOption(startInTrayItem, app::startHiddenMarker, dossier); }
 
 void MainWindow::FormDestroy() {
     // A change whose save failed still goes out, however the program ends.

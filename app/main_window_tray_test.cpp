@@ -37,7 +37,7 @@ protected:
     }
     void quitFromThePopup(MbResult answer) {
         hl::answerNextBox(answer);
-        hl::click(form->QuitterItem);
+        hl::click(form->trayQuitItem);
     }
     bool ended() const { return form->destroyed(); }
     bool iconPresent() const {
@@ -77,12 +77,12 @@ protected:
 
     // Adds Dara through the entry panel; the save of her Ok fails.
     void addDaraWithAFailedSave() {
-        hl::click(form->b_ajouter);
-        hl::type(form->Edit1, "Dara");
-        hl::pick(form->cb1, 2);
-        hl::type(form->Edit6, "5");
+        hl::click(form->addButton);
+        hl::type(form->firstNameBox, "Dara");
+        hl::pick(form->monthList, 2);
+        hl::type(form->dayBox, "5");
         platform::fs::failAfter(platform::fs::Op::Create);
-        hl::click(form->b_ok);
+        hl::click(form->okButton);
     }
 
     // A fresh world on the same application-data folder, to start again.
@@ -157,12 +157,12 @@ TEST_F(LifeCycle, OtherMessagesGoOnToTheWindow) {
 
 TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     start();
-    hl::click(form->RduireItem);
+    hl::click(form->trayMinimizeItem);
     EXPECT_FALSE(form->visible());
-    hl::click(form->RduireItem);
+    hl::click(form->trayMinimizeItem);
     EXPECT_FALSE(form->visible());
 
-    hl::click(form->RestaurerItem);
+    hl::click(form->trayRestoreItem);
     EXPECT_TRUE(form->visible());
     EXPECT_EQ(hl::frontForm(), form.get());
 
@@ -172,13 +172,13 @@ TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     EXPECT_TRUE(form->visible());
 
     hl::setApplicationMinimized(true);
-    hl::click(form->RestaurerItem);
+    hl::click(form->trayRestoreItem);
     EXPECT_FALSE(platform::application::minimized());
     EXPECT_TRUE(form->visible());
 
     // Festorin started again brings this window back as Restore does; what
     // any other process sends is refused and changes nothing.
-    hl::click(form->RduireItem);
+    hl::click(form->trayMinimizeItem);
     hl::setApplicationMinimized(true);
     const std::string program = "\"C:\\Festorin\\Festorin.exe\"";
     std::string tooMany = program;
@@ -220,7 +220,7 @@ TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
 
     iconMouse(wmRButtonUp);
     ASSERT_EQ(hl::popups().size(), 1u);
-    EXPECT_EQ(hl::popups()[0].menu, &form->PopupDroit);
+    EXPECT_EQ(hl::popups()[0].menu, &form->trayMenu);
     EXPECT_EQ(hl::popups()[0].x, 1003);
     EXPECT_EQ(hl::popups()[0].y, 757);
     EXPECT_FALSE(form->visible());
@@ -228,11 +228,11 @@ TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
 
 TEST_F(LifeCycle, ThePopupMenuItemsInOrderUnchecked) {
     start();
-    const auto& items = form->PopupDroit.items();
+    const auto& items = form->trayMenu.items();
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0], &form->QuitterItem);
-    EXPECT_EQ(items[1], &form->RestaurerItem);
-    EXPECT_EQ(items[2], &form->RduireItem);
+    EXPECT_EQ(items[0], &form->trayQuitItem);
+    EXPECT_EQ(items[1], &form->trayRestoreItem);
+    EXPECT_EQ(items[2], &form->trayMinimizeItem);
     EXPECT_EQ(items[0]->caption(), "Quit");
     EXPECT_EQ(items[1]->caption(), "Restore");
     EXPECT_EQ(items[2]->caption(), "Minimize");
@@ -252,7 +252,7 @@ TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTime) {
 
     form->show();
     hl::answerNextBox(MbResult::No);
-    hl::click(form->m_quitter);
+    hl::click(form->quitItem);
     EXPECT_EQ(hl::shownBoxes().size(), 2u);
     EXPECT_TRUE(form->visible());
     EXPECT_FALSE(ended());
@@ -261,7 +261,7 @@ TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTime) {
 TEST_F(LifeCycle, QuitAnsweredYesEnds) {
     start();
     hl::answerNextBox(MbResult::Yes);
-    hl::click(form->m_quitter);
+    hl::click(form->quitItem);
     ASSERT_EQ(hl::shownBoxes().size(), 1u);
     expectQuitQuestion(hl::shownBoxes()[0]);
     EXPECT_TRUE(ended());
@@ -296,40 +296,40 @@ TEST_F(LifeCycle, CloseAfterAQuitAnsweredNoEndsWithoutAQuestion) {
 TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
     startWithMarker("anything");
     EXPECT_FALSE(form->visible());
-    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_TRUE(form->startInTrayItem.checked());
     EXPECT_FALSE(form->premier_affichage);
 
     iconMouse(wmLButtonDblClk);
     hl::paint(*form);
     EXPECT_TRUE(form->visible());
-    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_TRUE(form->startInTrayItem.checked());
 }
 
 TEST_F(LifeCycle, AnEmptyMarkerFileCounts) {
     startWithMarker("");
     EXPECT_FALSE(form->visible());
-    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_TRUE(form->startInTrayItem.checked());
 }
 
 TEST_F(LifeCycle, AFolderNamedLikeTheMarkerCountsAsAbsent) {
     test_support::makeFolder(marker());
     start();
     EXPECT_TRUE(form->visible());
-    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(form->startInTrayItem.checked());
 }
 
 TEST_F(LifeCycle, WithoutMarkerLaterPaintsNeverHide) {
     form = createMainWindow();
-    form->m_demarrer.setChecked(true);
+    form->startInTrayItem.setChecked(true);
     platform::application::run(*form);
     EXPECT_TRUE(form->visible());
-    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_FALSE(form->premier_affichage);
 
     test_support::writeBytes(marker(), "*\r\n");
     hl::paint(*form);
     EXPECT_TRUE(form->visible());
-    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(form->startInTrayItem.checked());
 }
 
 TEST_F(LifeCycle, ALateFirstPaintStillAppliesTheMarker) {
@@ -338,27 +338,27 @@ TEST_F(LifeCycle, ALateFirstPaintStillAppliesTheMarker) {
     form = createMainWindow();
     hl::paint(*form);  // not shown yet: nothing is painted
     EXPECT_TRUE(form->premier_affichage);
-    EXPECT_FALSE(form->m_demarrer.checked());
+    EXPECT_FALSE(form->startInTrayItem.checked());
 
     form->show();
     hl::paint(*form);
     EXPECT_FALSE(form->visible());
-    EXPECT_TRUE(form->m_demarrer.checked());
+    EXPECT_TRUE(form->startInTrayItem.checked());
 }
 
 TEST_F(LifeCycle, CheckingWritesTheMarkerAndKeepsTheWindowShown) {
     start();
     test_support::writeBytes(marker(), "old content, longer than the marker");
-    ASSERT_FALSE(form->m_demarrer.checked());
-    hl::click(form->m_demarrer);
-    EXPECT_TRUE(form->m_demarrer.checked());
+    ASSERT_FALSE(form->startInTrayItem.checked());
+    hl::click(form->startInTrayItem);
+    EXPECT_TRUE(form->startInTrayItem.checked());
     EXPECT_EQ(test_support::readBytes(marker()), std::string("\x2A\x0D\x0A"));
     EXPECT_FALSE(test_support::exists(marker() + ".tmp"));
     EXPECT_TRUE(form->visible());
     EXPECT_TRUE(hl::shownBoxes().empty());
 
-    hl::click(form->m_demarrer);
-    EXPECT_FALSE(form->m_demarrer.checked());
+    hl::click(form->startInTrayItem);
+    EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_FALSE(test_support::exists(marker()));
     EXPECT_TRUE(form->visible());
 }
@@ -366,36 +366,36 @@ TEST_F(LifeCycle, CheckingWritesTheMarkerAndKeepsTheWindowShown) {
 TEST_F(LifeCycle, TheHandlerGoesByTheCheckMarkNotByTheFile) {
     start();
     test_support::writeBytes(marker(), "");
-    hl::click(form->m_demarrer);  // unchecked although the file exists: write it
-    EXPECT_TRUE(form->m_demarrer.checked());
+    hl::click(form->startInTrayItem);  // unchecked although the file exists: write it
+    EXPECT_TRUE(form->startInTrayItem.checked());
     EXPECT_EQ(test_support::readBytes(marker()), "*\r\n");
 }
 
 TEST_F(LifeCycle, UncheckingWhenTheFileIsGoneClearsTheMark) {
     start();
-    form->m_demarrer.setChecked(true);
-    hl::click(form->m_demarrer);
-    EXPECT_FALSE(form->m_demarrer.checked());
+    form->startInTrayItem.setChecked(true);
+    hl::click(form->startInTrayItem);
+    EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_FALSE(test_support::exists(marker()));
     EXPECT_TRUE(hl::shownBoxes().empty());
 }
 
 TEST_F(LifeCycle, UncheckingLeavesAFolderOfThatNameAlone) {
     start();
-    form->m_demarrer.setChecked(true);
+    form->startInTrayItem.setChecked(true);
     test_support::makeFolder(marker());
-    hl::click(form->m_demarrer);
-    EXPECT_FALSE(form->m_demarrer.checked());
+    hl::click(form->startInTrayItem);
+    EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_TRUE(test_support::exists(marker()));
     EXPECT_TRUE(hl::shownBoxes().empty());
 }
 
 TEST_F(LifeCycle, AFailedDeleteIsIgnored) {
     startWithMarker("*\r\n");
-    ASSERT_TRUE(form->m_demarrer.checked());
+    ASSERT_TRUE(form->startInTrayItem.checked());
     platform::fs::failAfter(platform::fs::Op::Remove);
-    hl::click(form->m_demarrer);
-    EXPECT_FALSE(form->m_demarrer.checked());
+    hl::click(form->startInTrayItem);
+    EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_TRUE(hl::shownBoxes().empty());
 }
 
@@ -404,8 +404,8 @@ TEST_F(LifeCycle, AFailedMarkerWriteIsReportedWithTheMarkStayingSet) {
          {platform::fs::Op::Create, platform::fs::Op::Write, platform::fs::Op::Replace}) {
         start();
         platform::fs::failAfter(failing);
-        hl::click(form->m_demarrer);
-        EXPECT_TRUE(form->m_demarrer.checked());
+        hl::click(form->startInTrayItem);
+        EXPECT_TRUE(form->startInTrayItem.checked());
         ASSERT_EQ(hl::shownBoxes().size(), 1u);
         const hl::ShownBox& box = hl::shownBoxes()[0];
         EXPECT_EQ(box.caption, "Festorin");

@@ -15,11 +15,11 @@ namespace {
 
 // People spread over the whole year, sorted as the table always is before Ok.
 void fillPeople(MainWindow& form, int people) {
-    bench::fillPeople(form.gr1, people, [&form](int row) {
+    bench::fillPeople(form.peopleGrid, people, [&form](int row) {
         const int month = 1 + row % 12;
         const std::string day = std::to_string(1 + row % 28);
         return bench::Birthday{book::birthdayKey(month, day),
-                               book::shownDate(form.cb1.item(month - 1), day)};
+                               book::shownDate(form.monthList.item(month - 1), day)};
     });
     form.trier();
 }
@@ -38,19 +38,19 @@ void BM_OkAddsTheLastPerson(benchmark::State& state) {
     fillPeople(*form, book::maxPeople - 1);
     for (auto _ : state) {
         state.PauseTiming();
-        platform::headless::click(form->b_ajouter);
-        platform::headless::type(form->Edit1, "Noor");
-        platform::headless::pick(form->cb1, 6);
-        platform::headless::type(form->Edit6, "17");
+        platform::headless::click(form->addButton);
+        platform::headless::type(form->firstNameBox, "Noor");
+        platform::headless::pick(form->monthList, 6);
+        platform::headless::type(form->dayBox, "17");
         state.ResumeTiming();
 
-        platform::headless::click(form->b_ok);
+        platform::headless::click(form->okButton);
 
         state.PauseTiming();
-        if (form->gr1.rowCount() != book::maxPeople + 1 ||
+        if (form->peopleGrid.rowCount() != book::maxPeople + 1 ||
             !platform::headless::shownBoxes().empty())
             state.SkipWithError("Ok did not add the person");
-        form->RemoveLine(form->gr1, rowOf(form->gr1, "Noor"));
+        form->RemoveLine(form->peopleGrid, rowOf(form->peopleGrid, "Noor"));
         state.ResumeTiming();
     }
 }

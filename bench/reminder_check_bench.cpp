@@ -18,17 +18,17 @@ namespace {
 // Birthdays over every day of a leap year, with every lead time and action:
 // about ninety people fall due on any day.
 void fillPeople(MainWindow& form, int people) {
-    platform::StringGrid& grid = form.gr1;
+    platform::StringGrid& grid = form.peopleGrid;
     bench::fillPeople(grid, people, [&form](int row) {
         const reminders::Date birthday = reminders::addDays({2028, 1, 1}, row % 366);
         const std::string day = std::to_string(birthday.day);
         return bench::Birthday{book::birthdayKey(birthday.month, day),
-                               book::shownDate(form.cb1.item(birthday.month - 1), day)};
+                               book::shownDate(form.monthList.item(birthday.month - 1), day)};
     });
     for (int row = 1; row <= people; ++row) {
-        grid.setCell(book::colAction, row, form.cb2.item(row % 4));
-        grid.setCell(book::colWhen, row, form.cb3.item(row % 5));
-        grid.setCell(book::colReason, row, form.cb4.item(row % 2));
+        grid.setCell(book::colAction, row, form.actionList.item(row % 4));
+        grid.setCell(book::colWhen, row, form.leadTimeList.item(row % 5));
+        grid.setCell(book::colReason, row, form.reasonBox.item(row % 2));
     }
 }
 
@@ -60,7 +60,7 @@ void BM_VerifOnANewDay(benchmark::State& state) {
 // reminders and then the day's.
 void BM_VerifAfterFourteenMissedDays(benchmark::State& state) {
     auto form = formWithEveryone();
-    form->m_showMissedReminders.setChecked(true);
+    form->showMissedRemindersItem.setChecked(true);
     reminders::Date day{2026, 1, 1};
     form->derniere_verif = reminders::midnightOf(reminders::addDays(day, -15));
     for (auto _ : state) {
@@ -75,12 +75,12 @@ void BM_VerifAfterFourteenMissedDays(benchmark::State& state) {
 // The least any daily check does: look at every row's birthday and lead time.
 void BM_WalkEveryRow(benchmark::State& state) {
     auto form = formWithEveryone();
-    const platform::StringGrid& grid = form->gr1;
+    const platform::StringGrid& grid = form->peopleGrid;
     for (auto _ : state) {
         int dueToday = 0;
         for (int row = 1; row < grid.rowCount(); ++row)
             dueToday += grid.cell(book::colKey, row) == "0101" &&
-                        grid.cell(book::colWhen, row) == form->cb3.item(0);
+                        grid.cell(book::colWhen, row) == form->leadTimeList.item(0);
         benchmark::DoNotOptimize(dueToday);
     }
 }
@@ -89,7 +89,7 @@ void BM_TickOnACheckedDay(benchmark::State& state) {
     auto form = formWithEveryone();
     form->verif();
     const auto opened = form->reminderWindows().size();
-    for (auto _ : state) platform::headless::tick(form->Timer1);
+    for (auto _ : state) platform::headless::tick(form->checkTimer);
     if (form->reminderWindows().size() != opened) state.SkipWithError("a checked day reopened");
 }
 

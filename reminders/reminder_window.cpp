@@ -19,13 +19,13 @@ ReminderWindow::ReminderWindow(platform::Form* owner) : platform::Form(owner) {
     color = platform::rgb(255, 255, 0);
     fontName = "Tahoma";
     fontPoints = 8;
-    placeLabel(Label1, 0, 0);
-    placeLabel(Label2, 0, 16);
-    placeLabel(Label3, 100, 16);
-    Label3.underline = true;
-    Label3.onClick = [this] { Label3Click(); };
-    Label4.hide();
-    Label5.hide();
+    placeLabel(sentenceLabel, 0, 0);
+    placeLabel(actionLabel, 0, 16);
+    placeLabel(addressLink, 100, 16);
+    addressLink.underline = true;
+    addressLink.onClick = [this] { Label3Click(); };
+    linkSubject.hide();
+    linkAddress.hide();
     // Closing a reminder only hides it; it goes with the main window.
     onCloseQuery = [this](bool& canClose) {
         canClose = false;
@@ -34,5 +34,5 @@ ReminderWindow::ReminderWindow(platform::Form* owner) : platform::Form(owner) {
 }
 
 void ReminderWindow::Label3Click() {
-    platform::shellOpen(reminders::mailtoLink(Label5.text(), Label4.text()));
+    platform::shellOpen(reminders::mailtoLink(linkAddress.text(), linkSubject.text()));
 }

@@ -11,11 +11,11 @@ public:
     // How other programs find the reminder windows.
     static constexpr const char* windowClass = "TForm3";
 
-    platform::Label Label1{this};  // the sentence
-    platform::Label Label2{this};  // the action line
-    platform::Label Label3{this};  // the e-mail address, a link
-    platform::Label Label4{this};  // the link's subject, never shown
-    platform::Label Label5{this};  // the link's address, never shown
+    platform::Label sentenceLabel{this};  // the sentence
+    platform::Label actionLabel{this};  // the action line
+    platform::Label addressLink{this};  // the e-mail address, a link
+    platform::Label linkSubject{this};  // the link's subject, never shown
+    platform::Label linkAddress{this};  // the link's address, never shown
 
     void Label3Click();
 };
