@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "book/contact_table.h"
 #include "book/contact_record.h"
+#include "book/contact_table.h"
 #include "platform/application.h"
 #include "test_support/headless_fixture.h"
 #include "test_support/records.h"
@@ -197,7 +197,7 @@ const WriteCase sortOrderFile{
     },
     [](DataFileFaults& t) { hl::click(t.form->bySurnameItem); },
     [](DataFileFaults& t) {
-        EXPECT_EQ(t.form->ordre_tri, 2);
+        EXPECT_EQ(t.form->sortOrder, 2);
         EXPECT_EQ(t.gridFirstNames(), (std::vector<std::string>{"Malo", "Anis", "Zoe"}));
         hl::click(t.form->byEmailItem);
         EXPECT_EQ(t.fileBytes("ordre_tri.txt"), "3\r\n");
@@ -277,13 +277,13 @@ protected:
     std::set<std::string> readersAtTheirDefault() const {
         std::set<std::string> fellBack;
         if (form->peopleGrid.rowCount() != 4) fellBack.insert("dates.txt");
-        if (form->ordre_tri != 2) {
-            EXPECT_EQ(form->ordre_tri, 0);
+        if (form->sortOrder != 2) {
+            EXPECT_EQ(form->sortOrder, 0);
             EXPECT_TRUE(form->byDateItem.checked());
             fellBack.insert("ordre_tri.txt");
         }
-        if (form->derniere_verif.day != 7) {
-            EXPECT_EQ(form->derniere_verif.year, platform::DateTime{}.year);
+        if (form->lastCheckDay.day != 7) {
+            EXPECT_EQ(form->lastCheckDay.year, platform::DateTime{}.year);
             fellBack.insert("date_verif.txt");
         }
         if (form->visible()) {

@@ -33,9 +33,12 @@ public:
     platform::StringGrid peopleGrid{this, 10};
     platform::Button addButton{this};
     platform::GroupBox entryPanel{this};
-    platform::Label firstNameLabel{&entryPanel}, surnameLabel{&entryPanel}, emailLabel{&entryPanel}, phone1Label{&entryPanel}, phone2Label{&entryPanel},
-        monthLabel{&entryPanel}, dayLabel{&entryPanel}, actionLabel{&entryPanel}, leadTimeLabel{&entryPanel}, reasonLabel{&entryPanel};
-    platform::Edit firstNameBox{&entryPanel}, surnameBox{&entryPanel}, emailBox{&entryPanel}, phone1Box{&entryPanel}, phone2Box{&entryPanel}, dayBox{&entryPanel};
+    platform::Label firstNameLabel{&entryPanel}, surnameLabel{&entryPanel}, emailLabel{&entryPanel},
+        phone1Label{&entryPanel}, phone2Label{&entryPanel}, monthLabel{&entryPanel},
+        dayLabel{&entryPanel}, actionLabel{&entryPanel}, leadTimeLabel{&entryPanel},
+        reasonLabel{&entryPanel};
+    platform::Edit firstNameBox{&entryPanel}, surnameBox{&entryPanel}, emailBox{&entryPanel},
+        phone1Box{&entryPanel}, phone2Box{&entryPanel}, dayBox{&entryPanel};
     platform::ComboBox monthList{&entryPanel, platform::ComboStyle::PickOnly};
     platform::ComboBox actionList{&entryPanel, platform::ComboStyle::PickOnly};
     platform::ComboBox leadTimeList{&entryPanel, platform::ComboStyle::PickOnly};
@@ -71,72 +74,74 @@ public:
     platform::MenuItem trayRestoreItem{&trayMenu, "Restore"};
     platform::MenuItem trayMinimizeItem{&trayMenu, "Minimize"};
 
-    // What the entry panel is doing; mode_saisie holds one of these.
+    // What the entry panel is doing; entryMode holds one of these.
     enum EntryMode : std::int32_t { panelClosed = 0, panelAdding = 1, panelModifying = 2 };
 
     // State.
-    platform::IconHandle icone = 0;
-    bool demande_quitter = false;
-    bool premier_affichage = true;
-    std::int32_t mode_saisie = panelClosed;
-    std::int32_t ligne_saisie = 0;
-    std::int32_t nb_rappels = 0;
-    platform::DateTime derniere_verif{};
-    std::int32_t ordre_tri = 0;
-    std::string dossier;
+    platform::IconHandle icon = 0;
+    bool quitRequested = false;
+    bool firstPaint = true;
+    std::int32_t entryMode = panelClosed;
+    std::int32_t editedRow = 0;
+    std::int32_t remindersShown = 0;
+    platform::DateTime lastCheckDay{};
+    std::int32_t sortOrder = 0;
+    std::string dataFolder;
 
-    void FormCreate();
-    void m_aproposClick();
+    void onCreate();
+    void onAbout();
 
     // Rewrites the contact file from the grid.
-    void sauver();
+    void saveContacts();
     // Fills the grid from the contact file.
-    void lire();
-    void RemoveLine(platform::StringGrid& grid, int row);
+    void loadContacts();
+    void removeRow(platform::StringGrid& grid, int row);
 
     // The daily reminder check and its windows.
-    void Timer1Timer();
-    void verif();
-    void afficher(const std::string& sentence, const std::string& action,
-                  const std::string& address, const std::string& subject);
-    void m_showMissedRemindersClick();
-    const std::vector<std::unique_ptr<ReminderWindow>>& reminderWindows() const { return reminderWindows_; }
+    void onCheckTimer();
+    void checkReminders();
+    void openReminder(const std::string& sentence, const std::string& action,
+                      const std::string& address, const std::string& subject);
+    void onShowMissedReminders();
+    const std::vector<std::unique_ptr<ReminderWindow>>& reminderWindows() const {
+        return reminderWindows_;
+    }
 
-    // The Order menu. trier orders the grid by column ordre_tri and returns
+    // The Order menu. sortPeople orders the grid by column sortOrder and returns
     // where each row came from, result[newRow] == oldRow over grid rows (see
     // book::sortRows), so that a row number held across it can follow its person.
-    std::vector<int> trier();
-    void tri_dateClick();
-    void tri_prenomClick();
-    void tri_nomClick();
-    void tri_emailClick();
+    std::vector<int> sortPeople();
+    void onOrderByDate();
+    void onOrderByFirstName();
+    void onOrderBySurname();
+    void onOrderByEmail();
 
     // The contact editor.
-    void b_ajouterClick();
-    void b_modifierClick();
-    void b_supprimerClick();
-    void b_okClick();
-    void b_annulerClick();
-    void Edit6KeyPress(char& key);
-    void gr1SelectCell(int col, int row, bool& canSelect);
+    void onAdd();
+    void onModify();
+    void onDelete();
+    void onOk();
+    void onCancel();
+    void filterDayKey(char& key);
+    void onSelectCell(int col, int row, bool& canSelect);
     // Writes a change whose save failed, reporting a new failure; for the end
     // of the program.
     void saveUnsavedChanges();
 
     // The notification-area icon and the window's life cycle.
-    void ajouter_icone();
-    void retirer_icone();
+    void addTrayIcon();
+    void removeTrayIcon();
     // Offered every window message first; true when the message is consumed.
-    bool WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
-    void message_icone(std::uintptr_t wParam, std::intptr_t lParam);
-    void m_quitterClick();
-    void QuitterItemClick();
-    void RestaurerItemClick();
-    void ReduireItemClick();
-    void FormCloseQuery(bool& canClose);
-    void FormPaint();
-    void m_demarrerClick();
-    void FormDestroy();
+    bool handleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void onTrayIconMessage(std::uintptr_t wParam, std::intptr_t lParam);
+    void onQuit();
+    void onTrayQuit();
+    void onTrayRestore();
+    void onTrayMinimize();
+    void onCloseAsked(bool& canClose);
+    void onPainted();
+    void onStartInTray();
+    void onDestroyed();
     // A second run of Festorin handed over its files; anything else handed
     // over is refused: false.
     bool anotherRunStarted(std::uintptr_t tag, std::string_view handOver);
@@ -148,8 +153,8 @@ public:
 
     // The File menu: address books chosen in the Open dialog, offered as
     // dropped files are, and the list written to a vCard file.
-    void m_importClick();
-    void m_exportClick();
+    void onImport();
+    void onExport();
 
 private:
     // Start-up.

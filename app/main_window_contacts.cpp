@@ -8,8 +8,8 @@ namespace {
 const char* const contactFileName = "dates.txt";
 }
 
-void MainWindow::sauver() {
-    const std::string path = dossier + contactFileName;
+void MainWindow::saveContacts() {
+    const std::string path = dataFolder + contactFileName;
     if (contactsUnreadable_)
         throw platform::IoError("The people in \"" + path +
                                 "\" could not be read at start, so changes are not saved: "
@@ -17,8 +17,8 @@ void MainWindow::sauver() {
     book::writeContactFile(path, peopleGrid);
 }
 
-void MainWindow::lire() {
-    const std::string path = dossier + contactFileName;
+void MainWindow::loadContacts() {
+    const std::string path = dataFolder + contactFileName;
     book::ContactFileRead read = book::readContactFile(path, peopleGrid);
     if (!read.existed) return;
     modifyButton.setVisible(read.people > 0);
@@ -31,4 +31,4 @@ void MainWindow::lire() {
     }
 }
 
-void MainWindow::RemoveLine(platform::StringGrid& grid, int row) { book::removeLine(grid, row); }
+void MainWindow::removeRow(platform::StringGrid& grid, int row) { book::removeRow(grid, row); }

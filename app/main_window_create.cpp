@@ -19,21 +19,21 @@ constexpr unsigned toolWindowExStyle = 128;  // WS_EX_TOOLWINDOW
 
 }  // namespace
 
-void MainWindow::FormCreate() {
+void MainWindow::onCreate() {
     step([&] {
-        icone = platform::loadIcon("ICON001");
-        demande_quitter = false;
-        premier_affichage = true;
+        icon = platform::loadIcon("ICON001");
+        quitRequested = false;
+        firstPaint = true;
     });
     step([&] {
-        mode_saisie = panelClosed;
-        ligne_saisie = 0;
-        nb_rappels = 0;
+        entryMode = panelClosed;
+        editedRow = 0;
+        remindersShown = 0;
     });
-    step([&] { ajouter_icone(); });
+    step([&] { addTrayIcon(); });
     // The application window as a tool window: no taskbar button, ever.
     step([&] { platform::application::setExStyle(toolWindowExStyle); });
-    step([&] { dossier = book::resolveDataFolder(); });
+    step([&] { dataFolder = book::resolveDataFolder(); });
     step([&] { setHeadersAndWidths(); });
     step([&] {
         peopleGrid.setColor(platform::rgb(255, 255, 190));
@@ -43,8 +43,8 @@ void MainWindow::FormCreate() {
     step([&] { loadCheckDate(); });
     step([&] { loadMissedRemindersOption(); });
     step([&] { readSortOrder(); });
-    step([&] { lire(); });
-    step([&] { trier(); });
+    step([&] { loadContacts(); });
+    step([&] { sortPeople(); });
     startedUp_ = true;
     offerWaitingAddressBooks();
 }
@@ -84,7 +84,7 @@ void MainWindow::fillChoiceLists() {
     for (const char* reason : {"Birtday", "Other"}) reasonBox.addItem(reason);
 }
 
-void MainWindow::m_aproposClick() {
+void MainWindow::onAbout() {
     platform::messageBox("Festorin v 1.0\r\nWritten by the Festorin developers", "About",
                          platform::MbIcon::Information, platform::MbButtons::Ok);
 }

@@ -22,7 +22,7 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
     EXPECT_EQ(form->width(), 794);
     EXPECT_EQ(form->height(), 348);
     EXPECT_TRUE(form->centered);
-    EXPECT_EQ(form->dossier, dataFolder());
+    EXPECT_EQ(form->dataFolder, dataFolder());
     EXPECT_TRUE(test_support::exists(dataFolder()));
     EXPECT_EQ(form->peopleGrid.rowCount(), 2);
     for (int col = 0; col < book::columnCount; ++col) EXPECT_EQ(form->peopleGrid.cell(col, 1), "");
@@ -125,7 +125,7 @@ TEST_F(StartUp, ChoiceListsInTheirStoredOrder) {
     EXPECT_EQ(form->monthList.item(0), "January");
     EXPECT_EQ(form->monthList.item(11), "December");
     EXPECT_EQ(form->actionList.items(), (std::vector<std::string>{"Send an E-mail", "Call phone 1",
-                                                           "Call phone 2", "Other"}));
+                                                                  "Call phone 2", "Other"}));
     EXPECT_EQ(form->leadTimeList.items(),
               (std::vector<std::string>{"The exact day", "1 day before", "2 days before",
                                         "3 days before", "4 days before"}));
@@ -170,11 +170,12 @@ TEST_F(StartUp, AnUnreadableContactFileIsReportedAndNeverWrittenOver) {
     EXPECT_EQ(shownBoxes()[0].icon, platform::MbIcon::Error);
     EXPECT_NE(shownBoxes()[0].text.find("could not be read"), std::string::npos);
     EXPECT_EQ(form->peopleGrid.rowCount(), 2);
-    EXPECT_EQ(form->peopleGrid.cell(book::colFirstName, 0), "Firstname") << "the other steps still ran";
+    EXPECT_EQ(form->peopleGrid.cell(book::colFirstName, 0), "Firstname")
+        << "the other steps still ran";
 
     form->peopleGrid.setCell(book::colKey, 1, "0909");
     form->peopleGrid.setCell(book::colFirstName, 1, "New");
-    EXPECT_THROW(form->sauver(), platform::IoError);
+    EXPECT_THROW(form->saveContacts(), platform::IoError);
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
 }
 
@@ -187,7 +188,7 @@ TEST_F(StartUp, AReadFailingPartWayKeepsWhatWasReadAndRefusesToSave) {
     auto form = createMainWindow();
     EXPECT_EQ(shownBoxes().size(), 1u);
     EXPECT_GT(form->peopleGrid.rowCount(), 2);
-    EXPECT_THROW(form->sauver(), platform::IoError);
+    EXPECT_THROW(form->saveContacts(), platform::IoError);
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
 }
 

@@ -2,8 +2,8 @@
 // Cancel, the day box's key filter and the grid's selection.
 #include "app/main_window.h"
 #include "book/birthday_entry.h"
-#include "book/contact_table.h"
 #include "book/contact_record.h"
+#include "book/contact_table.h"
 #include "book/sort.h"
 #include "book/text.h"
 #include "platform/dispatch.h"
@@ -25,14 +25,14 @@ void selectByText(platform::ComboBox& box, const std::string& text) {
 }  // namespace
 
 void MainWindow::wireEditor() {
-    addButton.onClick = [this] { b_ajouterClick(); };
-    modifyButton.onClick = [this] { b_modifierClick(); };
-    deleteButton.onClick = [this] { b_supprimerClick(); };
-    okButton.onClick = [this] { b_okClick(); };
-    cancelButton.onClick = [this] { b_annulerClick(); };
-    dayBox.onKeyPress = [this](char& key) { Edit6KeyPress(key); };
+    addButton.onClick = [this] { onAdd(); };
+    modifyButton.onClick = [this] { onModify(); };
+    deleteButton.onClick = [this] { onDelete(); };
+    okButton.onClick = [this] { onOk(); };
+    cancelButton.onClick = [this] { onCancel(); };
+    dayBox.onKeyPress = [this](char& key) { filterDayKey(key); };
     peopleGrid.onSelectCell = [this](int col, int row, bool& canSelect) {
-        gr1SelectCell(col, row, canSelect);
+        onSelectCell(col, row, canSelect);
     };
     // No box takes more than its field in the contact file keeps.
     firstNameBox.setMaxLength(book::fieldCapacity(book::colFirstName));
@@ -43,36 +43,40 @@ void MainWindow::wireEditor() {
     reasonBox.setMaxLength(book::fieldCapacity(book::colReason));
 }
 
-void MainWindow::b_ajouterClick() {
-    for (platform::Edit* box : {&firstNameBox, &surnameBox, &emailBox, &phone1Box, &phone2Box, &dayBox}) box->setText("");
+void MainWindow::onAdd() {
+    for (platform::Edit* box :
+         {&firstNameBox, &surnameBox, &emailBox, &phone1Box, &phone2Box, &dayBox})
+        box->setText("");
     openEntryPanel(" Add ");
-    for (platform::ComboBox* list : {&monthList, &actionList, &leadTimeList, &reasonBox}) list->setItemIndex(0);
-    mode_saisie = panelAdding;
+    for (platform::ComboBox* list : {&monthList, &actionList, &leadTimeList, &reasonBox})
+        list->setItemIndex(0);
+    entryMode = panelAdding;
     entryPanel.show();
     firstNameBox.setFocus();
 }
 
-void MainWindow::b_modifierClick() {
+void MainWindow::onModify() {
     const int row = peopleGrid.row();
     if (!book::holdsPerson(peopleGrid, row)) return;
     platform::Edit* boxes[] = {&firstNameBox, &surnameBox, &emailBox, &phone1Box, &phone2Box};
     for (int col = book::colFirstName; col <= book::colPhone2; ++col)
         boxes[col - book::colFirstName]->setText(book::trimmed(peopleGrid.cell(col, row)));
     openEntryPanel(" Modify ");
-    const book::ShownDateParts date = book::splitShownDate(peopleGrid.cell(book::colShownDate, row));
+    const book::ShownDateParts date =
+        book::splitShownDate(peopleGrid.cell(book::colShownDate, row));
     dayBox.setText(date.day);
     selectByText(monthList, date.monthName);
     selectByText(actionList, book::trimmed(peopleGrid.cell(book::colAction, row)));
     selectByText(leadTimeList, book::trimmed(peopleGrid.cell(book::colWhen, row)));
     selectByText(reasonBox, book::trimmed(peopleGrid.cell(book::colReason, row)));
-    mode_saisie = panelModifying;
-    ligne_saisie = row;
+    entryMode = panelModifying;
+    editedRow = row;
     entryPanel.show();
     firstNameBox.setFocus();
     firstNameBox.selectAll();
 }
 
-void MainWindow::b_supprimerClick() {
+void MainWindow::onDelete() {
     const int row = peopleGrid.row();
     if (!book::holdsPerson(peopleGrid, row)) return;
     if (peopleGrid.rowCount() == 2) {
@@ -80,23 +84,23 @@ void MainWindow::b_supprimerClick() {
         modifyButton.hide();
         deleteButton.hide();
     } else {
-        RemoveLine(peopleGrid, row);
+        removeRow(peopleGrid, row);
     }
     followDeletion(row);
     saveChanges();
 }
 
-void MainWindow::b_okClick() {
+void MainWindow::onOk() {
     if (!entriesAccepted()) return;
     const int row = rowForEntries();
     if (row == 0) return;
     writeEntries(row);
-    trier();
+    sortPeople();
     closeEntryPanel();
     saveChanges();
 }
 
-void MainWindow::b_annulerClick() {
+void MainWindow::onCancel() {
     entryPanel.hide();
     addButton.show();
     peopleGrid.setHeight(gridHeightAlone);
@@ -104,19 +108,19 @@ void MainWindow::b_annulerClick() {
         modifyButton.show();
         deleteButton.show();
     }
-    mode_saisie = panelClosed;
-    ligne_saisie = 0;
+    entryMode = panelClosed;
+    editedRow = 0;
     peopleGrid.setFocus();
 }
 
-void MainWindow::Edit6KeyPress(char& key) {
+void MainWindow::filterDayKey(char& key) {
     if (key == '\b') return;
     const bool digit = key >= '0' && key <= '9';
     if (digit && dayBox.text().size() < dayDigits) return;
     key = 0;
 }
 
-void MainWindow::gr1SelectCell(int, int row, bool&) {
+void MainWindow::onSelectCell(int, int row, bool&) {
     const bool person = book::holdsPerson(peopleGrid, row);
     modifyButton.setVisible(person);
     deleteButton.setVisible(person);
@@ -140,17 +144,19 @@ void MainWindow::closeEntryPanel() {
     modifyButton.show();
     deleteButton.show();
     peopleGrid.setHeight(gridHeightAlone);
-    mode_saisie = panelClosed;
-    ligne_saisie = 0;
+    entryMode = panelClosed;
+    editedRow = 0;
     peopleGrid.setFocus();
 }
 
 bool MainWindow::entriesAccepted() {
     if (book::trimmed(firstNameBox.text()).empty())
         return refuseEntry("Please enter the firstname", &firstNameBox);
-    if (book::trimmed(dayBox.text()).empty()) return refuseEntry("Please enter the birtday", &dayBox);
+    if (book::trimmed(dayBox.text()).empty())
+        return refuseEntry("Please enter the birtday", &dayBox);
     const int month = monthList.itemIndex() + 1;
-    const std::string refusal = book::refusedDay(month, monthList.text(), book::dayNumber(dayBox.text()));
+    const std::string refusal =
+        book::refusedDay(month, monthList.text(), book::dayNumber(dayBox.text()));
     if (!refusal.empty()) return refuseEntry(refusal, &dayBox);
     return true;
 }
@@ -163,7 +169,7 @@ bool MainWindow::refuseEntry(const std::string& message, platform::Control* atFa
 
 // The row that takes the entries, or 0 when the list cannot take another person.
 int MainWindow::rowForEntries() {
-    if (mode_saisie == panelModifying) return ligne_saisie;
+    if (entryMode == panelModifying) return editedRow;
     if (!book::lastRowTaken(peopleGrid)) return peopleGrid.rowCount() - 1;
     if (peopleGrid.rowCount() - 1 >= book::maxPeople) {
         refuseEntry("The list is full: 32767 people at most", nullptr);
@@ -192,16 +198,16 @@ void MainWindow::writeEntries(int row) {
 // Keeps the row being modified on its person when a row is deleted; when that
 // person is the one deleted there is nobody left to modify.
 void MainWindow::followDeletion(int row) {
-    if (mode_saisie != panelModifying) return;
-    if (row == ligne_saisie)
-        b_annulerClick();
-    else if (row < ligne_saisie)
-        --ligne_saisie;
+    if (entryMode != panelModifying) return;
+    if (row == editedRow)
+        onCancel();
+    else if (row < editedRow)
+        --editedRow;
 }
 
 // Keeps the row being modified on its person when the Order menu sorts.
 void MainWindow::followSort(const std::vector<int>& order) {
-    if (mode_saisie == panelModifying) ligne_saisie = book::rowAfterSort(order, ligne_saisie);
+    if (entryMode == panelModifying) editedRow = book::rowAfterSort(order, editedRow);
 }
 
 // The window shows the finished change before the save, which can take a
@@ -210,6 +216,6 @@ void MainWindow::followSort(const std::vector<int>& order) {
 void MainWindow::saveChanges() {
     repaintNow();
     unsavedChanges_ = true;
-    sauver();
+    saveContacts();
     unsavedChanges_ = false;
 }

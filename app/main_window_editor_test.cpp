@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "book/contact_table.h"
 #include "book/contact_record.h"
+#include "book/contact_table.h"
 #include "platform/application.h"
 #include "test_support/headless_fixture.h"
 #include "test_support/records.h"
@@ -61,7 +61,8 @@ protected:
 
     Row gridRow(int row) const {
         Row cells;
-        for (int col = 0; col < book::columnCount; ++col) cells.push_back(form->peopleGrid.cell(col, row));
+        for (int col = 0; col < book::columnCount; ++col)
+            cells.push_back(form->peopleGrid.cell(col, row));
         return cells;
     }
 
@@ -114,9 +115,10 @@ protected:
         EXPECT_FALSE(form->entryPanel.visible());
         EXPECT_TRUE(form->addButton.visible());
         EXPECT_EQ(form->peopleGrid.height(), 289);
-        EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
-        EXPECT_EQ(form->ligne_saisie, 0);
-        EXPECT_EQ(platform::headless::focused(), &form->peopleGrid) << "the arrow keys move the grid";
+        EXPECT_EQ(form->entryMode, MainWindow::panelClosed);
+        EXPECT_EQ(form->editedRow, 0);
+        EXPECT_EQ(platform::headless::focused(), &form->peopleGrid)
+            << "the arrow keys move the grid";
     }
 
     // The message boxes shown since the last look.
@@ -160,8 +162,8 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     form->firstNameBox.setText("left over");
     form->dayBox.setText("9");
     openAdd();
-    for (auto* box :
-         {&form->firstNameBox, &form->surnameBox, &form->emailBox, &form->phone1Box, &form->phone2Box, &form->dayBox})
+    for (auto* box : {&form->firstNameBox, &form->surnameBox, &form->emailBox, &form->phone1Box,
+                      &form->phone2Box, &form->dayBox})
         EXPECT_EQ(box->text(), "");
     EXPECT_EQ(form->entryPanel.text(), " Add ");
     EXPECT_TRUE(form->entryPanel.visible());
@@ -173,8 +175,9 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     EXPECT_EQ(form->actionList.text(), "Send an E-mail");
     EXPECT_EQ(form->leadTimeList.text(), "The exact day");
     EXPECT_EQ(form->reasonBox.text(), "Birtday");
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
-    EXPECT_EQ(platform::headless::focused(), &form->firstNameBox) << "typing goes to the first name";
+    EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
+    EXPECT_EQ(platform::headless::focused(), &form->firstNameBox)
+        << "typing goes to the first name";
 }
 
 TEST_F(Editor, FirstPersonGoesIntoThePlaceholderRowAndTheFile) {
@@ -234,12 +237,12 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         add("Dara", c.monthIndex, c.day);
         if (c.refusal == nullptr) {
             EXPECT_TRUE(newBoxes().empty()) << c.monthIndex << " " << c.day;
-            EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
+            EXPECT_EQ(form->entryMode, MainWindow::panelClosed);
             continue;
         }
         expectRefused(c.refusal, &form->dayBox);
         EXPECT_TRUE(form->entryPanel.visible());
-        EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
+        EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
         EXPECT_EQ(gridFirstNames(), before) << "nothing written";
         click(form->cancelButton);
     }
@@ -260,9 +263,10 @@ TEST_F(Editor, ATickWhileOksMessageIsOpenSeesTheGridUnchanged) {
     expectRefused("there are 29 days at max. in February", &form->dayBox);
     EXPECT_EQ(seenDuringTheBox, std::vector<std::string>{"Anis"});
     ASSERT_EQ(form->reminderWindows().size(), 1u);
-    EXPECT_EQ(form->reminderWindows()[0]->sentenceLabel.text(), "Birtday of Anis  on Friday March, 5.");
+    EXPECT_EQ(form->reminderWindows()[0]->sentenceLabel.text(),
+              "Birtday of Anis  on Friday March, 5.");
     EXPECT_EQ(gridFirstNames(), std::vector<std::string>{"Anis"});
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
+    EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
 }
 
 TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
@@ -277,7 +281,7 @@ TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     paste(form->dayBox, " ");
     click(form->okButton);
     expectRefused("Please enter the birtday", &form->dayBox);
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
+    EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -314,7 +318,7 @@ TEST_F(Editor, PastedDayThatIsNoNumberChangesNothing) {
         paste(form->dayBox, pasted);
         click(form->okButton);
         expectStandardError();
-        EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding) << pasted;
+        EXPECT_EQ(form->entryMode, MainWindow::panelAdding) << pasted;
         EXPECT_TRUE(form->entryPanel.visible());
         EXPECT_EQ(form->peopleGrid.rowCount(), 2);
         EXPECT_EQ(stored(), std::vector<Row>{anis});
@@ -341,17 +345,18 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
     EXPECT_EQ(form->peopleGrid.height(), 209);
     EXPECT_FALSE(form->addButton.visible());
     EXPECT_FALSE(form->modifyButton.visible());
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelModifying);
-    EXPECT_EQ(form->ligne_saisie, 1);
+    EXPECT_EQ(form->entryMode, MainWindow::panelModifying);
+    EXPECT_EQ(form->editedRow, 1);
     EXPECT_EQ(platform::headless::focused(), &form->firstNameBox);
-    EXPECT_TRUE(platform::headless::wholeTextSelected(form->firstNameBox)) << "typing replaces the name";
+    EXPECT_TRUE(platform::headless::wholeTextSelected(form->firstNameBox))
+        << "typing replaces the name";
 
     selectRow(form->peopleGrid, 2);
     EXPECT_TRUE(form->modifyButton.visible()) << "selecting shows Modify while the panel is open";
     click(form->modifyButton);
     EXPECT_EQ(form->dayBox.text(), "15");
     EXPECT_EQ(form->monthList.text(), "March");
-    EXPECT_EQ(form->ligne_saisie, 2);
+    EXPECT_EQ(form->editedRow, 2);
 }
 
 TEST_F(Editor, FreeReasonShowsAsBirtdayAndIsStoredSo) {
@@ -414,10 +419,10 @@ TEST_F(Editor, DeletingOneOfSeveralWritesAtOnceAndAsksNothing) {
 
 TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
     start();
-    form->b_modifierClick();
-    form->b_supprimerClick();
+    form->onModify();
+    form->onDelete();
     EXPECT_FALSE(form->entryPanel.visible());
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelClosed);
+    EXPECT_EQ(form->entryMode, MainWindow::panelClosed);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -429,7 +434,7 @@ TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
     selectRow(form->peopleGrid, 1);
     EXPECT_TRUE(form->modifyButton.visible());
     EXPECT_TRUE(form->deleteButton.visible());
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding) << "selecting leaves the panel as it is";
+    EXPECT_EQ(form->entryMode, MainWindow::panelAdding) << "selecting leaves the panel as it is";
 }
 
 TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
@@ -506,7 +511,7 @@ TEST_F(FullEditor, The32768thPersonIsRefused) {
     add("Dara", 0, "1");
     expectRefused("The list is full: 32767 people at most", nullptr);
     EXPECT_EQ(form->peopleGrid.rowCount(), book::maxPeople + 1);
-    EXPECT_EQ(form->mode_saisie, MainWindow::panelAdding);
+    EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
@@ -527,7 +532,7 @@ TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
     openModify(1);
     click(form->byFirstNameItem);
     ASSERT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
-    EXPECT_EQ(form->ligne_saisie, 3);
+    EXPECT_EQ(form->editedRow, 3);
     type(form->surnameBox, "Durand");
     click(form->okButton);
     EXPECT_EQ(gridFirstNames(), (std::vector<std::string>{"Anis", "Malo", "Zoe"}));
@@ -540,7 +545,7 @@ TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
 TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
     start({zoe, anis, malo});
     deleteWhileModifying(3, 1);
-    EXPECT_EQ(form->ligne_saisie, 2);
+    EXPECT_EQ(form->editedRow, 2);
     EXPECT_TRUE(form->entryPanel.visible()) << "deleting someone else leaves the panel open";
     replaceText(form->firstNameBox, "Malou");
     click(form->okButton);
@@ -550,7 +555,7 @@ TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
 TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
     start({zoe, anis, malo});
     deleteWhileModifying(1, 3);
-    EXPECT_EQ(form->ligne_saisie, 1);
+    EXPECT_EQ(form->editedRow, 1);
     replaceText(form->firstNameBox, "Zoey");
     click(form->okButton);
     EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Zoey", "Anis"}));

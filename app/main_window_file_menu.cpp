@@ -16,8 +16,8 @@ std::string nameOf(const std::string& path) { return path.substr(path.find_last_
 }  // namespace
 
 void MainWindow::wireFileMenu() {
-    importItem.onClick = [this] { m_importClick(); };
-    exportItem.onClick = [this] { m_exportClick(); };
+    importItem.onClick = [this] { onImport(); };
+    exportItem.onClick = [this] { onExport(); };
 }
 
 std::string MainWindow::fileDialogFolder() const {
@@ -30,7 +30,7 @@ void MainWindow::rememberFolderOf(const std::string& path) {
 }
 
 // Each file chosen is offered as a dropped file is, one after another.
-void MainWindow::m_importClick() {
+void MainWindow::onImport() {
     const std::vector<std::string> paths = platform::chooseFilesToOpen(
         {"Import birthdays",
          {{"Address books (*.vcf;*.csv)", "*.vcf;*.csv"}, {"All files (*.*)", "*.*"}},
@@ -44,7 +44,7 @@ void MainWindow::m_importClick() {
 
 // The file is replaced whole, as the data files are: a failed write leaves
 // an earlier file as it was.
-void MainWindow::m_exportClick() {
+void MainWindow::onExport() {
     const std::optional<std::string> path =
         platform::chooseFileToSave({"Export birthdays",
                                     {{"vCard (*.vcf)", "*.vcf"}},

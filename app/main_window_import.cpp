@@ -96,8 +96,8 @@ void MainWindow::importAddressBook(const std::string& path) {
         reading.outcome == platform::FileReading::Outcome::Read
             ? address_book::readAddressBook(bytes, usersDateOrder(), systemConverters())
             : address_book::AddressBook{};
-    const address_book::ImportPlan plan =
-        address_book::planImport(book, peopleGrid, address_book::roomLeft(peopleGrid), systemConverters());
+    const address_book::ImportPlan plan = address_book::planImport(
+        book, peopleGrid, address_book::roomLeft(peopleGrid), systemConverters());
     const address_book::Offer offer = address_book::offerOf(book, plan, path);
     switch (offer.kind) {
         case address_book::OfferKind::Question:
@@ -116,8 +116,8 @@ void MainWindow::importAddressBook(const std::string& path) {
 // entry panel keeps its person and its place on the screen.
 void MainWindow::addImportedPeople(const std::vector<address_book::Cells>& people) {
     address_book::appendPeople(peopleGrid, people);
-    followSort(trier());
-    if (mode_saisie == panelClosed) {
+    followSort(sortPeople());
+    if (entryMode == panelClosed) {
         modifyButton.show();
         deleteButton.show();
     }

@@ -34,9 +34,9 @@ MainWindow::MainWindow() {
     wireOrderMenu();
     wireImport();
     wireFileMenu();
-    aboutItem.onClick = [this] { m_aproposClick(); };
-    checkTimer.onTimer = [this] { Timer1Timer(); };
-    showMissedRemindersItem.onClick = [this] { m_showMissedRemindersClick(); };
+    aboutItem.onClick = [this] { onAbout(); };
+    checkTimer.onTimer = [this] { onCheckTimer(); };
+    showMissedRemindersItem.onClick = [this] { onShowMissedReminders(); };
 }
 
 void MainWindow::layOut() {
@@ -85,6 +85,6 @@ std::unique_ptr<MainWindow> createMainWindow() {
     platform::application::setTitle("Festorin");
     auto form = std::make_unique<MainWindow>();
     form->create();
-    platform::dispatch([&] { form->FormCreate(); });
+    platform::dispatch([&] { form->onCreate(); });
     return form;
 }

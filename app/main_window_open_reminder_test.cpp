@@ -12,8 +12,9 @@ protected:
     OpenReminder() : form_(createMainWindow()) {}
 
     ReminderWindow& open(const std::string& action, const std::string& address,
-                 const std::string& subject) {
-        form_->afficher("Birtday of Ann Ruze on Tuesday December, 8.", action, address, subject);
+                         const std::string& subject) {
+        form_->openReminder("Birtday of Ann Ruze on Tuesday December, 8.", action, address,
+                            subject);
         return *form_->reminderWindows().back();
     }
 

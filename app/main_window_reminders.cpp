@@ -45,38 +45,38 @@ std::vector<std::vector<DueRow>> dueRowsByDay(const platform::StringGrid& grid,
 }  // namespace
 
 void MainWindow::loadCheckDate() {
-    derniere_verif = platform::DateTime{};
-    if (auto stored = reminders::readCheckDateFile(dossier + reminders::checkDateFileName))
-        derniere_verif = reminders::midnightOf(*stored);
+    lastCheckDay = platform::DateTime{};
+    if (auto stored = reminders::readCheckDateFile(dataFolder + reminders::checkDateFileName))
+        lastCheckDay = reminders::midnightOf(*stored);
 }
 
 void MainWindow::loadMissedRemindersOption() {
-    showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(dossier));
+    showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(dataFolder));
 }
 
-void MainWindow::m_showMissedRemindersClick() {
-    app::switchOption(showMissedRemindersItem, app::missedRemindersMarker, dossier);
+void MainWindow::onShowMissedReminders() {
+    app::switchOption(showMissedRemindersItem, app::missedRemindersMarker, dataFolder);
 }
 
 // A tick while start-up still shows a message would spend the day's check on
 // a list not yet read; the first check waits for the first tick after it.
-void MainWindow::Timer1Timer() {
-    if (startedUp_) verif();
+void MainWindow::onCheckTimer() {
+    if (startedUp_) checkReminders();
 }
 
-void MainWindow::verif() {
+void MainWindow::checkReminders() {
     const platform::DateTime now = platform::now();
-    if (reminders::sameDay(now, derniere_verif)) return;
-    const reminders::Date lastCheck = reminders::dateOf(derniere_verif);
+    if (reminders::sameDay(now, lastCheckDay)) return;
+    const reminders::Date lastCheck = reminders::dateOf(lastCheckDay);
     // Held in memory first, so that whatever follows, the day is checked once.
-    derniere_verif = now;
+    lastCheckDay = now;
     const reminders::Date today = reminders::dateOf(now);
 
     // The day's reminders still open when the date cannot be stored; the
     // failure is reported once they are all shown.
     std::exception_ptr unstored;
     try {
-        reminders::writeCheckDateFile(dossier + reminders::checkDateFileName, today,
+        reminders::writeCheckDateFile(dataFolder + reminders::checkDateFileName, today,
                                       platform::dateSeparator());
     } catch (const platform::IoError&) {
         unstored = std::current_exception();
@@ -87,20 +87,21 @@ void MainWindow::verif() {
     if (showMissedRemindersItem.checked())
         firstDay = reminders::firstMissedDay(lastCheck, today).value_or(today);
 
-    nb_rappels = 0;
-    for (const std::vector<DueRow>& day : dueRowsByDay(peopleGrid, leadTimeList.items(), firstDay, today)) {
+    remindersShown = 0;
+    for (const std::vector<DueRow>& day :
+         dueRowsByDay(peopleGrid, leadTimeList.items(), firstDay, today)) {
         for (const DueRow& due : day) {
             const reminders::ReminderTexts texts = reminders::reminderTexts(
                 cellsOf(peopleGrid, due.row), due.birthday, actionList.items(), reasonBox.items());
-            afficher(texts.sentence, texts.action, texts.address, texts.subject);
+            openReminder(texts.sentence, texts.action, texts.address, texts.subject);
         }
     }
 
     if (unstored) std::rethrow_exception(unstored);
 }
 
-void MainWindow::afficher(const std::string& sentence, const std::string& action,
-                      const std::string& address, const std::string& subject) {
+void MainWindow::openReminder(const std::string& sentence, const std::string& action,
+                              const std::string& address, const std::string& subject) {
     ReminderWindow& window = *reminderWindows_.emplace_back(std::make_unique<ReminderWindow>(this));
     window.create();
     window.sentenceLabel.setText(sentence);
@@ -113,12 +114,12 @@ void MainWindow::afficher(const std::string& sentence, const std::string& action
         window.actionLabel.setWidth(window.outerWidth());
         window.addressLink.hide();
     }
-    ++nb_rappels;
+    ++remindersShown;
     // The work area's size, not its edges, places the windows from the
     // screen's top-left corner.
     const platform::Rect area = platform::workArea();
     window.moveTo(area.right - area.left - window.outerWidth() - 1,
-                  area.bottom - area.top - window.outerHeight() * nb_rappels);
+                  area.bottom - area.top - window.outerHeight() * remindersShown);
     window.show();
     window.bringToFront();
 }

@@ -58,7 +58,8 @@ protected:
 
     std::vector<std::string> sentences() const {
         std::vector<std::string> texts;
-        for (const auto& window : form_->reminderWindows()) texts.push_back(window->sentenceLabel.text());
+        for (const auto& window : form_->reminderWindows())
+            texts.push_back(window->sentenceLabel.text());
         return texts;
     }
     std::string checkDatePath() const { return dataFile("date_verif.txt"); }
@@ -118,9 +119,9 @@ TEST_F(DailyCheck, ARestartOnACheckedDayOpensNothingOtherStoredDaysDoNotBlock) {
 
 TEST_F(DailyCheck, CheckDateReadAtStartWhateverTheSeparatorWrittenWithTheUsers) {
     start({2026, 12, 9, 9, 0, 0}, "08-12-2026");
-    EXPECT_EQ(form_->derniere_verif.day, 8);
-    EXPECT_EQ(form_->derniere_verif.month, 12);
-    EXPECT_EQ(form_->derniere_verif.year, 2026);
+    EXPECT_EQ(form_->lastCheckDay.day, 8);
+    EXPECT_EQ(form_->lastCheckDay.month, 12);
+    EXPECT_EQ(form_->lastCheckDay.year, 2026);
 
     headless::setDateSeparator('.');
     tickWith({});
@@ -170,7 +171,7 @@ TEST_F(DailyCheck, WindowsStackUpFromTheWorkAreasSizeAndEachDayFromTheBottom) {
     tickWith({person("1208", "Ann"), person("1208", "Ben"), person("1208", "Cid")});
     const auto& windows = form_->reminderWindows();
     ASSERT_EQ(windows.size(), 3u);
-    EXPECT_EQ(form_->nb_rappels, 3);
+    EXPECT_EQ(form_->remindersShown, 3);
     const int height = windows[0]->outerHeight();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(windows[i]->left(), 1024 - windows[i]->outerWidth() - 1);
@@ -182,7 +183,7 @@ TEST_F(DailyCheck, WindowsStackUpFromTheWorkAreasSizeAndEachDayFromTheBottom) {
     headless::setNow({2026, 12, 9, 0, 0, 30});
     tickWith({person("1209", "Dee")});
     ASSERT_EQ(windows.size(), 4u);
-    EXPECT_EQ(form_->nb_rappels, 1);
+    EXPECT_EQ(form_->remindersShown, 1);
     EXPECT_EQ(windows[3]->top(), windows[0]->top());
 }
 
@@ -206,14 +207,14 @@ TEST_F(DailyCheck, MissedDaysRemindersOpenOldestFirstThenTodaysOnlyWithTheOption
                                         "Birtday of Eve Ruze on Sunday December, 6.",
                                         "Birtday of Ben Ruze on Monday December, 7.",
                                         "Birtday of Ann Ruze on Tuesday December, 8."}));
-    EXPECT_EQ(form_->nb_rappels, 4);
+    EXPECT_EQ(form_->remindersShown, 4);
     const auto& windows = form_->reminderWindows();
     EXPECT_EQ(windows[3]->top(), windows[0]->top() - 3 * windows[0]->outerHeight());
     EXPECT_EQ(checkDate(), "08/12/2026\r\n");
 
     headless::setNow({2026, 12, 9, 9, 0, 0});
     tickWith({bornOn("1209", "December, 9", "Fay")});
-    EXPECT_EQ(form_->nb_rappels, 1) << "the day after, nothing was missed";
+    EXPECT_EQ(form_->remindersShown, 1) << "the day after, nothing was missed";
     EXPECT_EQ(windows.size(), 5u);
     EXPECT_TRUE(headless::shownBoxes().empty());
 }
@@ -270,7 +271,7 @@ TEST_F(DailyCheck, TheMissedRemindersItemFollowsItsMarkerAndSwitchesAtOnce) {
     EXPECT_TRUE(form_->showMissedRemindersItem.checked());
     EXPECT_EQ(test_support::readBytes(missedMarkerPath()), "*\r\n");
     tickWith(dueAroundTheEighth);
-    EXPECT_EQ(form_->nb_rappels, 4) << "on before the day's check, it catches up";
+    EXPECT_EQ(form_->remindersShown, 4) << "on before the day's check, it catches up";
 
     headless::click(form_->showMissedRemindersItem);
     EXPECT_FALSE(form_->showMissedRemindersItem.checked());

@@ -6,39 +6,39 @@
 #include "book/sort_order_file.h"
 
 void MainWindow::wireOrderMenu() {
-    byDateItem.onClick = [this] { tri_dateClick(); };
-    byFirstNameItem.onClick = [this] { tri_prenomClick(); };
-    bySurnameItem.onClick = [this] { tri_nomClick(); };
-    byEmailItem.onClick = [this] { tri_emailClick(); };
+    byDateItem.onClick = [this] { onOrderByDate(); };
+    byFirstNameItem.onClick = [this] { onOrderByFirstName(); };
+    bySurnameItem.onClick = [this] { onOrderBySurname(); };
+    byEmailItem.onClick = [this] { onOrderByEmail(); };
 }
 
-std::vector<int> MainWindow::trier() { return book::sortRows(peopleGrid, ordre_tri); }
+std::vector<int> MainWindow::sortPeople() { return book::sortRows(peopleGrid, sortOrder); }
 
-void MainWindow::tri_dateClick() { chooseOrder(0); }
-void MainWindow::tri_prenomClick() { chooseOrder(1); }
-void MainWindow::tri_nomClick() { chooseOrder(2); }
-void MainWindow::tri_emailClick() { chooseOrder(3); }
+void MainWindow::onOrderByDate() { chooseOrder(0); }
+void MainWindow::onOrderByFirstName() { chooseOrder(1); }
+void MainWindow::onOrderBySurname() { chooseOrder(2); }
+void MainWindow::onOrderByEmail() { chooseOrder(3); }
 
 // The order, its check mark and the grid change before the file is written,
 // so a failed write leaves them as chosen.
 void MainWindow::chooseOrder(int order) {
-    ordre_tri = order;
+    sortOrder = order;
     checkOrderItem();
-    followSort(trier());
-    book::writeSortOrder(dossier + book::sortOrderFileName, order);
+    followSort(sortPeople());
+    book::writeSortOrder(dataFolder + book::sortOrderFileName, order);
 }
 
 void MainWindow::checkOrderItem() {
-    const std::array<platform::MenuItem*, book::orderCount> items{&byDateItem, &byFirstNameItem, &bySurnameItem,
-                                                                  &byEmailItem};
+    const std::array<platform::MenuItem*, book::orderCount> items{&byDateItem, &byFirstNameItem,
+                                                                  &bySurnameItem, &byEmailItem};
     for (int order = 0; order < book::orderCount; ++order)
-        items[order]->setChecked(order == ordre_tri);
+        items[order]->setChecked(order == sortOrder);
 }
 
 // A first line that is no number is reported by the step that calls this;
 // the order then stays by date.
 void MainWindow::readSortOrder() {
-    ordre_tri = book::orderByDate;
-    ordre_tri = book::readSortOrder(dossier + book::sortOrderFileName);
+    sortOrder = book::orderByDate;
+    sortOrder = book::readSortOrder(dataFolder + book::sortOrderFileName);
     checkOrderItem();
 }

@@ -42,8 +42,8 @@ protected:
     }
 
     static std::vector<bool> checkMarks(const MainWindow& form) {
-        return {form.byDateItem.checked(), form.byFirstNameItem.checked(), form.bySurnameItem.checked(),
-                form.byEmailItem.checked()};
+        return {form.byDateItem.checked(), form.byFirstNameItem.checked(),
+                form.bySurnameItem.checked(), form.byEmailItem.checked()};
     }
 
     void storeSortOrder(const std::string& bytes) {
@@ -52,7 +52,7 @@ protected:
 
     // By date, the order every start falls back on.
     void expectByDate(const MainWindow& form) {
-        EXPECT_EQ(form.ordre_tri, 0);
+        EXPECT_EQ(form.sortOrder, 0);
         EXPECT_EQ(checkMarks(form), (std::vector<bool>{true, false, false, false}));
         EXPECT_EQ(firstNames(form), (std::vector<std::string>{"Dara", "anis", "Noe"}));
     }
@@ -86,7 +86,7 @@ TEST_F(OrderMenu, EachItemSortsChecksItselfAndStoresItsDigit) {
         const int order = static_cast<int>(
             std::find(choice.marks.begin(), choice.marks.end(), true) - choice.marks.begin());
         SCOPED_TRACE(choice.item.caption());
-        EXPECT_EQ(form->ordre_tri, order);
+        EXPECT_EQ(form->sortOrder, order);
         EXPECT_EQ(checkMarks(*form), choice.marks);
         EXPECT_EQ(firstNames(*form), choice.names);
         EXPECT_EQ(test_support::readBytes(dataFile("ordre_tri.txt")),
@@ -106,7 +106,7 @@ TEST_F(OrderMenu, ARestartSortsByTheStoredOrder) {
     }
     ASSERT_EQ(test_support::readBytes(dataFile("ordre_tri.txt")), "2\r\n");
     auto form = createMainWindow();
-    EXPECT_EQ(form->ordre_tri, 2);
+    EXPECT_EQ(form->sortOrder, 2);
     EXPECT_EQ(checkMarks(*form), (std::vector<bool>{false, false, true, false}));
     EXPECT_EQ(firstNames(*form), bySurname);
 }
@@ -174,7 +174,7 @@ TEST_F(OrderMenu, AFailedWriteIsReportedWithTheNewOrderAlreadyShown) {
 
         ASSERT_EQ(shownBoxes().size(), boxesBefore + 1);
         EXPECT_NE(shownBoxes().back().text.find("ordre_tri.txt"), std::string::npos);
-        EXPECT_EQ(form->ordre_tri, 2);
+        EXPECT_EQ(form->sortOrder, 2);
         EXPECT_EQ(checkMarks(*form), (std::vector<bool>{false, false, true, false}));
         EXPECT_EQ(firstNames(*form), bySurname);
         EXPECT_EQ(test_support::readBytes(dataFile("ordre_tri.txt")), "1\r\n");

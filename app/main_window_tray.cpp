@@ -2,8 +2,8 @@
 // starting hidden and the quit question.
 #include <algorithm>
 
-#include "app/main_window.h"
 #include "app/hand_over.h"
+#include "app/main_window.h"
 #include "app/option_marker.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
@@ -27,34 +27,34 @@ constexpr std::intptr_t wmRButtonUp = 517;
 
 void MainWindow::wireLifeCycle() {
     onMessage = [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-        return WndProc(message, wParam, lParam);
+        return handleMessage(message, wParam, lParam);
     };
-    onPaint = [this] { FormPaint(); };
-    onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
-    onDestroy = [this] { FormDestroy(); };
+    onPaint = [this] { onPainted(); };
+    onCloseQuery = [this](bool& canClose) { onCloseAsked(canClose); };
+    onDestroy = [this] { onDestroyed(); };
     onHandOver = [this](std::uintptr_t tag, std::string_view handOver) {
         return anotherRunStarted(tag, handOver);
     };
-    quitItem.onClick = [this] { m_quitterClick(); };
-    startInTrayItem.onClick = [this] { m_demarrerClick(); };
-    trayQuitItem.onClick = [this] { QuitterItemClick(); };
-    trayRestoreItem.onClick = [this] { RestaurerItemClick(); };
-    trayMinimizeItem.onClick = [this] { ReduireItemClick(); };
+    quitItem.onClick = [this] { onQuit(); };
+    startInTrayItem.onClick = [this] { onStartInTray(); };
+    trayQuitItem.onClick = [this] { onTrayQuit(); };
+    trayRestoreItem.onClick = [this] { onTrayRestore(); };
+    trayMinimizeItem.onClick = [this] { onTrayMinimize(); };
 }
 
-void MainWindow::ajouter_icone() {
+void MainWindow::addTrayIcon() {
     platform::NotifyIconData data;
     data.cbSize = notifyIconDataSize;
     data.window = this;
     data.id = iconId;
     data.flags = messageIconAndTip;
     data.callbackMessage = iconMessage;
-    data.icon = icone;
+    data.icon = icon;
     std::copy(std::begin(iconTip), std::end(iconTip), data.tip);
     platform::shellNotifyIcon(platform::nimAdd, data);
 }
 
-void MainWindow::retirer_icone() {
+void MainWindow::removeTrayIcon() {
     platform::NotifyIconData data;
     data.cbSize = notifyIconDataSize;
     data.window = this;
@@ -62,27 +62,27 @@ void MainWindow::retirer_icone() {
     platform::shellNotifyIcon(platform::nimDelete, data);
 }
 
-bool MainWindow::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+bool MainWindow::handleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     if (message == wmSysCommand && (wParam & systemCommandMask) == scMinimize) {
         // Hidden rather than minimised: the icon is the way back.
         hide();
         return true;
     }
     if (message == iconMessage) {
-        message_icone(wParam, lParam);
+        onTrayIconMessage(wParam, lParam);
         return true;
     }
     // A restarted shell has forgotten the icon; without it a hidden
     // window could neither be shown nor quit.
     const unsigned taskbarCreated = platform::taskbarCreatedMessage();
     if (taskbarCreated != 0 && message == taskbarCreated) {
-        ajouter_icone();
+        addTrayIcon();
         return true;
     }
     return false;
 }
 
-void MainWindow::message_icone(std::uintptr_t, std::intptr_t lParam) {
+void MainWindow::onTrayIconMessage(std::uintptr_t, std::intptr_t lParam) {
     if (lParam == wmRButtonUp) {
         const platform::Point cursor = platform::cursorPos();
         trayMenu.popup(cursor.x, cursor.y);
@@ -109,44 +109,46 @@ bool MainWindow::anotherRunStarted(std::uintptr_t tag, std::string_view handOver
 }
 
 void MainWindow::askToQuit() {
-    demande_quitter = true;
+    quitRequested = true;
     close();
 }
 
-void MainWindow::m_quitterClick() { askToQuit(); }
+void MainWindow::onQuit() { askToQuit(); }
 
-void MainWindow::QuitterItemClick() { askToQuit(); }
+void MainWindow::onTrayQuit() { askToQuit(); }
 
-void MainWindow::RestaurerItemClick() { bringBack(); }
+void MainWindow::onTrayRestore() { bringBack(); }
 
-void MainWindow::ReduireItemClick() { hide(); }
+void MainWindow::onTrayMinimize() { hide(); }
 
-void MainWindow::FormCloseQuery(bool& canClose) {
+void MainWindow::onCloseAsked(bool& canClose) {
     // Only the Quit commands ask; any other close ends the program at once.
-    if (!demande_quitter) return;
+    if (!quitRequested) return;
     const platform::MbResult answer =
         platform::messageBox("Do you really want to quit Festorin ?", "Confirmation",
                              platform::MbIcon::Question, platform::MbButtons::YesNo);
     if (answer == platform::MbResult::No) {
         canClose = false;
-        demande_quitter = false;
+        quitRequested = false;
     }
 }
 
-void MainWindow::FormPaint() {
-    const bool first = premier_affichage;
-    premier_affichage = false;
+void MainWindow::onPainted() {
+    const bool first = firstPaint;
+    firstPaint = false;
     if (!first) return;
-    const bool startHidden = app::startHiddenMarker.present(dossier);
+    const bool startHidden = app::startHiddenMarker.present(dataFolder);
     startInTrayItem.setChecked(startHidden);
     if (startHidden) hide();
 }
 
-void MainWindow::m_demarrerClick() { app::switchOption(startInTrayItem, app::startHiddenMarker, dossier); }
+void MainWindow::onStartInTray() {
+    app::switchOption(startInTrayItem, app::startHiddenMarker, dataFolder);
+}
 
-void MainWindow::FormDestroy() {
+void MainWindow::onDestroyed() {
     // A change whose save failed still goes out, however the program ends.
     saveUnsavedChanges();
-    retirer_icone();
-    platform::destroyIcon(icone);
+    removeTrayIcon();
+    platform::destroyIcon(icon);
 }

@@ -65,7 +65,7 @@ protected:
                   tip + std::string(sizeof call.data.tip - tip.size(), '\0'));
     }
     void expectIconAdded(const hl::TrayCall& call) const {
-        expectIconData(call, platform::nimAdd, 7, 1025, form->icone, "Festorin");
+        expectIconData(call, platform::nimAdd, 7, 1025, form->icon, "Festorin");
     }
 
     std::string marker() const { return dataFile("st.txt"); }
@@ -98,9 +98,9 @@ protected:
 TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
     form = createMainWindow();
     ASSERT_EQ(hl::loadedIcons(), std::vector<std::string>{"ICON001"});
-    EXPECT_NE(form->icone, 0u);
-    EXPECT_FALSE(form->demande_quitter);
-    EXPECT_TRUE(form->premier_affichage);
+    EXPECT_NE(form->icon, 0u);
+    EXPECT_FALSE(form->quitRequested);
+    EXPECT_TRUE(form->firstPaint);
     EXPECT_EQ(platform::application::exStyle(), 128u);
 
     ASSERT_EQ(hl::trayCalls().size(), 1u);
@@ -123,7 +123,7 @@ TEST_F(LifeCycle, TheCloseButtonEndsWithoutAQuestionAndTakesTheIconOut) {
     EXPECT_TRUE(hl::shownBoxes().empty());
     ASSERT_EQ(hl::trayCalls().size(), 2u);
     expectIconData(hl::trayCalls()[1], platform::nimDelete, 0, 0, 0, "");
-    EXPECT_EQ(hl::destroyedIcons(), std::vector<platform::IconHandle>{form->icone});
+    EXPECT_EQ(hl::destroyedIcons(), std::vector<platform::IconHandle>{form->icon});
 }
 
 TEST_F(LifeCycle, MinimisingHidesAndIsConsumed) {
@@ -247,7 +247,7 @@ TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTime) {
     expectQuitQuestion(hl::shownBoxes()[0]);
     EXPECT_FALSE(ended());
     EXPECT_FALSE(form->visible());
-    EXPECT_FALSE(form->demande_quitter);
+    EXPECT_FALSE(form->quitRequested);
     EXPECT_TRUE(iconPresent());
 
     form->show();
@@ -297,7 +297,7 @@ TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
     startWithMarker("anything");
     EXPECT_FALSE(form->visible());
     EXPECT_TRUE(form->startInTrayItem.checked());
-    EXPECT_FALSE(form->premier_affichage);
+    EXPECT_FALSE(form->firstPaint);
 
     iconMouse(wmLButtonDblClk);
     hl::paint(*form);
@@ -324,7 +324,7 @@ TEST_F(LifeCycle, WithoutMarkerLaterPaintsNeverHide) {
     platform::application::run(*form);
     EXPECT_TRUE(form->visible());
     EXPECT_FALSE(form->startInTrayItem.checked());
-    EXPECT_FALSE(form->premier_affichage);
+    EXPECT_FALSE(form->firstPaint);
 
     test_support::writeBytes(marker(), "*\r\n");
     hl::paint(*form);
@@ -337,7 +337,7 @@ TEST_F(LifeCycle, ALateFirstPaintStillAppliesTheMarker) {
     test_support::writeBytes(marker(), "*\r\n");
     form = createMainWindow();
     hl::paint(*form);  // not shown yet: nothing is painted
-    EXPECT_TRUE(form->premier_affichage);
+    EXPECT_TRUE(form->firstPaint);
     EXPECT_FALSE(form->startInTrayItem.checked());
 
     form->show();

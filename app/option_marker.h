@@ -12,12 +12,12 @@ public:
     explicit constexpr OptionMarker(const char* name) : name_(name) {}
 
     const char* name() const { return name_; }
-    bool present(const std::string& dossier) const;
+    bool present(const std::string& dataFolder) const;
     // Replaces the marker whole; throws platform::IoError, the old file then stays.
-    void write(const std::string& dossier) const;
+    void write(const std::string& dataFolder) const;
     // A missing marker is not an error; one that cannot be deleted only leaves
     // the option on at the next start.
-    void remove(const std::string& dossier) const;
+    void remove(const std::string& dataFolder) const;
 
 private:
     const char* name_;
@@ -30,6 +30,7 @@ inline constexpr OptionMarker missedRemindersMarker{"catch_up.txt"};
 
 // Turns an option over as its menu item shows it: a checked item is cleared
 // and its marker removed, an unchecked one checked and its marker written.
-void switchOption(platform::MenuItem& item, const OptionMarker& marker, const std::string& dossier);
+void switchOption(platform::MenuItem& item, const OptionMarker& marker,
+                  const std::string& dataFolder);
 
 }  // namespace app

@@ -1,8 +1,8 @@
 #include "app/program.h"
 
 #include "app/command_line.h"
-#include "app/main_window.h"
 #include "app/hand_over.h"
+#include "app/main_window.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
@@ -26,8 +26,9 @@ enum class HandOverEnd { Taken, NotTaken, FirstRunGone };
 // run then holds the claim), or the wait for it runs out.
 HandOverEnd handToFirstRun(const std::string& handOver) {
     for (int waitedMs = 0;; waitedMs += lookAgainAfterMs) {
-        switch (platform::application::handToRunningRun(MainWindow::windowClass, MainWindow::caption,
-                                                        app::handOverTag, handOver, answerTimeMs)) {
+        switch (platform::application::handToRunningRun(MainWindow::windowClass,
+                                                        MainWindow::caption, app::handOverTag,
+                                                        handOver, answerTimeMs)) {
             case HandOverResult::Taken:
                 return HandOverEnd::Taken;
             case HandOverResult::NotTaken:

@@ -33,7 +33,7 @@ const std::string& contactFile() {
     return path;
 }
 
-void BM_Lire(benchmark::State& state) {
+void BM_LoadContacts(benchmark::State& state) {
     for (auto _ : state) {
         platform::StringGrid grid(nullptr, book::columnCount);
         auto read = book::readContactFile(contactFile(), grid);
@@ -49,7 +49,7 @@ void BM_PlainRead(benchmark::State& state) {
     }
 }
 
-void BM_Sauver(benchmark::State& state) {
+void BM_SaveContacts(benchmark::State& state) {
     platform::StringGrid grid(nullptr, book::columnCount);
     fillPeople(grid, book::maxPeople);
     const std::string path = benchFolder() + "/dates-written.txt";
@@ -64,9 +64,9 @@ void BM_PlainWrite(benchmark::State& state) {
     for (auto _ : state) platform::writeFileAtomically(path, bytes);
 }
 
-BENCHMARK(BM_Lire)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadContacts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sauver)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveContacts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
 }  // namespace

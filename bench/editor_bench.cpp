@@ -21,7 +21,7 @@ void fillPeople(MainWindow& form, int people) {
         return bench::Birthday{book::birthdayKey(month, day),
                                book::shownDate(form.monthList.item(month - 1), day)};
     });
-    form.trier();
+    form.sortPeople();
 }
 
 int rowOf(const platform::StringGrid& grid, const std::string& firstName) {
@@ -50,7 +50,7 @@ void BM_OkAddsTheLastPerson(benchmark::State& state) {
         if (form->peopleGrid.rowCount() != book::maxPeople + 1 ||
             !platform::headless::shownBoxes().empty())
             state.SkipWithError("Ok did not add the person");
-        form->RemoveLine(form->peopleGrid, rowOf(form->peopleGrid, "Noor"));
+        form->removeRow(form->peopleGrid, rowOf(form->peopleGrid, "Noor"));
         state.ResumeTiming();
     }
 }

@@ -34,7 +34,7 @@ void fillPeople(MainWindow& form, int people) {
 
 std::unique_ptr<MainWindow> formWithEveryone() {
     platform::headless::reset();
-    platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-verif-bench"));
+    platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-checkReminders-bench"));
     platform::headless::setNow({2026, 1, 1, 0, 0, 30});
     auto form = createMainWindow();
     fillPeople(*form, book::maxPeople);
@@ -43,12 +43,12 @@ std::unique_ptr<MainWindow> formWithEveryone() {
 
 // One iteration per day of a year: each is the first tick of a new day, which
 // stores the date, walks every row and opens that day's reminders.
-void BM_VerifOnANewDay(benchmark::State& state) {
+void BM_CheckRemindersOnANewDay(benchmark::State& state) {
     auto form = formWithEveryone();
     reminders::Date day{2026, 1, 1};
     for (auto _ : state) {
         platform::headless::setNow(reminders::midnightOf(day));
-        form->verif();
+        form->checkReminders();
         day = reminders::addDays(day, 1);
     }
     state.counters["reminders/day"] = benchmark::Counter(
@@ -58,14 +58,14 @@ void BM_VerifOnANewDay(benchmark::State& state) {
 // One iteration per fifteen days: with missed reminders shown, each is the
 // first tick after fourteen days without a check, which opens their
 // reminders and then the day's.
-void BM_VerifAfterFourteenMissedDays(benchmark::State& state) {
+void BM_CheckRemindersAfterFourteenMissedDays(benchmark::State& state) {
     auto form = formWithEveryone();
     form->showMissedRemindersItem.setChecked(true);
     reminders::Date day{2026, 1, 1};
-    form->derniere_verif = reminders::midnightOf(reminders::addDays(day, -15));
+    form->lastCheckDay = reminders::midnightOf(reminders::addDays(day, -15));
     for (auto _ : state) {
         platform::headless::setNow(reminders::midnightOf(day));
-        form->verif();
+        form->checkReminders();
         day = reminders::addDays(day, 15);
     }
     state.counters["reminders/check"] = benchmark::Counter(
@@ -87,14 +87,14 @@ void BM_WalkEveryRow(benchmark::State& state) {
 
 void BM_TickOnACheckedDay(benchmark::State& state) {
     auto form = formWithEveryone();
-    form->verif();
+    form->checkReminders();
     const auto opened = form->reminderWindows().size();
     for (auto _ : state) platform::headless::tick(form->checkTimer);
     if (form->reminderWindows().size() != opened) state.SkipWithError("a checked day reopened");
 }
 
-BENCHMARK(BM_VerifOnANewDay)->Iterations(365)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_VerifAfterFourteenMissedDays)->Iterations(24)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckRemindersOnANewDay)->Iterations(365)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckRemindersAfterFourteenMissedDays)->Iterations(24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WalkEveryRow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TickOnACheckedDay)->Unit(benchmark::kNanosecond);
 

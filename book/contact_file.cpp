@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "contact_table.h"
 #include "contact_record.h"
+#include "contact_table.h"
 #include "platform/atomic_file.h"
 #include "platform/file_system.h"
 
@@ -19,7 +19,8 @@ void storeRecords(const std::vector<unsigned char>& chunk, std::int64_t count,
                   platform::StringGrid& grid, ContactFileRead& result) {
     for (std::int64_t i = 0; i < count; ++i) {
         ContactRecord record;
-        std::copy_n(chunk.begin() + i * ContactRecord::size, ContactRecord::size, record.bytes.begin());
+        std::copy_n(chunk.begin() + i * ContactRecord::size, ContactRecord::size,
+                    record.bytes.begin());
         int row = result.people == 0 ? 1 : appendRow(grid);
         record.toRow(grid, row);
         ++result.people;

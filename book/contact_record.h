@@ -17,15 +17,15 @@ struct RecordField {
 // In grid column order: key, first name, surname, e-mail, phone 1, phone 2,
 // day of birth as shown, action, lead time, reason.
 constexpr std::array<RecordField, 10> recordFields{{{0, 4},
-                                                  {5, 60},
-                                                  {66, 60},
-                                                  {127, 60},
-                                                  {188, 30},
-                                                  {219, 30},
-                                                  {250, 30},
-                                                  {281, 20},
-                                                  {302, 20},
-                                                  {323, 40}}};
+                                                    {5, 60},
+                                                    {66, 60},
+                                                    {127, 60},
+                                                    {188, 30},
+                                                    {219, 30},
+                                                    {250, 30},
+                                                    {281, 20},
+                                                    {302, 20},
+                                                    {323, 40}}};
 
 struct ContactRecord {
     static constexpr std::size_t size = 364;

@@ -60,13 +60,13 @@ TEST(ContactRecordLayout, CutsLongTextsToTheirFields) {
 TEST(ContactRecordLayout, ReadsOnlyTheLengthAndNeverPastTheField) {
     book::ContactRecord record;
     record.bytes.fill('#');
-    record.bytes[5] = 3;     // prenom: "###" and junk after it
-    record.bytes[66] = 255;  // nom: a length byte far above its 60
+    record.bytes[5] = 3;     // first name: "###" and junk after it
+    record.bytes[66] = 255;  // surname: a length byte far above its 60
     record.bytes[0] = 0;
     EXPECT_EQ(record.field(0), "");
     EXPECT_EQ(record.field(1), "###");
     EXPECT_EQ(record.field(2), std::string(60, '#'));
-    record.bytes[323] = 200;  // raison, the last field: stops at the record's end
+    record.bytes[323] = 200;  // reason, the last field: stops at the record's end
     EXPECT_EQ(record.field(9).size(), 40u);
 }
 

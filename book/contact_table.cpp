@@ -18,7 +18,7 @@ bool holdsText(const platform::StringGrid& grid, int row) {
     return false;
 }
 
-void removeLine(platform::StringGrid& grid, int row) {
+void removeRow(platform::StringGrid& grid, int row) {
     grid.beginUpdate();
     for (int k = row; k <= grid.rowCount() - 2; ++k) grid.copyRow(k + 1, k);
     grid.setRowCount(grid.rowCount() - 1);

@@ -34,7 +34,7 @@ bool lastRowTaken(const platform::StringGrid& grid);
 bool holdsText(const platform::StringGrid& grid, int row);
 
 // Copies every row below r one up and drops the last row.
-void removeLine(platform::StringGrid& grid, int row);
+void removeRow(platform::StringGrid& grid, int row);
 // Empties every cell of row 1, the placeholder of an empty table.
 void clearPlaceholder(platform::StringGrid& grid);
 // Adds one empty row at the end and returns its index.

@@ -13,15 +13,15 @@ void fillNames(platform::StringGrid& grid, const std::vector<std::string>& names
     }
 }
 
-TEST(ContactTable, RemoveLineMovesTheRowsBelowUp) {
+TEST(ContactTable, RemoveRowMovesTheRowsBelowUp) {
     platform::StringGrid grid(nullptr, book::columnCount);
     fillNames(grid, {"A", "B", "C"});
-    book::removeLine(grid, 1);
+    book::removeRow(grid, 1);
     ASSERT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(grid.cell(book::colFirstName, 1), "B");
     EXPECT_EQ(grid.cell(book::colFirstName, 2), "C");
 
-    book::removeLine(grid, 2);
+    book::removeRow(grid, 2);
     ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.cell(book::colFirstName, 1), "B");
 }

@@ -130,7 +130,8 @@ TEST(RemindersTest, ATickOpensTheDaysRemindersStackedAtTheBottomRightOnce) {
 
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     ASSERT_TRUE(festorin.settle());
-    EXPECT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 3u) << "a second tick opens nothing";
+    EXPECT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 3u)
+        << "a second tick opens nothing";
     EXPECT_TRUE(festorin.closeAndWait());
 }
 
@@ -147,7 +148,8 @@ TEST(RemindersTest, MissedDaysRemindersOpenFirstWithTheOptionWhoseMarkSurvivesAR
         ASSERT_TRUE(festorin.started());
         festorin.postMessage(WM_TIMER, reminderTimerId, 0);
         ASSERT_TRUE(festorin.settle());
-        ASSERT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 1u) << "without the option";
+        ASSERT_EQ(festorin.windowsOfClass(e2e::reminderWindowClass).size(), 1u)
+            << "without the option";
         EXPECT_NE(windowSaying(festorin, due.back().sentence), nullptr);
         EXPECT_EQ(festorin.dataFile("date_verif.txt"), checkDateLine(dayFromToday(0)));
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "book/contact_file.h"
-#include "book/contact_table.h"
 #include "book/contact_record.h"
+#include "book/contact_table.h"
 #include "fuzz_file.h"
 
 namespace {
@@ -44,16 +44,17 @@ std::string bytesOf(const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     platform::StringGrid first(nullptr, book::columnCount);
     const auto read = book::readContactFile(fuzz::fileWith(data, size, "dates.txt"), first);
-    if (!read.complete || read.people != static_cast<int>(size / book::ContactRecord::size)) std::abort();
+    if (!read.complete || read.people != static_cast<int>(size / book::ContactRecord::size))
+        std::abort();
 
-    const std::string copy = fuzz::dossier() + "copy.txt";
+    const std::string copy = fuzz::dataFolder() + "copy.txt";
     book::writeContactFile(copy, first);
     platform::StringGrid second(nullptr, book::columnCount);
     const auto reread = book::readContactFile(copy, second);
     expectWrittenInOrder(first, second, reread.people);
 
     // Written again, the people read back make the same bytes.
-    const std::string again = fuzz::dossier() + "again.txt";
+    const std::string again = fuzz::dataFolder() + "again.txt";
     book::writeContactFile(again, second);
     if (bytesOf(again) != bytesOf(copy)) std::abort();
     return 0;

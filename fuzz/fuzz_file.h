@@ -36,10 +36,10 @@ inline const std::filesystem::path& folder() {
 }
 
 // The data folder as the program names it, ending in a separator.
-inline std::string dossier() { return folder().string() + "/"; }
+inline std::string dataFolder() { return folder().string() + "/"; }
 
 inline std::string fileWith(const std::uint8_t* data, std::size_t size, const char* name) {
-    const std::string path = dossier() + name;
+    const std::string path = dataFolder() + name;
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
     std::ofstream(path, std::ios::binary | std::ios::trunc)

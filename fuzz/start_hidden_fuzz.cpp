@@ -9,7 +9,7 @@
 namespace {
 
 void markerAsFolder() {
-    const std::filesystem::path marker = fuzz::dossier() + app::startHiddenMarker.name();
+    const std::filesystem::path marker = fuzz::dataFolder() + app::startHiddenMarker.name();
     std::filesystem::remove_all(marker);
     std::filesystem::create_directory(marker);
 }
@@ -18,14 +18,14 @@ void markerAsFolder() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::fileWith(data, size, app::startHiddenMarker.name());
-    if (!app::startHiddenMarker.present(fuzz::dossier())) std::abort();
+    if (!app::startHiddenMarker.present(fuzz::dataFolder())) std::abort();
 
     // The first byte's lowest bit chooses a folder or no marker in its place.
     if (size > 0 && (data[0] & 1) != 0) {
         markerAsFolder();
     } else {
-        std::filesystem::remove_all(fuzz::dossier() + app::startHiddenMarker.name());
+        std::filesystem::remove_all(fuzz::dataFolder() + app::startHiddenMarker.name());
     }
-    if (app::startHiddenMarker.present(fuzz::dossier())) std::abort();
+    if (app::startHiddenMarker.present(fuzz::dataFolder())) std::abort();
     return 0;
 }

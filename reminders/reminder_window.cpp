@@ -23,7 +23,7 @@ ReminderWindow::ReminderWindow(platform::Form* owner) : platform::Form(owner) {
     placeLabel(actionLabel, 0, 16);
     placeLabel(addressLink, 100, 16);
     addressLink.underline = true;
-    addressLink.onClick = [this] { Label3Click(); };
+    addressLink.onClick = [this] { onAddressClick(); };
     linkSubject.hide();
     linkAddress.hide();
     // Closing a reminder only hides it; it goes with the main window.
@@ -33,6 +33,6 @@ ReminderWindow::ReminderWindow(platform::Form* owner) : platform::Form(owner) {
     };
 }
 
-void ReminderWindow::Label3Click() {
+void ReminderWindow::onAddressClick() {
     platform::shellOpen(reminders::mailtoLink(linkAddress.text(), linkSubject.text()));
 }

@@ -12,10 +12,10 @@ public:
     static constexpr const char* windowClass = "TForm3";
 
     platform::Label sentenceLabel{this};  // the sentence
-    platform::Label actionLabel{this};  // the action line
-    platform::Label addressLink{this};  // the e-mail address, a link
-    platform::Label linkSubject{this};  // the link's subject, never shown
-    platform::Label linkAddress{this};  // the link's address, never shown
+    platform::Label actionLabel{this};    // the action line
+    platform::Label addressLink{this};    // the e-mail address, a link
+    platform::Label linkSubject{this};    // the link's subject, never shown
+    platform::Label linkAddress{this};    // the link's address, never shown
 
-    void Label3Click();
+    void onAddressClick();
 };

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "address_book/person.h"
-#include "book/contact_table.h"
 #include "book/contact_record.h"
+#include "book/contact_table.h"
 #include "book/text.h"
 
 namespace test_support {

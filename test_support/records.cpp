@@ -1,7 +1,7 @@
 #include "records.h"
 
-#include "book/contact_table.h"
 #include "book/contact_record.h"
+#include "book/contact_table.h"
 
 namespace test_support {
 
