@@ -9,13 +9,11 @@ namespace address_book {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A pattern's "9" stands for any digit, every other character for itself.
 bool matches(std::string_view text, std::string_view pattern) {
     if (text.size() != pattern.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i)
-        if (pattern[i] == '9' ? !isDigit(text[i]) : text[i] != pattern[i]) return false;
+        if (pattern[i] == '9' ? !book::isDigit(text[i]) : text[i] != pattern[i]) return false;
     return true;
 }
 
@@ -43,7 +41,7 @@ std::optional<std::array<std::string_view, 3>> threeNumbers(std::string_view tex
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < date.size();) {
         const std::size_t start = pos;
-        while (pos < date.size() && isDigit(date[pos])) ++pos;
+        while (pos < date.size() && book::isDigit(date[pos])) ++pos;
         // Neither a digit nor a separator, or a separator first.
         if (pos == start || count == parts.size()) return std::nullopt;
         parts[count++] = date.substr(start, pos - start);
@@ -93,7 +91,8 @@ DateOrder DateOrderJudge::order() const {
 
 std::optional<int> dayOrMonth(std::string_view text) {
     const std::string_view digits = book::withoutBlanks(text);
-    if (digits.empty() || digits.size() > 2 || !isDigit(digits.front()) || !isDigit(digits.back()))
+    if (digits.empty() || digits.size() > 2 || !book::isDigit(digits.front()) ||
+        !book::isDigit(digits.back()))
         return std::nullopt;
     return number(digits);
 }

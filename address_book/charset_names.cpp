@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ascii_case.h"
+#include "book/text.h"
 
 namespace address_book {
 
@@ -59,7 +60,7 @@ std::optional<unsigned> numberAfter(const std::string& name,
         if (!name.starts_with(prefix)) continue;
         const std::string_view digits = std::string_view(name).substr(prefix.size());
         if (digits.empty() || digits.size() > 5 ||
-            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            !std::all_of(digits.begin(), digits.end(), book::isDigit))
             return std::nullopt;
         return static_cast<unsigned>(std::stoul(std::string(digits)));
     }

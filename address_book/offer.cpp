@@ -6,8 +6,6 @@ namespace address_book {
 
 namespace {
 
-std::string nameOf(const std::string& file) { return file.substr(file.find_last_of("\\/") + 1); }
-
 // "people" for every count, one included, as the offer has always said it.
 std::string peopleCount(int count) { return std::to_string(count) + " people"; }
 
@@ -36,8 +34,12 @@ std::string question(const ImportPlan& plan, const std::string& name) {
 
 }  // namespace
 
+std::string fileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("\\/") + 1);
+}
+
 Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string& file) {
-    const std::string name = nameOf(file);
+    const std::string name = fileNameOf(file);
     if (book.format == FileFormat::None)
         return {OfferKind::Unreadable, name + " holds no contacts that Festorin can read."};
     if (plan.newPeople == 0) return {OfferKind::NothingNew, "No new birthday in " + name + "."};
@@ -48,11 +50,11 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
 }
 
 Offer notOpened(const std::string& file, const std::string& why) {
-    return {OfferKind::FileFault, nameOf(file) + " could not be opened: " + why};
+    return {OfferKind::FileFault, fileNameOf(file) + " could not be opened: " + why};
 }
 
 Offer notRead(const std::string& file, const std::string& why) {
-    return {OfferKind::FileFault, nameOf(file) + " could not be read: " + why};
+    return {OfferKind::FileFault, fileNameOf(file) + " could not be read: " + why};
 }
 
 }  // namespace address_book

@@ -20,6 +20,9 @@ struct Offer {
     std::string text;  // lines apart by CR LF
 };
 
+// The name of a file after its last folder, as the boxes show it.
+std::string fileNameOf(const std::string& path);
+
 // `file` may be a path: only its name after the last folder is shown.
 Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string& file);
 

@@ -1,16 +1,13 @@
 #include "person.h"
 
 #include "book/birthday_entry.h"
+#include "book/choices.h"
 #include "book/contact_record.h"
 #include "book/text.h"
 
 namespace address_book {
 
 namespace {
-
-constexpr std::array<const char*, 12> monthNames{"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
 
 std::string cut(const std::string& text, book::Column column) {
     return text.substr(0, static_cast<std::size_t>(book::fieldCapacity(column)));
@@ -22,9 +19,9 @@ std::string boxText(const std::string& text, book::Column column) {
 }
 
 const char* actionFor(const Cells& cells) {
-    if (!cells[book::colEmail].empty()) return "Send an E-mail";
-    if (!cells[book::colPhone1].empty()) return "Call phone 1";
-    return "Other";
+    if (!cells[book::colEmail].empty()) return book::actionChoices[book::sendAnEmail];
+    if (!cells[book::colPhone1].empty()) return book::actionChoices[book::callPhone1];
+    return book::actionChoices[book::otherAction];
 }
 
 // The day as the editor took it: typed "05", it shows as "March,05", which
@@ -35,7 +32,7 @@ std::string dayTextOf(const Contact& contact) {
     const std::string padded = "0" + plain;
     const bool typedPadded =
         birthday.day < 10 &&
-        contact.own.dayOfBirth == book::shownDate(monthNames[birthday.month - 1], padded);
+        contact.own.dayOfBirth == book::shownDate(book::monthNames[birthday.month - 1], padded);
     return typedPadded ? padded : plain;
 }
 
@@ -43,7 +40,7 @@ std::string dayTextOf(const Contact& contact) {
 
 bool formsDate(const MonthDay& date) {
     if (date.month < 1 || date.month > 12) return false;
-    return book::refusedDay(date.month, monthNames[date.month - 1], date.day).empty();
+    return book::refusedDay(date.month, book::monthNames[date.month - 1], date.day).empty();
 }
 
 Cells personOf(const Contact& ansiContact) {
@@ -64,10 +61,11 @@ Cells personOf(const Contact& ansiContact) {
     const MonthDay& birthday = *ansiContact.birthday;
     const std::string dayText = dayTextOf(ansiContact);
     cells[book::colKey] = book::birthdayKey(birthday.month, dayText);
-    cells[book::colShownDate] = book::shownDate(monthNames[birthday.month - 1], dayText);
+    cells[book::colShownDate] = book::shownDate(book::monthNames[birthday.month - 1], dayText);
     cells[book::colAction] = ownOr(own.action, book::colAction, actionFor(cells));
-    cells[book::colWhen] = ownOr(own.lead, book::colWhen, "The exact day");
-    cells[book::colReason] = ownOr(own.reason, book::colReason, "Birtday");
+    cells[book::colWhen] = ownOr(own.lead, book::colWhen, book::leadTimeChoices[book::theExactDay]);
+    cells[book::colReason] =
+        ownOr(own.reason, book::colReason, book::reasonChoices[book::birthdayReason]);
     return cells;
 }
 

@@ -3,7 +3,6 @@
 #include "ascii_case.h"
 #include "book/text.h"
 #include "text_encoding.h"
-#include "vcard_property.h"
 
 namespace address_book {
 
@@ -58,8 +57,7 @@ std::string_view LogicalLines::next(bool keepsFoldBlank) {
 void LogicalLines::start() {
     text_.clear();
     cut_ = false;
-    headEnd_ = 0;
-    inQuotes_ = false;
+    head_ = QuoteScan{};
     quotedPrintable_.reset();
 }
 
@@ -80,15 +78,10 @@ void LogicalLines::dropSoftBreak() {
 // Nothing is known before the colon that ends the head.
 bool LogicalLines::isQuotedPrintable() {
     if (quotedPrintable_) return *quotedPrintable_;
-    for (; headEnd_ < text_.size(); ++headEnd_) {
-        if (text_[headEnd_] == '"') inQuotes_ = !inQuotes_;
-        if (text_[headEnd_] == ':' && !inQuotes_) {
-            quotedPrintable_ =
-                VCardProperty(std::string_view(text_).substr(0, headEnd_ + 1)).quotedPrintable;
-            return *quotedPrintable_;
-        }
-    }
-    return false;
+    if (!findOutsideQuotes(text_, ':', head_)) return false;
+    quotedPrintable_ =
+        VCardProperty(std::string_view(text_).substr(0, head_.pos + 1)).quotedPrintable;
+    return *quotedPrintable_;
 }
 
 }  // namespace address_book

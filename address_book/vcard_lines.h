@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "vcard_property.h"
+
 namespace address_book {
 
 // Each line without its line end (CR LF, a lone CR or a lone LF).
@@ -54,8 +56,7 @@ private:
     std::string text_;
     bool cut_ = false;
     bool endsInEquals_ = false;
-    std::size_t headEnd_ = 0;  // how far the colon that ends the head was looked for
-    bool inQuotes_ = false;
+    QuoteScan head_;  // how far the colon that ends the head was looked for
     std::optional<bool> quotedPrintable_;
 };
 

@@ -18,19 +18,23 @@ std::string_view unquoted(std::string_view text) {
 
 bool isSmallNumber(std::string_view text) {
     return !text.empty() && text.size() <= 3 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+           std::all_of(text.begin(), text.end(), book::isDigit);
 }
 
 }  // namespace
 
-VCardProperty::VCardProperty(std::string_view line) {
-    std::size_t colon = std::string_view::npos;
-    bool quoted = false;
-    for (std::size_t pos = 0; pos < line.size() && colon == std::string_view::npos; ++pos) {
-        if (line[pos] == '"') quoted = !quoted;
-        if (line[pos] == ':' && !quoted) colon = pos;
+bool findOutsideQuotes(std::string_view text, char target, QuoteScan& scan) {
+    for (; scan.pos < text.size(); ++scan.pos) {
+        if (text[scan.pos] == '"') scan.quoted = !scan.quoted;
+        if (text[scan.pos] == target && !scan.quoted) return true;
     }
-    if (colon == std::string_view::npos) return;
+    return false;
+}
+
+VCardProperty::VCardProperty(std::string_view line) {
+    QuoteScan head;
+    if (!findOutsideQuotes(line, ':', head)) return;
+    const std::size_t colon = head.pos;
     value = line.substr(colon + 1);
     bool first = true;
     forEachOutsideQuotes(line.substr(0, colon), ';', [&](std::string_view part) {

@@ -39,18 +39,26 @@ private:
     bool typePref_ = false, fax_ = false, pager_ = false, voice_ = false, cell_ = false;
 };
 
+// A look through a text for a character outside double quotes, which can go
+// on where it stopped once the text has grown.
+struct QuoteScan {
+    std::size_t pos = 0;
+    bool quoted = false;
+};
+
+// Moves the scan to the next `target` outside quotes and says true, or to the
+// end of the text and says false.
+bool findOutsideQuotes(std::string_view text, char target, QuoteScan& scan);
+
 // Calls `take` with each part of the text between the separators that stand
 // outside double quotes.
 template <class Take>
 void forEachOutsideQuotes(std::string_view text, char separator, Take take) {
-    bool quoted = false;
+    QuoteScan scan;
     std::size_t start = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++pos) {
-        if (text[pos] == '"') quoted = !quoted;
-        if (text[pos] == separator && !quoted) {
-            take(text.substr(start, pos - start));
-            start = pos + 1;
-        }
+    while (findOutsideQuotes(text, separator, scan)) {
+        take(text.substr(start, scan.pos - start));
+        start = ++scan.pos;
     }
     take(text.substr(start));
 }

@@ -43,9 +43,6 @@ std::string unescaped(std::string_view text) {
         } else if (next == 'r') {
             out += '\r';
             ++pos;
-        } else if (next == 'r') {
-            out += '\r';
-            ++pos;
         } else if (next == ',' || next == ';' || next == ':' || next == '\\') {
             out += next;
             ++pos;
@@ -78,9 +75,9 @@ struct Ranked {
     std::string text;
 };
 
-// The best `size` texts by rank, the earlier first among equals.
+// The `size` texts of the best ranks, the earlier first among equals.
 template <std::size_t size>
-class Best {
+class TopRanked {
 public:
     void offer(int rank, std::string text) {
         std::size_t at = count_;
@@ -102,9 +99,9 @@ private:
 struct Card {
     std::string given, family;  // from N
     std::string fullName;
-    Best<1> emails;
-    Best<2> phones;            // that take calls
-    Best<2> phonesForNoCalls;  // faxes and pagers, when there is no other
+    TopRanked<1> emails;
+    TopRanked<2> phones;            // that take calls
+    TopRanked<2> phonesForNoCalls;  // faxes and pagers, when there is no other
     std::optional<MonthDay> birthday;
     OwnColumns own;
 };
@@ -120,7 +117,7 @@ Contact contactOf(const Card& card) {
         contact.surname = std::move(surname);
     }
     if (card.emails.count() > 0) contact.email = card.emails[0];
-    const Best<2>& phones = card.phones.count() > 0 ? card.phones : card.phonesForNoCalls;
+    const TopRanked<2>& phones = card.phones.count() > 0 ? card.phones : card.phonesForNoCalls;
     if (phones.count() > 0) contact.phone1 = phones[0];
     if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;

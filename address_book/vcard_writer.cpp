@@ -5,6 +5,7 @@
 #include "book/text.h"
 #include "contact.h"
 #include "own_properties.h"
+#include "text_encoding.h"
 
 namespace address_book {
 
@@ -12,16 +13,12 @@ namespace {
 
 constexpr std::size_t longestLine = 75;  // octets, without the line end
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // A long line goes on in lines that begin with a blank; no cut falls inside
 // a character.
 void appendFolded(std::string& out, std::string_view line) {
     std::size_t room = longestLine;
     while (line.size() > room) {
-        std::size_t cut = room;
-        while (cut > 0 && isContinuationByte(line[cut])) --cut;
-        if (cut == 0) cut = room;  // not UTF-8: any cut keeps the bytes
+        const std::size_t cut = cutAtCharacter(line, room).size();
         out.append(line.substr(0, cut));
         out += "\r\n ";
         line.remove_prefix(cut);
@@ -59,12 +56,10 @@ void appendEscaped(std::string& out, const std::string& utf8) {
 
 bool isThere(const std::string& text) { return !book::trimmed(text).empty(); }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // "--MM-DD" when the key is the month and day of a date; Festorin keeps no year.
 std::string birthdayOf(const std::string& key) {
-    if (key.size() != 4 || !isDigit(key[0]) || !isDigit(key[1]) || !isDigit(key[2]) ||
-        !isDigit(key[3]))
+    if (key.size() != 4 || !book::isDigit(key[0]) || !book::isDigit(key[1]) ||
+        !book::isDigit(key[2]) || !book::isDigit(key[3]))
         return "";
     const MonthDay date{(key[0] - '0') * 10 + (key[1] - '0'), (key[2] - '0') * 10 + (key[3] - '0')};
     return formsDate(date) ? "--" + key.substr(0, 2) + "-" + key.substr(2) : "";
@@ -72,7 +67,8 @@ std::string birthdayOf(const std::string& key) {
 
 class CardWriter {
 public:
-    CardWriter(std::string& out, const ToUtf8& toUtf8) : out_(out), toUtf8_(toUtf8) {}
+    CardWriter(std::string& out, const TextConverters& converters)
+        : out_(out), converters_(converters) {}
 
     void write(const Cells& person) {
         line("BEGIN:VCARD");
@@ -119,7 +115,7 @@ private:
     void add(std::string_view raw) { line_.append(raw); }
     // An empty text is not handed over: Windows' converters take no empty text.
     void text(const std::string& ansi) {
-        if (!ansi.empty()) appendEscaped(line_, toUtf8_(ansi));
+        if (!ansi.empty()) appendEscaped(line_, converters_.ansiToUtf8(ansi));
     }
     void end() { appendFolded(out_, line_); }
 
@@ -134,15 +130,15 @@ private:
     }
 
     std::string& out_;
-    const ToUtf8& toUtf8_;
+    const TextConverters& converters_;
     std::string line_;
 };
 
 }  // namespace
 
-std::string vCardsOf(const std::vector<Cells>& people, const ToUtf8& toUtf8) {
+std::string vCardsOf(const std::vector<Cells>& people, const TextConverters& converters) {
     std::string out;
-    CardWriter writer(out, toUtf8);
+    CardWriter writer(out, converters);
     for (const Cells& person : people) writer.write(person);
     return out;
 }

@@ -14,7 +14,8 @@
 namespace address_book {
 namespace {
 
-std::string sameBytes(const std::string& text) { return text; }
+// Texts that are UTF-8 already.
+const TextConverters sameBytes{nullptr, [](const std::string& text) { return text; }, nullptr};
 
 // The physical lines of a file, each without its CR LF; the file must end
 // with one, and hold no other line end.
@@ -72,7 +73,7 @@ TEST(VCardWriter, TextsAreEscapedInUtf8) {
     const Cells person{
         "0101", "Ann;Lee\\",  "Doe, Jr.", "a,b@example.org", "1\r\n2",
         "",     "January, 1", "Other",    "The exact day",   "Line 1\r\nLine 2\n\xE9\x80\t."};
-    const std::string file = vCardsOf({person}, platform::ansiToUtf8);
+    const std::string file = vCardsOf({person}, systemConverters());
     for (const char* line :
          {"\r\nN:Doe\\, Jr.;Ann\\;Lee\\\\;;;\r\n", "\r\nFN:Ann\\;Lee\\\\ Doe\\, Jr.\r\n",
           "\r\nEMAIL;TYPE=INTERNET:a\\,b@example.org\r\n", "\r\nTEL;TYPE=PREF:1\\r\\n2\r\n",
@@ -84,7 +85,7 @@ TEST(VCardWriter, TextsAreEscapedInUtf8) {
 TEST(VCardWriter, LongLinesFoldAt75OctetsBetweenCharacters) {
     const std::string e60(60, '\xE9');
     const Cells person{"0101", e60, "x", "", "", "", "January, 1", "Other", "The exact day", ""};
-    const std::string file = vCardsOf({person}, platform::ansiToUtf8);
+    const std::string file = vCardsOf({person}, systemConverters());
     expectFoldedLines(file);
     std::string utf8E60;
     for (int i = 0; i < 60; ++i) utf8E60 += "\xC3\xA9";
@@ -136,7 +137,7 @@ TEST(VCardRoundTrip, RandomListsComeBackByteForByte) {
     std::mt19937 random(19);
     for (int round = 0; round < 150; ++round) {
         const std::vector<Cells> list = randomList(random);
-        const std::string file = vCardsOf(list, platform::ansiToUtf8);
+        const std::string file = vCardsOf(list, systemConverters());
         expectFoldedLines(file);
         const AddressBook read = readAddressBook(file, DateOrder::DayMonthYear, systemConverters());
         platform::StringGrid grid(nullptr, book::columnCount);
@@ -147,7 +148,7 @@ TEST(VCardRoundTrip, RandomListsComeBackByteForByte) {
         const ImportPlan again = planImport(read, grid, roomLeft(grid), systemConverters());
         EXPECT_EQ(again.newPeople, 0);
         EXPECT_EQ(again.alreadyInList, static_cast<int>(list.size()));
-        EXPECT_EQ(peopleIn(grid), list);
+        EXPECT_EQ(rowsOfPeople(grid), list);
     }
 }
 

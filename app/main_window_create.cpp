@@ -2,6 +2,7 @@
 #include <array>
 
 #include "app/main_window.h"
+#include "book/choices.h"
 #include "book/contact_table.h"
 #include "book/data_folder.h"
 #include "platform/application.h"
@@ -73,15 +74,10 @@ void MainWindow::setHeadersAndWidths() {
 }
 
 void MainWindow::fillChoiceLists() {
-    for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
-                              "August", "September", "October", "November", "December"})
-        monthList.addItem(month);
-    for (const char* action : {"Send an E-mail", "Call phone 1", "Call phone 2", "Other"})
-        actionList.addItem(action);
-    for (const char* when :
-         {"The exact day", "1 day before", "2 days before", "3 days before", "4 days before"})
-        leadTimeList.addItem(when);
-    for (const char* reason : {"Birtday", "Other"}) reasonBox.addItem(reason);
+    for (const char* month : book::monthNames) monthList.addItem(month);
+    for (const char* action : book::actionChoices) actionList.addItem(action);
+    for (const char* when : book::leadTimeChoices) leadTimeList.addItem(when);
+    for (const char* reason : book::reasonChoices) reasonBox.addItem(reason);
 }
 
 void MainWindow::onAbout() {

@@ -115,7 +115,7 @@ void MainWindow::onCancel() {
 
 void MainWindow::filterDayKey(char& key) {
     if (key == '\b') return;
-    const bool digit = key >= '0' && key <= '9';
+    const bool digit = book::isDigit(key);
     if (digit && dayBox.text().size() < dayDigits) return;
     key = 0;
 }

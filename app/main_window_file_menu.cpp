@@ -1,19 +1,14 @@
 // The File menu's Import... and Export...: the system's Open and Save
 // dialogs, starting in the Documents folder and then where the user last
 // chose a file.
+#include "address_book/offer.h"
 #include "address_book/people_list.h"
 #include "address_book/vcard_writer.h"
 #include "app/main_window.h"
+#include "app/system_converters.h"
 #include "platform/atomic_file.h"
-#include "platform/code_pages.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
-
-namespace {
-
-std::string nameOf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
-
-}  // namespace
 
 void MainWindow::wireFileMenu() {
     importItem.onClick = [this] { onImport(); };
@@ -53,9 +48,9 @@ void MainWindow::onExport() {
                                     "vcf"});
     if (!path) return;
     rememberFolderOf(*path);
-    const std::vector<address_book::Cells> people = address_book::peopleIn(peopleGrid);
-    platform::writeFileAtomically(*path, address_book::vCardsOf(people, platform::ansiToUtf8));
-    platform::messageBox(
-        "Exported " + std::to_string(people.size()) + " people to " + nameOf(*path) + ".", caption,
-        platform::MbIcon::Information, platform::MbButtons::Ok);
+    const std::vector<address_book::Cells> people = address_book::rowsOfPeople(peopleGrid);
+    platform::writeFileAtomically(*path, address_book::vCardsOf(people, systemConverters()));
+    platform::messageBox("Exported " + std::to_string(people.size()) + " people to " +
+                             address_book::fileNameOf(*path) + ".",
+                         caption, platform::MbIcon::Information, platform::MbButtons::Ok);
 }

@@ -7,17 +7,14 @@
 
 #include "address_book/people_list.h"
 #include "address_book/vcard_writer.h"
+#include "app/system_converters.h"
 #include "bench/bench_folder.h"
 #include "bench/bench_people.h"
+#include "book/choices.h"
 #include "book/contact_table.h"
 #include "platform/atomic_file.h"
-#include "platform/code_pages.h"
 
 namespace {
-
-constexpr std::array<const char*, 12> monthNames{"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
 
 // Birthdays over the whole year, surnames above ASCII.
 void fillPeople(platform::StringGrid& grid) {
@@ -25,7 +22,7 @@ void fillPeople(platform::StringGrid& grid) {
         const int month = row % 12 + 1;
         const std::string day = std::to_string(row % 28 + 1);
         return bench::Birthday{book::birthdayKey(month, day),
-                               book::shownDate(monthNames[month - 1], day)};
+                               book::shownDate(book::monthNames[month - 1], day)};
     });
     for (int row = 1; row <= book::maxPeople; ++row)
         grid.setCell(book::colSurname, row, "M\xfcller" + std::to_string(row));
@@ -40,8 +37,8 @@ void BM_ExportVCardFile(benchmark::State& state) {
     fillPeople(grid);
     const std::string file = exportedFile();
     for (auto _ : state) {
-        const std::vector<address_book::Cells> people = address_book::peopleIn(grid);
-        platform::writeFileAtomically(file, address_book::vCardsOf(people, platform::ansiToUtf8));
+        const std::vector<address_book::Cells> people = address_book::rowsOfPeople(grid);
+        platform::writeFileAtomically(file, address_book::vCardsOf(people, systemConverters()));
     }
 }
 
@@ -50,7 +47,7 @@ void BM_ExportBaseline(benchmark::State& state) {
     fillPeople(grid);
     const std::string file = exportedFile();
     const std::string bytes =
-        address_book::vCardsOf(address_book::peopleIn(grid), platform::ansiToUtf8);
+        address_book::vCardsOf(address_book::rowsOfPeople(grid), systemConverters());
     for (auto _ : state) platform::writeFileAtomically(file, bytes);
 }
 

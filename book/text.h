@@ -8,4 +8,8 @@ namespace book {
 std::string_view withoutBlanks(std::string_view text);
 std::string trimmed(std::string_view text);
 
+// Only the ASCII digits: a stored text is in the system's code page, whose
+// other characters are never numbers here.
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 }  // namespace book

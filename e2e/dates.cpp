@@ -1,17 +1,10 @@
 #include "e2e/dates.h"
 
-#include <array>
 #include <cstdio>
 
+#include "book/choices.h"
+
 namespace e2e {
-
-namespace {
-
-constexpr std::array<const char*, 12> monthNames{"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
-
-}  // namespace
 
 SYSTEMTIME dayFromToday(int days) {
     SYSTEMTIME today;
@@ -36,7 +29,8 @@ std::string birthdayKey(const SYSTEMTIME& day) {
 
 std::string shownDate(const SYSTEMTIME& day) {
     const std::string number = std::to_string(day.wDay);
-    return std::string(monthNames[day.wMonth - 1]) + "," + (number.size() == 1 ? " " : "") + number;
+    return std::string(book::monthNames[day.wMonth - 1]) + "," + (number.size() == 1 ? " " : "") +
+           number;
 }
 
 std::string checkDateLine(const SYSTEMTIME& day) {

@@ -10,13 +10,13 @@
 
 #include "address_book/vcard_writer.h"
 #include "app/option_marker.h"
+#include "app/system_converters.h"
 #include "book/contact_file.h"
 #include "book/contact_record.h"
 #include "book/contact_table.h"
 #include "book/sort_order_file.h"
 #include "listed_people_input.h"
 #include "platform/atomic_file.h"
-#include "platform/code_pages.h"
 #include "reminders/check_date_file.h"
 
 namespace {
@@ -170,7 +170,7 @@ void exportSeeds(const std::string& folder, const std::string& vcardFolder) {
     platform::writeFileAtomically(
         vcardFolder + "festorin_export",
         address_book::vCardsOf({cellsOf(dara), cellsOf(veve), cellsOf(longest), cellsOf(marks)},
-                               platform::ansiToUtf8));
+                               systemConverters()));
 }
 
 std::string subfolder(const std::filesystem::path& root, const char* name) {

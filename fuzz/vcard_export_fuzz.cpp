@@ -11,7 +11,6 @@
 #include "app/system_converters.h"
 #include "import_checks.h"
 #include "listed_people_input.h"
-#include "platform/code_pages.h"
 #include "test_support/listed_people.h"
 
 namespace {
@@ -27,7 +26,7 @@ void checkLines(const std::string& file) {
 }
 
 address_book::AddressBook exportedAndRead(const std::vector<address_book::Cells>& people) {
-    const std::string file = address_book::vCardsOf(people, platform::ansiToUtf8);
+    const std::string file = address_book::vCardsOf(people, systemConverters());
     checkLines(file);
     return {address_book::FileFormat::VCard, address_book::TextEncoding::Utf8,
             address_book::readVCards(file, systemConverters())};

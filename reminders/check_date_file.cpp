@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "book/text.h"
 #include "platform/atomic_file.h"
 
 namespace reminders {
@@ -14,7 +15,7 @@ int digitsAt(const std::string& line, std::size_t first, std::size_t count) {
     int value = 0;
     for (std::size_t i = first; i < first + count; ++i) {
         const char c = line[i];
-        if (c < '0' || c > '9') return -1;
+        if (!book::isDigit(c)) return -1;
         value = value * 10 + (c - '0');
     }
     return value;

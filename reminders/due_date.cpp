@@ -8,8 +8,6 @@ namespace reminders {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 int twoDigits(const std::string& text, std::size_t first) {
     return (text[first] - '0') * 10 + (text[first + 1] - '0');
 }
@@ -26,7 +24,7 @@ int leadTime(const std::string& when, std::span<const std::string> leadChoices) 
 std::optional<MonthDay> birthdayOf(const std::string& key) {
     if (key.size() < 4) return std::nullopt;
     for (std::size_t i = 0; i < 4; ++i)
-        if (!isDigit(key[i])) return std::nullopt;
+        if (!book::isDigit(key[i])) return std::nullopt;
     const MonthDay birthday{twoDigits(key, 0), twoDigits(key, 2)};
     constexpr int leapYear = 2000;
     if (!isValidDate(leapYear, birthday.month, birthday.day)) return std::nullopt;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "address_book/person.h"
+#include "book/choices.h"
 #include "book/contact_record.h"
 #include "book/contact_table.h"
 #include "book/text.h"
@@ -34,9 +35,6 @@ inline std::string withoutTelLink(std::string phone) {
 // the action, lead time and reason any texts that fit their fields.
 inline address_book::Cells listedPerson(const address_book::Cells& texts, unsigned month,
                                         unsigned day, bool typedWithZero) {
-    static constexpr std::array<const char*, 12> monthNames{
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
     static constexpr std::array<unsigned, 12> monthDays{31, 29, 31, 30, 31, 30,
                                                         31, 31, 30, 31, 30, 31};
     address_book::Cells person = texts;
@@ -52,7 +50,7 @@ inline address_book::Cells listedPerson(const address_book::Cells& texts, unsign
     day = day % monthDays[month - 1] + 1;
     const std::string dayText = (typedWithZero && day < 10 ? "0" : "") + std::to_string(day);
     person[book::colKey] = book::birthdayKey(static_cast<int>(month), dayText);
-    person[book::colShownDate] = book::shownDate(monthNames[month - 1], dayText);
+    person[book::colShownDate] = book::shownDate(book::monthNames[month - 1], dayText);
     for (book::Column column : {book::colAction, book::colWhen, book::colReason})
         person[column] = cutTo(texts[column], column);
     return person;
