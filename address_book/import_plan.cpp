@@ -26,7 +26,7 @@ std::string identityOf(const Cells& person) {
 }
 
 // How many people of the list have each identity.
-std::unordered_map<std::string, int> peopleIn(const platform::StringGrid& list) {
+std::unordered_map<std::string, int> identityCounts(const platform::StringGrid& list) {
     std::unordered_map<std::string, int> people;
     for (int row = 1; row < list.rowCount(); ++row)
         if (book::holdsText(list, row))
@@ -63,8 +63,8 @@ public:
 
     // The name as the file spells it, cut as its cell is: read back from the
     // cell when the code page holds it, else as the file has it.
-    std::string spelled(const std::string& name, const std::string& ansi,
-                        const std::string& cell) const {
+    std::string asTheFileSpellsIt(const std::string& name, const std::string& ansi,
+                                  const std::string& cell) const {
         if (file_.encoding == TextEncoding::Ansi) return cell;
         const bool held = ansi == name || converters_.ansiToUtf8(ansi) == name;
         if (!held) return name;
@@ -82,7 +82,7 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
                       const TextConverters& converters) {
     const Planner planner(file, converters);
     ImportPlan plan;
-    std::unordered_map<std::string, int> inList = peopleIn(list);
+    std::unordered_map<std::string, int> inList = identityCounts(list);
     std::unordered_set<std::string> earlierInFile;
     for (const Contact& contact : file.contacts) {
         if (!contact.birthday || !formsDate(*contact.birthday)) {
@@ -97,9 +97,10 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
             ++plan.withoutName;
             continue;
         }
-        const std::string asSpelled = identityOf(
-            person[book::colKey], planner.spelled(contact.firstName, ansi.firstName, firstName),
-            planner.spelled(contact.surname, ansi.surname, surname));
+        const std::string asSpelled =
+            identityOf(person[book::colKey],
+                       planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
+                       planner.asTheFileSpellsIt(contact.surname, ansi.surname, surname));
         if (!earlierInFile.insert(asSpelled).second) {
             ++plan.alreadyInList;
             continue;

@@ -18,7 +18,7 @@ int roomLeft(const platform::StringGrid& list) {
     return std::max(0, book::maxPeople - people);
 }
 
-std::vector<Cells> peopleIn(const platform::StringGrid& list) {
+std::vector<Cells> rowsOfPeople(const platform::StringGrid& list) {
     std::vector<Cells> people;
     people.reserve(static_cast<std::size_t>(std::max(0, list.rowCount() - 1)));
     for (int row = 1; row < list.rowCount(); ++row) {

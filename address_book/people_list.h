@@ -14,7 +14,7 @@ int roomLeft(const platform::StringGrid& list);
 
 // Every row that holds a person, as the contact file keeps them, in the
 // list's order.
-std::vector<Cells> peopleIn(const platform::StringGrid& list);
+std::vector<Cells> rowsOfPeople(const platform::StringGrid& list);
 
 // Adds the people after the list's last person, the first of them into an
 // empty last row, as many as there is room for; returns how many.

@@ -10,11 +10,11 @@ std::vector<HandOver> handOvers(const std::string& program, const std::vector<st
     for (const std::string& file : files) {
         const std::string filePart = " " + quotedArgument(file);
         const HandOver& last = batches.back();
-        if (last.files == mostFilesHandedOver ||
-            (last.files > 0 && last.text.size() + filePart.size() > largestHandOver))
+        if (last.fileCount == mostFilesHandedOver ||
+            (last.fileCount > 0 && last.text.size() + filePart.size() > largestHandOver))
             batches.push_back({programPart, 0});
         batches.back().text += filePart;
-        ++batches.back().files;
+        ++batches.back().fileCount;
     }
     return batches;
 }

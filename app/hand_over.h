@@ -18,8 +18,8 @@ constexpr std::size_t largestHandOver = 64 * 1024;
 constexpr std::size_t mostFilesHandedOver = 100;
 
 struct HandOver {
-    std::string text;   // the program's path and the files, each quoted
-    std::size_t files;  // how many files it names
+    std::string text;       // the program's path and the files, each quoted
+    std::size_t fileCount;  // how many files it names
 };
 
 // The hand-overs of these files, in order, as few as the bounds allow; one

@@ -59,25 +59,30 @@ std::vector<std::string> fullPaths(const std::vector<std::string>& files) {
     return full;
 }
 
-// True when the running Festorin took every file, or was told of a failure;
-// false when it is gone, leaving `files` with those it did not take.
-bool handedToFirstRun(std::vector<std::string>& files) {
+// What this run does once it has handed its files to the first.
+enum class AfterHandOver {
+    End,         // the first took every file, or the user was told it does not answer
+    RunAsFirst,  // the first is gone: this run takes the files it did not
+};
+
+// Leaves `files` with those the first run did not take when it is gone.
+AfterHandOver handOverToFirstRun(std::vector<std::string>& files) {
     const std::vector<app::HandOver> handOvers = app::handOvers(platform::executablePath(), files);
     std::size_t taken = 0;
     for (const app::HandOver& handOver : handOvers) {
         switch (handToFirstRun(handOver.text)) {
             case HandOverEnd::Taken:
-                taken += handOver.files;
+                taken += handOver.fileCount;
                 break;
             case HandOverEnd::NotTaken:
                 tellHandOverFailed(!files.empty());
-                return true;
+                return AfterHandOver::End;
             case HandOverEnd::FirstRunGone:
                 files.erase(files.begin(), files.begin() + static_cast<std::ptrdiff_t>(taken));
-                return false;
+                return AfterHandOver::RunAsFirst;
         }
     }
-    return true;
+    return AfterHandOver::End;
 }
 
 }  // namespace
@@ -87,7 +92,7 @@ int runFestorin() {
         app::commandLineArguments(platform::application::commandLine());
     if (!platform::application::claimSingleRun(singleRunName)) {
         files = fullPaths(files);
-        if (handedToFirstRun(files)) return 0;
+        if (handOverToFirstRun(files) == AfterHandOver::End) return 0;
     }
     auto form = createMainWindow();
     form->offerAddressBooks(files);
