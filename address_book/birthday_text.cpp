@@ -34,22 +34,40 @@ constexpr std::array<IsoForm, 4> isoForms{
 
 bool isSeparator(char c) { return c == '/' || c == '.' || c == '-' || c == ' '; }
 
-// Three runs of digits apart by separators, in their written order.
-std::optional<std::array<std::string_view, 3>> threeNumbers(std::string_view text) {
+struct ThreeNumbers {
+    std::array<std::string_view, 3> parts;  // in their written order
+    bool dotted = false;                    // apart by dots
+};
+
+// Three runs of digits apart by separators.
+std::optional<ThreeNumbers> threeNumbers(std::string_view text) {
     const std::string_view date = book::withoutBlanks(text);
-    std::array<std::string_view, 3> parts;
+    ThreeNumbers numbers;
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < date.size();) {
         const std::size_t start = pos;
         while (pos < date.size() && book::isDigit(date[pos])) ++pos;
         // Neither a digit nor a separator, or a separator first.
-        if (pos == start || count == parts.size()) return std::nullopt;
-        parts[count++] = date.substr(start, pos - start);
+        if (pos == start || count == numbers.parts.size()) return std::nullopt;
+        numbers.parts[count++] = date.substr(start, pos - start);
+        numbers.dotted = numbers.dotted || (pos < date.size() && date[pos] == '.');
         while (pos < date.size() && isSeparator(date[pos])) ++pos;
     }
-    if (count != parts.size()) return std::nullopt;
-    return parts;
+    if (count != numbers.parts.size()) return std::nullopt;
+    return numbers;
 }
+
+// A first number of three or four digits is a year ("1980/12/24"); dots put
+// the day first everywhere they are written ("24.12.1980"); otherwise the
+// order is the one given.
+DateOrder orderShown(const ThreeNumbers& numbers, DateOrder order) {
+    if (numbers.parts[0].size() > 2) return DateOrder::YearMonthDay;
+    if (numbers.dotted && order != DateOrder::YearMonthDay) return DateOrder::DayMonthYear;
+    return order;
+}
+
+// Outlook writes 1/1/4501 for a birthday it has none of.
+constexpr std::string_view noDateYear = "4501";
 
 }  // namespace
 
@@ -63,21 +81,25 @@ std::optional<MonthDay> isoBirthday(std::string_view text) {
 }
 
 std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order) {
-    const auto parts = threeNumbers(text);
-    if (!parts) return std::nullopt;
+    const auto numbers = threeNumbers(text);
+    if (!numbers) return std::nullopt;
+    const std::array<std::string_view, 3>& parts = numbers->parts;
+    const DateOrder shown = orderShown(*numbers, order);
     const auto [day, month, year] =
-        order == DateOrder::DayMonthYear   ? std::array{(*parts)[0], (*parts)[1], (*parts)[2]}
-        : order == DateOrder::MonthDayYear ? std::array{(*parts)[1], (*parts)[0], (*parts)[2]}
-                                           : std::array{(*parts)[2], (*parts)[1], (*parts)[0]};
-    if (day.size() > 2 || month.size() > 2 || year.size() > 4) return std::nullopt;
+        shown == DateOrder::DayMonthYear   ? std::array{parts[0], parts[1], parts[2]}
+        : shown == DateOrder::MonthDayYear ? std::array{parts[1], parts[0], parts[2]}
+                                           : std::array{parts[2], parts[1], parts[0]};
+    if (day.size() > 2 || month.size() > 2 || year.size() > 4 || year == noDateYear)
+        return std::nullopt;
     return MonthDay{number(month), number(day)};
 }
 
 void DateOrderJudge::see(std::string_view text) {
     if (book::withoutBlanks(text).empty() || isoBirthday(text)) return;
-    const auto parts = threeNumbers(text);
-    if (!parts) return;
-    const auto [first, second, last] = *parts;
+    const auto numbers = threeNumbers(text);
+    // Dotted dates and dates that begin with a year show their own order.
+    if (!numbers || numbers->dotted) return;
+    const auto [first, second, last] = numbers->parts;
     if (first.size() > 2 || second.size() > 2) return;
     if (regional_ == DateOrder::YearMonthDay && last.size() < 3) return;
     dayFirst_ = dayFirst_ || number(first) > 12;

@@ -15,16 +15,19 @@ enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
 // ("T..."), between blanks.
 std::optional<MonthDay> isoBirthday(std::string_view text);
 
-// Three numbers in the given order, apart by any of "/", ".", "-" and blanks
-// ("5/3/1970", "05.03.70", "2020. 3. 5."): one or two digits for the day and
-// the month, up to four for the year.
+// Three numbers apart by any of "/", ".", "-" and blanks ("5/3/1970",
+// "05.03.70", "2020. 3. 5."): one or two digits for the day and the month, up
+// to four for the year. A first number of three or four digits is the year,
+// and the month and day follow; dots put the day before the month; other
+// dates are in the given order. Outlook's date of no birthday, 1/1/4501, is
+// none.
 std::optional<MonthDay> regionalBirthday(std::string_view text, DateOrder order);
 
-// The order of a column of such dates, judged from all of them: a first
-// number over 12 anywhere means the day comes first, a second number over 12
-// that the month does. A column that tells neither, or both, keeps the
-// regional order; where that puts the year first, only dates whose last number
-// is a year of three or four digits are judged.
+// The order of a column of such dates, judged from all of them but those
+// whose dots or year show their own order: a first number over 12 anywhere
+// means the day comes first, a second number over 12 that the month does. A column that tells
+// neither, or both, keeps the regional order; where that puts the year first, only dates whose last
+// number is a year of three or four digits are judged.
 class DateOrderJudge {
 public:
     explicit DateOrderJudge(DateOrder regional) : regional_(regional) {}

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "ascii_case.h"
 #include "book/text.h"
+#include "csv_column_names.h"
 #include "full_name.h"
 #include "text_encoding.h"
 
@@ -91,47 +93,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Google's columns, Outlook's and Thunderbird's.
-enum Role : std::size_t {
-    FirstName,
-    Surname,
-    DisplayName,
-    Birthday,
-    BirthMonth,
-    BirthDay,
-    Email,
-    GooglePhone1,
-    GooglePhone2,
-    MobilePhone,
-    MobileNumber,
-    HomePhone,
-    BusinessPhone,
-    WorkPhone,
-    GooglePhone1Label,
-    GooglePhone2Label,
-    roleCount
-};
-
-// Each role's column is that of the first of its names the header holds.
-constexpr std::array<std::array<std::string_view, 3>, roleCount> namesOfRoles{{
-    {"First Name", "Given Name"},
-    {"Last Name", "Family Name"},
-    {"Display Name"},
-    {"Birthday"},
-    {"Birth Month"},
-    {"Birth Day"},
-    {"E-mail 1 - Value", "E-mail Address", "Primary Email"},
-    {"Phone 1 - Value"},
-    {"Phone 2 - Value"},
-    {"Mobile Phone"},
-    {"Mobile Number"},
-    {"Home Phone"},
-    {"Business Phone"},
-    {"Work Phone"},
-    {"Phone 1 - Label", "Phone 1 - Type"},
-    {"Phone 2 - Label", "Phone 2 - Type"},
-}};
-
 struct PhoneColumn {
     Role value;
     Role label;  // roleCount for none
@@ -149,6 +110,14 @@ constexpr std::array<PhoneColumn, 7> phoneColumns{{{GooglePhone1, GooglePhone1La
 
 constexpr std::size_t absent = std::numeric_limits<std::size_t>::max();
 
+// A header name turned into UTF-8, or nothing when it cannot be a column's
+// name: a long field, or one past the columns any export writes, is not
+// decoded.
+using HeaderDecoder = std::function<std::optional<std::string>(std::string_view name)>;
+
+constexpr std::size_t longestColumnName = 256;
+constexpr std::size_t mostNamedColumns = 1000;
+
 class Columns {
 public:
     Columns() {
@@ -159,20 +128,33 @@ public:
     void see(std::size_t column, std::string_view header) {
         const std::string_view name = book::withoutBlanks(header);
         if (name.empty()) return;
-        for (std::size_t role = 0; role < roleCount; ++role) {
-            const auto& names = namesOfRoles[role];
-            for (std::size_t rank = 0; rank < names.size() && rank < ranks_[role]; ++rank) {
-                if (!names[rank].empty() && sameIgnoringCase(name, names[rank])) {
-                    columns_[role] = column;
-                    ranks_[role] = rank;
-                }
+        const std::span<const ColumnName> names = columnNames();
+        for (std::size_t rank = 0; rank < names.size(); ++rank) {
+            const Role role = names[rank].role;
+            if (rank < ranks_[role] && sameIgnoringCase(name, names[rank].name)) {
+                columns_[role] = column;
+                ranks_[role] = rank;
             }
         }
     }
 
-    bool enoughForContacts() const {
-        const bool names = has(FirstName) || has(Surname) || has(DisplayName);
-        return names && (has(Birthday) || (has(BirthMonth) && has(BirthDay)));
+    // A name that stands for Outlook's whole birthday and for Thunderbird's
+    // day of birth is the day where a month column stands beside it.
+    void settleSharedNames() {
+        if (!has(Birthday) || !has(BirthDay) || of(Birthday) != of(BirthDay)) return;
+        if (has(BirthMonth))
+            columns_[Birthday] = absent;
+        else
+            columns_[BirthDay] = absent;
+    }
+
+    bool hasNames() const { return has(FirstName) || has(Surname) || has(DisplayName); }
+    bool hasBirthdays() const { return has(Birthday) || (has(BirthMonth) && has(BirthDay)); }
+    bool enoughForContacts() const { return hasNames() && hasBirthdays(); }
+    // Names beside an address, a phone or birthdays: an address book, with
+    // birthdays or without.
+    bool isAddressBook() const {
+        return hasNames() && (hasBirthdays() || has(Email) || hasPhones());
     }
 
     bool has(Role role) const { return role != roleCount && columns_[role] != absent; }
@@ -263,8 +245,13 @@ bool labelsFaxOrPager(std::string_view label) {
 void takePhones(const Row& row, const Columns& columns, Contact& contact) {
     if (!columns.hasPhones()) return;
     std::vector<std::string> forCalls, forNoCalls;
+    std::vector<std::size_t> taken;
     for (const PhoneColumn& phone : phoneColumns) {
-        if (!columns.has(phone.value)) continue;
+        // One column can be Outlook's and Thunderbird's ("Mobiltelefon").
+        if (!columns.has(phone.value) ||
+            std::find(taken.begin(), taken.end(), columns.of(phone.value)) != taken.end())
+            continue;
+        taken.push_back(columns.of(phone.value));
         const bool noCalls =
             columns.has(phone.label) && labelsFaxOrPager(row.field(columns.of(phone.label)));
         forEachValue(row.field(columns.of(phone.value)), [&](std::string_view number) {
@@ -289,7 +276,12 @@ std::optional<MonthDay> birthdayOf(const Row& row, const Columns& columns, DateO
     return MonthDay{*month, *day};
 }
 
-Contact contactOf(const Row& row, const Columns& columns, DateOrder order) {
+// Turns a field's text into the file's text encoding; the identity but for a
+// file in a code page that is not the system's.
+using FieldDecoder = std::function<std::string(std::string_view field)>;
+
+Contact contactOf(const Row& row, const Columns& columns, DateOrder order,
+                  const FieldDecoder& decoded) {
     Contact contact;
     contact.firstName = row.field(columns.of(FirstName));
     contact.surname = row.field(columns.of(Surname));
@@ -301,13 +293,18 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrder order) {
     if (columns.has(Email)) contact.email = firstValue(row.field(columns.of(Email)));
     takePhones(row, columns, contact);
     contact.birthday = birthdayOf(row, columns, order);
+    if (decoded) {
+        for (std::string* text : {&contact.firstName, &contact.surname, &contact.email,
+                                  &contact.phone1, &contact.phone2})
+            *text = decoded(*text);
+    }
     return contact;
 }
 
 // The rows after the header, their numeric birthdays read in `order`; the
 // judge sees every birthday.
 ContactList contactsOf(std::string_view text, char separator, const Columns& columns,
-                       DateOrder order, DateOrderJudge& judge) {
+                       DateOrder order, const FieldDecoder& decoded, DateOrderJudge& judge) {
     RecordReader records(text, separator);
     records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
     Row row(columns.read());
@@ -315,34 +312,98 @@ ContactList contactsOf(std::string_view text, char separator, const Columns& col
     while (!records.atEnd()) {
         if (!row.read(records)) continue;
         judge.see(row.field(columns.of(Birthday)));
-        contacts.push_back(contactOf(row, columns, order));
+        contacts.push_back(contactOf(row, columns, order, decoded));
     }
     return contacts;
 }
 
+// The columns that the header names, read with a separator and its names
+// decoded by `decoded`.
+Columns headerColumns(std::string_view text, char separator, const HeaderDecoder& decoded,
+                      bool& nonAscii) {
+    RecordReader records(text, separator);
+    Columns columns;
+    records.next([](std::size_t) { return true; },
+                 [&](std::size_t column, std::string name) {
+                     if (isAscii(name)) return columns.see(column, name);
+                     nonAscii = true;
+                     if (column >= mostNamedColumns || name.size() > longestColumnName) return;
+                     if (const auto utf8 = decoded(name)) columns.see(column, *utf8);
+                 });
+    columns.settleSharedNames();
+    return columns;
+}
+
+// The code pages of the languages whose exports the program reads, for a
+// file written in another language's code page than the system's.
+constexpr std::array<unsigned, 6> languagesCodePages{1252, 1250, 1251, 932, 936, 950};
+
+struct Header {
+    Columns columns;
+    char separator = ',';
+    TextEncoding encoding = TextEncoding::Utf8;
+    FieldDecoder decoded;  // for a file in another code page than the system's
+};
+
+// Tries each separator, first for a header with birthdays, then for one of an
+// address book without them; a header that is not UTF-8 is read in the
+// system's code page, then in each language's.
+std::optional<Header> readHeader(std::string_view text, const TextConverters& converters) {
+    const bool utf8 = isUtf8(text);
+    std::vector<std::pair<HeaderDecoder, FieldDecoder>> readings;
+    if (utf8) {
+        readings.push_back({[](std::string_view name) { return std::string(name); }, nullptr});
+    } else {
+        readings.push_back(
+            {[&](std::string_view name) { return converters.ansiToUtf8(std::string(name)); },
+             nullptr});
+        for (unsigned codePage : languagesCodePages)
+            readings.push_back({[&converters, codePage](std::string_view name) {
+                                    return converters.codePageToUtf8(name, codePage);
+                                },
+                                [&converters, codePage](std::string_view field) {
+                                    if (field.empty()) return std::string();
+                                    auto utf8 = converters.codePageToUtf8(field, codePage);
+                                    return utf8 ? std::move(*utf8)
+                                                : converters.ansiToUtf8(std::string(field));
+                                }});
+    }
+    std::optional<Header> addressBook;
+    for (char separator : {',', ';', '\t'}) {
+        for (std::size_t reading = 0; reading < readings.size(); ++reading) {
+            bool nonAscii = false;
+            const Columns columns =
+                headerColumns(text, separator, readings[reading].first, nonAscii);
+            const TextEncoding encoding =
+                utf8 || reading > 0 ? TextEncoding::Utf8 : TextEncoding::Ansi;
+            Header header{columns, separator, encoding, readings[reading].second};
+            if (columns.enoughForContacts()) return header;
+            if (columns.isAddressBook() && !addressBook) addressBook = header;
+            // An ASCII header reads the same in every code page.
+            if (!nonAscii) break;
+        }
+    }
+    return addressBook;
+}
+
 }  // namespace
 
-std::optional<CsvContacts> readCsv(std::string_view bytes, DateOrder order) {
-    const std::string_view text = withoutByteOrderMark(bytes);
-    for (char separator : {',', ';', '\t'}) {
-        RecordReader records(text, separator);
-        Columns columns;
-        records.next(
-            [](std::size_t) { return true; },
-            [&columns](std::size_t column, std::string name) { columns.see(column, name); });
-        if (!columns.enoughForContacts()) continue;
-        CsvContacts read{isUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Ansi, {}};
-        // The whole column shows the order of its dates: the rows are read
-        // again in that order when it is not the regional one.
-        DateOrderJudge judge(order);
-        read.contacts = contactsOf(text, separator, columns, order, judge);
-        if (const DateOrder shown = judge.order(); shown != order) {
-            read.contacts = ContactList();
-            read.contacts = contactsOf(text, separator, columns, shown, judge);
-        }
-        return read;
+std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
+                                   const TextConverters& converters) {
+    const std::optional<Header> header = readHeader(text, converters);
+    if (!header) return std::nullopt;
+    CsvContacts read{header->encoding, {}};
+    // The whole column shows the order of its dates: the rows are read again
+    // in that order when it is not the regional one.
+    DateOrderJudge judge(order);
+    read.contacts =
+        contactsOf(text, header->separator, header->columns, order, header->decoded, judge);
+    if (const DateOrder shown = judge.order(); shown != order) {
+        read.contacts = ContactList();
+        read.contacts =
+            contactsOf(text, header->separator, header->columns, shown, header->decoded, judge);
     }
-    return std::nullopt;
+    return read;
 }
 
 }  // namespace address_book

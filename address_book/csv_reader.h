@@ -5,19 +5,25 @@
 
 #include "birthday_text.h"
 #include "contact.h"
+#include "text_converters.h"
 
 namespace address_book {
 
 struct CsvContacts {
-    TextEncoding encoding;  // UTF-8 when every byte after a byte-order mark is
+    TextEncoding encoding;  // UTF-8 unless the file is in the system's code page
     ContactList contacts;
 };
 
 // Nothing when the header, read with commas, else semicolons, else tabs,
-// names no column of names (first name, last name or display name) or no
-// birthday (a birthday column, or a birth month and a birth day). Rows that
-// hold no text are passed over. Numeric birthdays are read in the order their
-// column shows, or else in `order`.
-std::optional<CsvContacts> readCsv(std::string_view bytes, DateOrder order);
+// names no column of names (first name, last name or display name, in any of
+// the languages Outlook and Thunderbird write), or names them beside no
+// birthday, e-mail or phone column. A header with birthdays (a birthday
+// column, or a birth month and a birth day) is taken before one without. A
+// file that is not UTF-8 is in the system's code page, or else in the code
+// page its header reads in. Rows that hold no text are passed over. Numeric
+// birthdays are read in the order their column shows, or else in `order`.
+// The text is in the readers' form (see inReadersForm).
+std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
+                                   const TextConverters& converters);
 
 }  // namespace address_book

@@ -1,5 +1,6 @@
 #include "text_encoding.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace address_book {
@@ -71,6 +72,11 @@ bool isUtf8(std::string_view bytes) {
     return true;
 }
 
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 std::string_view cutAtCharacter(std::string_view text, std::size_t size) {
     if (text.size() <= size) return text;
     // A UTF-8 character has at most three bytes after its first.
@@ -100,6 +106,98 @@ std::string decodeQuotedPrintable(std::string_view text) {
         pos += 2;
     }
     return out;
+}
+
+namespace {
+
+enum class Utf16 { No, LittleEndian, BigEndian };
+
+// At least this many characters of the start, each one ASCII byte beside a
+// zero, show UTF-16 without a mark.
+constexpr std::size_t unmarkedUtf16Sign = 4;
+
+Utf16 utf16Of(std::string_view bytes, std::size_t& markSize) {
+    markSize = 2;
+    if (bytes.starts_with("\xFF\xFE")) return Utf16::LittleEndian;
+    if (bytes.starts_with("\xFE\xFF")) return Utf16::BigEndian;
+    markSize = 0;
+    const std::size_t looked = std::min<std::size_t>(bytes.size() / 2, 32);
+    if (looked < unmarkedUtf16Sign) return Utf16::No;
+    bool littleEndian = true, bigEndian = true;
+    for (std::size_t i = 0; i < looked; ++i) {
+        const unsigned char first = byteAt(bytes, 2 * i), second = byteAt(bytes, 2 * i + 1);
+        littleEndian = littleEndian && first != 0 && first < 0x80 && second == 0;
+        bigEndian = bigEndian && second != 0 && second < 0x80 && first == 0;
+    }
+    return littleEndian ? Utf16::LittleEndian : bigEndian ? Utf16::BigEndian : Utf16::No;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::size_t utf8Size(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
+
+// Hands `take` each character; a surrogate without its other half, and an odd
+// last byte, are U+FFFD.
+template <class Take>
+void forEachUtf16Character(std::string_view bytes, Utf16 order, Take take) {
+    constexpr char32_t replacement = 0xFFFD;
+    const auto unitAt = [&](std::size_t pos) -> char32_t {
+        const unsigned first = byteAt(bytes, pos), second = byteAt(bytes, pos + 1);
+        return order == Utf16::LittleEndian ? first | second << 8 : first << 8 | second;
+    };
+    std::size_t pos = 0;
+    for (; pos + 1 < bytes.size(); pos += 2) {
+        const char32_t unit = unitAt(pos);
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (high && pos + 3 < bytes.size()) {
+            const char32_t next = unitAt(pos + 2);
+            if (next >= 0xDC00 && next <= 0xDFFF) {
+                take(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+                pos += 2;
+                continue;
+            }
+        }
+        take(high || low ? replacement : unit);
+    }
+    if (pos < bytes.size()) take(replacement);
+}
+
+// Measured first, so that the largest file costs its UTF-8 once, not the
+// copies of a growing string.
+std::string utf8OfUtf16(std::string_view bytes, Utf16 order) {
+    std::size_t size = 0;
+    forEachUtf16Character(bytes, order, [&size](char32_t c) { size += utf8Size(c); });
+    std::string out;
+    out.reserve(size);
+    forEachUtf16Character(bytes, order, [&out](char32_t c) { appendUtf8(out, c); });
+    return out;
+}
+
+}  // namespace
+
+std::string_view inReadersForm(std::string_view bytes, std::string& converted) {
+    std::size_t markSize = 0;
+    const Utf16 utf16 = utf16Of(bytes, markSize);
+    if (utf16 == Utf16::No) return withoutByteOrderMark(bytes);
+    converted = utf8OfUtf16(bytes.substr(markSize), utf16);
+    return withoutByteOrderMark(converted);
 }
 
 std::string_view withoutByteOrderMark(std::string_view bytes) {

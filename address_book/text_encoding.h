@@ -10,6 +10,8 @@ namespace address_book {
 // sequence cut short.
 bool isUtf8(std::string_view bytes);
 
+bool isAscii(std::string_view bytes);
+
 // At most `size` bytes of the text; a cut never splits a UTF-8 character.
 std::string_view cutAtCharacter(std::string_view text, std::size_t size);
 
@@ -19,5 +21,11 @@ std::string decodeQuotedPrintable(std::string_view text);
 
 // Leaves out a UTF-8 byte-order mark at the start.
 std::string_view withoutByteOrderMark(std::string_view bytes);
+
+// An address book's bytes in the one form the readers take: without a
+// byte-order mark, and UTF-16 (told by its mark, or by a zero in every other
+// byte of its first characters) turned into UTF-8, in `converted`. Any other
+// bytes stay as they are.
+std::string_view inReadersForm(std::string_view bytes, std::string& converted);
 
 }  // namespace address_book

@@ -179,12 +179,12 @@ private:
         } else if (property.name == "N") {
             takeN(property);
         } else if (property.name == "FN") {
-            if (card_.fullName.empty()) card_.fullName = textOf(property, property.value);
+            if (card_.fullName.empty()) card_.fullName = textOf(property);
         } else if (property.name == "EMAIL") {
-            if (std::string email = textOf(property, property.value); !email.empty())
+            if (std::string email = textOf(property); !email.empty())
                 card_.emails.offer(property.rank(), std::move(email));
         } else if (property.name == "TEL" && property.festorinPhoneColumn == "2") {
-            if (card_.own.phone2.empty()) card_.own.phone2 = textOf(property, property.value);
+            if (card_.own.phone2.empty()) card_.own.phone2 = textOf(property);
         } else if (property.name == "TEL") {
             takePhone(property);
         } else if (property.name == "BDAY") {
@@ -200,10 +200,16 @@ private:
         }
     }
 
-    std::string textOf(const VCardProperty& property, std::string_view raw) const {
-        std::string bytes =
-            property.quotedPrintable ? decodeQuotedPrintable(raw) : std::string(raw);
-        return book::trimmed(unescaped(utf8Of(std::move(bytes), property.charset, converters_)));
+    // Decoded before it is split or unescaped: a second byte of a Big5 or
+    // Shift_JIS character can be a backslash's or a semicolon's.
+    std::string decodedValue(const VCardProperty& property) const {
+        std::string bytes = property.quotedPrintable ? decodeQuotedPrintable(property.value)
+                                                     : std::string(property.value);
+        return utf8Of(std::move(bytes), property.charset, converters_);
+    }
+
+    std::string textOf(const VCardProperty& property) const {
+        return book::trimmed(unescaped(decodedValue(property)));
     }
 
     // Festorin's own columns keep their blanks; only its export writes them.
@@ -214,13 +220,14 @@ private:
 
     void takeN(const VCardProperty& property) {
         if (!card_.given.empty() || !card_.family.empty()) return;
-        const auto [family, given] = familyAndGiven(property.value);
-        card_.family = textOf(property, family);
-        card_.given = textOf(property, given);
+        const std::string value = decodedValue(property);
+        const auto [family, given] = familyAndGiven(value);
+        card_.family = book::trimmed(unescaped(family));
+        card_.given = book::trimmed(unescaped(given));
     }
 
     void takePhone(const VCardProperty& property) {
-        std::string text = textOf(property, property.value);
+        std::string text = textOf(property);
         // vCard 4.0 may write a phone number as a "tel:" URI.
         if (sameIgnoringCase(std::string_view(text).substr(0, 4), "tel:"))
             text = book::trimmed(std::string_view(text).substr(4));
@@ -231,7 +238,7 @@ private:
 
     void takeBirthday(const VCardProperty& property) {
         if (card_.birthday || property.valueIsText) return;
-        card_.birthday = isoBirthday(textOf(property, property.value));
+        card_.birthday = isoBirthday(textOf(property));
     }
 
     const TextConverters& converters_;
@@ -245,13 +252,13 @@ private:
 }  // namespace
 
 bool holdsVCard(std::string_view bytes) {
-    for (PhysicalLines lines(withoutByteOrderMark(bytes)); !lines.atEnd(); lines.advance())
+    for (PhysicalLines lines(bytes); !lines.atEnd(); lines.advance())
         if (isCardLine(lines.current(), "BEGIN:VCARD")) return true;
     return false;
 }
 
 ContactList readVCards(std::string_view bytes, const TextConverters& converters) {
-    LogicalLines lines(withoutByteOrderMark(bytes));
+    LogicalLines lines(bytes);
     CardReader reader(converters);
     while (!lines.atEnd()) reader.take(VCardProperty(lines.next(reader.keepsFoldBlank())));
     return reader.finish();

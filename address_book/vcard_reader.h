@@ -7,6 +7,8 @@
 
 namespace address_book {
 
+// Both take a file's text in the readers' form (see inReadersForm).
+
 // Whether the file holds a line BEGIN:VCARD, in any case.
 bool holdsVCard(std::string_view bytes);
 

@@ -4,13 +4,18 @@
 
 #include "app/system_converters.h"
 #include "contact_printer_test.h"
+#include "text_encoding.h"
 
 namespace address_book {
 namespace {
 
 using Contacts = ContactList;
 
-ContactList read(const std::string& file) { return readVCards(file, systemConverters()); }
+// Through the door that every file takes.
+ContactList read(const std::string& file) {
+    std::string converted;
+    return readVCards(inReadersForm(file, converted), systemConverters());
+}
 
 // A phone's export: quoted-printable names in UTF-8 and in ISO-8859-1, bare
 // 2.1 parameters, soft line breaks inside the surname (one before a folded
@@ -151,7 +156,7 @@ TEST(VCardReader, CharsetsOf21) {
     const char* file =
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=WINDOWS-1252:\x8a\x65\x9e;Zo\xeb\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=ISO-8859-1:\x8a;Zo\xeb\nEND:VCARD\n"
-        "BEGIN:VCARD\nVERSION:3.0\nN:\xc3\xa9;Zo\xeb\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:3.0\nN:\xc3\xa9;Zo\xc3\xab\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=WINDOWS-1251;ENCODING=QUOTED-PRINTABLE:"
         "=CF=E5=F2=F0=EE=E2;=C8=E2=E0=ED;;;\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=windows-1250:Nowak;\xa3ukasz\nEND:VCARD\n"
@@ -160,8 +165,12 @@ TEST(VCardReader, CharsetsOf21) {
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=Shift_JIS:\x8e\x52\x93\x63;\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=GB2312:\xcd\xf5;\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=Big5:\xa4\xfd;\nEND:VCARD\n"
-        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=UTF-8:M\xc3\xbcller;Zo\xeb\nEND:VCARD\n"
-        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=X-UNHEARD-OF:Zo\xeb;\nEND:VCARD\n";
+        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=UTF-8:M\xfcller;Zo\xeb\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=X-UNHEARD-OF:Zo\xeb;\nEND:VCARD\n"
+        // A second byte 0x5C is no backslash: the value is decoded before it is split.
+        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=BIG5:\xB3\x5C;\xA4\x6A\xA9\xFA;;;\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=95=5C;=83=5C=\n"
+        "=8F=5C=94=5C\nEND:VCARD\n";
     EXPECT_EQ(read(file), (Contacts{{"Zo\u00eb", "\u0160e\u017e"},
                                     {"Zo\u00eb", "\u008a"},
                                     {"Zo\u00eb", "\u00e9"},
@@ -173,11 +182,14 @@ TEST(VCardReader, CharsetsOf21) {
                                     {"", "王"},
                                     {"", "王"},
                                     {"Zo\u00eb", "M\u00fcller"},
-                                    {"", "Zo\u00eb"}}));
+                                    {"", "Zo\u00eb"},
+                                    {"大明", "許"},
+                                    {"ソ十能", "表"}}));
 }
 
 TEST(VCardReader, HoldsVCardOnlyWithABeginLine) {
-    EXPECT_TRUE(holdsVCard("\xEF\xBB\xBF begin:VCard \r\n"));
+    std::string converted;
+    EXPECT_TRUE(holdsVCard(inReadersForm("\xEF\xBB\xBF begin:VCard \r\n", converted)));
     EXPECT_TRUE(holdsVCard("First Name,Birthday\nBEGIN:VCARD"));
     EXPECT_FALSE(holdsVCard("BEGIN:VCARDS\nX BEGIN:VCARD\nEND:VCARD\n"));
 }

@@ -214,7 +214,8 @@ void BM_ReadWorstCsv(benchmark::State& state, std::string (*make)()) {
     std::size_t contacts = 0;
     for (auto _ : state)
         contacts =
-            address_book::readCsv(file, address_book::DateOrder::MonthDayYear)->contacts.size();
+            address_book::readCsv(file, address_book::DateOrder::MonthDayYear, systemConverters())
+                ->contacts.size();
     state.SetLabel(std::to_string(file.size()) + " bytes, " + std::to_string(contacts) +
                    " contacts");
 }
