@@ -1,38 +1,77 @@
 #include "import_plan.h"
 
+#include <initializer_list>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+
+#include "book/text.h"
 
 namespace address_book {
 
 namespace {
 
-// A person's key, first name and surname as one text, each behind its length
-// so that no two different persons give the same text.
-std::string identityOf(const std::string& key, const std::string& firstName,
-                       const std::string& surname) {
+// Texts as one text, each trimmed and behind its length so that no two
+// different lists of texts give the same text. Trimmed, because older
+// contact files hold names with blanks at their ends, which the import never
+// makes.
+std::string identityOf(std::initializer_list<std::string_view> texts) {
     std::string identity;
-    identity.reserve(key.size() + firstName.size() + surname.size() + 16);
-    for (const std::string* text : {&key, &firstName, &surname}) {
-        identity += std::to_string(text->size());
+    for (std::string_view text : texts) {
+        const std::string_view kept = book::withoutBlanks(text);
+        identity += std::to_string(kept.size());
         identity += ':';
-        identity += *text;
+        identity += kept;
     }
     return identity;
+}
+
+// A person is its key, first name and surname.
+std::string identityOf(std::string_view key, std::string_view firstName, std::string_view surname) {
+    return identityOf({key, firstName, surname});
 }
 
 std::string identityOf(const Cells& person) {
     return identityOf(person[book::colKey], person[book::colFirstName], person[book::colSurname]);
 }
 
-// How many people of the list have each identity.
-std::unordered_map<std::string, int> identityCounts(const platform::StringGrid& list) {
-    std::unordered_map<std::string, int> people;
-    for (int row = 1; row < list.rowCount(); ++row)
-        if (book::holdsText(list, row))
-            ++people[identityOf(list.cell(book::colKey, row), list.cell(book::colFirstName, row),
-                                list.cell(book::colSurname, row))];
-    return people;
+// A row of the list is its ten cells: the editor allows two rows of one
+// person, as two reminders of one birthday.
+template <class CellOf>
+std::string rowIdentityOf(CellOf cell) {
+    return identityOf(
+        {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8), cell(9)});
+}
+
+using IdentityCounts = std::unordered_map<std::string, int>;
+
+// How many people, or rows, of the list have each identity.
+IdentityCounts identityCounts(const platform::StringGrid& list, bool ofRows) {
+    IdentityCounts counts;
+    for (int row = 1; row < list.rowCount(); ++row) {
+        if (!book::holdsText(list, row)) continue;
+        const auto cell = [&](int col) -> std::string_view { return list.cell(col, row); };
+        ++counts[ofRows ? rowIdentityOf(cell)
+                        : identityOf(cell(book::colKey), cell(book::colFirstName),
+                                     cell(book::colSurname))];
+    }
+    return counts;
+}
+
+// Counts one of the identity, when the list has one left.
+bool takenFrom(IdentityCounts& counts, const std::string& identity) {
+    const auto found = counts.find(identity);
+    if (found == counts.end() || found->second == 0) return false;
+    --found->second;
+    return true;
+}
+
+// Festorin's own export writes its columns on every card: such a card is a
+// row of a list.
+bool isOwnRow(const Contact& contact) {
+    const OwnColumns& own = contact.own;
+    return own.dayOfBirth || own.action || own.lead || own.reason;
 }
 
 class Planner {
@@ -82,7 +121,8 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
                       const TextConverters& converters) {
     const Planner planner(file, converters);
     ImportPlan plan;
-    std::unordered_map<std::string, int> inList = identityCounts(list);
+    IdentityCounts inList = identityCounts(list, false);
+    std::optional<IdentityCounts> rowsInList;
     std::unordered_set<std::string> earlierInFile;
     for (const Contact& contact : file.contacts) {
         if (!contact.birthday || !formsDate(*contact.birthday)) {
@@ -97,6 +137,18 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
             ++plan.withoutName;
             continue;
         }
+        if (isOwnRow(contact)) {
+            if (!rowsInList) rowsInList = identityCounts(list, true);
+            const auto cell = [&](int col) -> std::string_view { return person[col]; };
+            if (takenFrom(*rowsInList, rowIdentityOf(cell))) {
+                ++plan.alreadyInList;
+                continue;
+            }
+            ++plan.newPeople;
+            if (static_cast<int>(plan.people.size()) < room)
+                plan.people.push_back(std::move(person));
+            continue;
+        }
         const std::string asSpelled =
             identityOf(person[book::colKey],
                        planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
@@ -105,9 +157,7 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
             ++plan.alreadyInList;
             continue;
         }
-        if (const auto found = inList.find(identityOf(person));
-            found != inList.end() && found->second > 0) {
-            --found->second;
+        if (takenFrom(inList, identityOf(person))) {
             ++plan.alreadyInList;
             continue;
         }

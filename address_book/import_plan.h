@@ -29,8 +29,12 @@ struct ImportPlan {
 // cannot hold ("Иван" on a Western system is stored as "????") are told
 // apart within the file, and each person of the list stored as they would be
 // counts for one of them, so that importing the same file again adds nobody.
-// The list's rows without any text (an empty table's placeholder) hold
-// nobody. `room` is how many more people the list takes.
+// A card of Festorin's own export, which carries its own columns, is a row
+// of a list: every such card is taken, and one is already there only when a
+// row of the list has all its ten cells. Names, and cells, are compared
+// without blanks at their ends on both sides. The list's rows without any
+// text (an empty table's placeholder) hold nobody. `room` is how many more
+// people the list takes.
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const TextConverters& converters);
 

@@ -200,6 +200,44 @@ std::string_view inReadersForm(std::string_view bytes, std::string& converted) {
     return withoutByteOrderMark(converted);
 }
 
+namespace {
+
+constexpr std::string_view base64Alphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+}  // namespace
+
+std::string base64Of(std::string_view bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (std::size_t pos = 0; pos < bytes.size(); pos += 3) {
+        const std::size_t count = std::min<std::size_t>(3, bytes.size() - pos);
+        unsigned group = 0;
+        for (std::size_t i = 0; i < 3; ++i)
+            group = group << 8 | (i < count ? byteAt(bytes, pos + i) : 0u);
+        for (std::size_t i = 0; i < 4; ++i)
+            out += i <= count ? base64Alphabet[(group >> (18 - 6 * i)) & 0x3F] : '=';
+    }
+    return out;
+}
+
+std::string bytesOfBase64(std::string_view text) {
+    std::string out;
+    unsigned group = 0;
+    int bits = 0;
+    for (char c : text) {
+        const std::size_t value = base64Alphabet.find(c);
+        if (value == std::string_view::npos) continue;
+        group = (group << 6 | static_cast<unsigned>(value)) & 0xFFFFFF;
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((group >> bits) & 0xFF);
+        }
+    }
+    return out;
+}
+
 std::string_view withoutByteOrderMark(std::string_view bytes) {
     constexpr std::string_view mark = "\xEF\xBB\xBF";
     if (bytes.substr(0, mark.size()) == mark) bytes.remove_prefix(mark.size());

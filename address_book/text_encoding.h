@@ -19,6 +19,12 @@ std::string_view cutAtCharacter(std::string_view text, std::size_t size);
 // is a soft line break and goes with its line end; any other "=" stays.
 std::string decodeQuotedPrintable(std::string_view text);
 
+// Base64 with padding, as vCard's ENCODING=b writes it.
+std::string base64Of(std::string_view bytes);
+// Every character outside the alphabet (a fold's blank, a line end) is passed
+// over; a last group cut short keeps its whole bytes.
+std::string bytesOfBase64(std::string_view text);
+
 // Leaves out a UTF-8 byte-order mark at the start.
 std::string_view withoutByteOrderMark(std::string_view bytes);
 

@@ -90,7 +90,10 @@ void VCardProperty::takeParameter(std::string_view text) {
 }
 
 void VCardProperty::takeEncoding(std::string_view encoding) {
-    if (!encodingSeen_) quotedPrintable = sameIgnoringCase(encoding, "QUOTED-PRINTABLE");
+    if (!encodingSeen_) {
+        quotedPrintable = sameIgnoringCase(encoding, "QUOTED-PRINTABLE");
+        base64 = sameIgnoringCase(encoding, "B") || sameIgnoringCase(encoding, "BASE64");
+    }
     encodingSeen_ = true;
 }
 

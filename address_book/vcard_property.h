@@ -24,6 +24,7 @@ public:
     std::string name;  // upper case, without its group ("item1.EMAIL")
     std::string_view value;
     bool quotedPrintable = false;
+    bool base64 = false;  // ENCODING=b, in which Festorin writes a text with a carriage return
     std::string charset;
     bool valueIsText = false;
     // Which of the list's phones Festorin's export says the number is.

@@ -104,7 +104,21 @@ struct Card {
     TopRanked<2> phonesForNoCalls;  // faxes and pagers, when there is no other
     std::optional<MonthDay> birthday;
     OwnColumns own;
+    // Festorin's exact texts, where the standard properties changed a line break.
+    std::optional<std::string> exactFirstName, exactSurname, exactEmail, exactPhone1, exactPhone2;
 };
+
+// Festorin's exact texts take the place of what the standard properties gave.
+void takeExactTexts(const Card& card, Contact& contact) {
+    const auto take = [](const std::optional<std::string>& exact, std::string& text) {
+        if (exact) text = book::trimmed(*exact);
+    };
+    take(card.exactFirstName, contact.firstName);
+    take(card.exactSurname, contact.surname);
+    take(card.exactEmail, contact.email);
+    take(card.exactPhone1, contact.phone1);
+    take(card.exactPhone2, contact.own.phone2.empty() ? contact.phone2 : contact.own.phone2);
+}
 
 Contact contactOf(const Card& card) {
     Contact contact;
@@ -122,6 +136,7 @@ Contact contactOf(const Card& card) {
     if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;
     contact.own = card.own;
+    takeExactTexts(card, contact);
     return contact;
 }
 
@@ -197,6 +212,16 @@ private:
             takeOnce(card_.own.lead, property);
         } else if (property.name == reasonProperty) {
             takeOnce(card_.own.reason, property);
+        } else if (property.name == exactFirstNameProperty) {
+            takeOnce(card_.exactFirstName, property);
+        } else if (property.name == exactSurnameProperty) {
+            takeOnce(card_.exactSurname, property);
+        } else if (property.name == exactEmailProperty) {
+            takeOnce(card_.exactEmail, property);
+        } else if (property.name == exactPhone1Property) {
+            takeOnce(card_.exactPhone1, property);
+        } else if (property.name == exactPhone2Property) {
+            takeOnce(card_.exactPhone2, property);
         }
     }
 
@@ -212,9 +237,13 @@ private:
         return book::trimmed(unescaped(decodedValue(property)));
     }
 
-    // Festorin's own columns keep their blanks; only its export writes them.
+    // Festorin's own columns keep their blanks; only its export writes them,
+    // in base64 when they hold a carriage return.
     void takeOnce(std::optional<std::string>& column, const VCardProperty& property) const {
-        if (!column)
+        if (column) return;
+        if (property.base64)
+            column = utf8Of(bytesOfBase64(property.value), property.charset, converters_);
+        else
             column = unescaped(utf8Of(std::string(property.value), property.charset, converters_));
     }
 

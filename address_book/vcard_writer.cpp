@@ -28,10 +28,11 @@ void appendFolded(std::string& out, std::string_view line) {
     out += "\r\n";
 }
 
-// A carriage return has no escape of the format's own: "\r" brings it back
-// to Festorin, where texts may hold the CR LF of Windows line ends.
+// A line break, CR LF, a lone CR or a lone LF, is the format's "\n": the
+// only one it has.
 void appendEscaped(std::string& out, const std::string& utf8) {
-    for (char c : utf8) {
+    for (std::size_t pos = 0; pos < utf8.size(); ++pos) {
+        const char c = utf8[pos];
         switch (c) {
             case '\\':
                 out += "\\\\";
@@ -46,7 +47,8 @@ void appendEscaped(std::string& out, const std::string& utf8) {
                 out += "\\n";
                 break;
             case '\r':
-                out += "\\r";
+                out += "\\n";
+                if (pos + 1 < utf8.size() && utf8[pos + 1] == '\n') ++pos;
                 break;
             default:
                 out += c;
@@ -55,6 +57,20 @@ void appendEscaped(std::string& out, const std::string& utf8) {
 }
 
 bool isThere(const std::string& text) { return !book::trimmed(text).empty(); }
+
+// A text the standard properties write otherwise than the list holds it.
+bool holdsCarriageReturn(const std::string& text) { return text.find('\r') != std::string::npos; }
+
+struct ExactText {
+    const char* property;
+    book::Column column;
+};
+
+constexpr ExactText exactTexts[] = {{exactFirstNameProperty, book::colFirstName},
+                                    {exactSurnameProperty, book::colSurname},
+                                    {exactEmailProperty, book::colEmail},
+                                    {exactPhone1Property, book::colPhone1},
+                                    {exactPhone2Property, book::colPhone2}};
 
 // "--MM-DD" when the key is the month and day of a date; Festorin keeps no year.
 std::string birthdayOf(const std::string& key) {
@@ -89,6 +105,9 @@ public:
         ownColumn(actionProperty, person[book::colAction]);
         ownColumn(leadProperty, person[book::colWhen]);
         ownColumn(reasonProperty, person[book::colReason]);
+        for (const ExactText& exact : exactTexts)
+            if (holdsCarriageReturn(person[exact.column]))
+                exactLine(exact.property, person[exact.column]);
         line("END:VCARD");
     }
 
@@ -125,8 +144,18 @@ private:
         text(ansi);
         end();
     }
+    // Festorin's own columns come back exact: a text with a carriage return
+    // goes in base64.
     void ownColumn(const char* property, const std::string& cell) {
-        textLine(std::string(property) + ":", cell);
+        if (holdsCarriageReturn(cell))
+            exactLine(property, cell);
+        else
+            textLine(std::string(property) + ":", cell);
+    }
+    void exactLine(const char* property, const std::string& ansi) {
+        start(std::string(property) + ";ENCODING=b:");
+        add(base64Of(converters_.ansiToUtf8(ansi)));
+        end();
     }
 
     std::string& out_;

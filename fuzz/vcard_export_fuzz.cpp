@@ -49,7 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::checkContacts(any);
     fuzz::checkPlan(any, book::maxPeople);
 
-    listed = test_support::withoutRepeats(listed);
     const address_book::AddressBook back = exportedAndRead(listed);
     platform::StringGrid list(nullptr, book::columnCount);
     const address_book::ImportPlan plan =

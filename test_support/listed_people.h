@@ -3,9 +3,7 @@
 // lists that Festorin's export and import bring back byte for byte. Shared by
 // the unit tests and the fuzz target of the way out and back.
 #include <array>
-#include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "address_book/person.h"
@@ -54,19 +52,6 @@ inline address_book::Cells listedPerson(const address_book::Cells& texts, unsign
     for (book::Column column : {book::colAction, book::colWhen, book::colReason})
         person[column] = cutTo(texts[column], column);
     return person;
-}
-
-// The import takes a person whose key and names it already has as the same
-// person: the list keeps the first.
-inline std::vector<address_book::Cells> withoutRepeats(
-    const std::vector<address_book::Cells>& people) {
-    std::set<std::tuple<std::string, std::string, std::string>> seen;
-    std::vector<address_book::Cells> kept;
-    for (const address_book::Cells& person : people)
-        if (seen.emplace(person[book::colKey], person[book::colFirstName], person[book::colSurname])
-                .second)
-            kept.push_back(person);
-    return kept;
 }
 
 }  // namespace test_support
