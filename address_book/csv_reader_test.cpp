@@ -163,6 +163,107 @@ TEST(CsvReader, Thunderbird) {
     EXPECT_EQ((*std::next(ansi->contacts.begin())).firstName, "Jos\xe9 de la");
 }
 
+// Outlook's and Thunderbird's column names in every language they write,
+// each header with one person: Outlook's whole birthday in the language's
+// date, Thunderbird's in three columns, where a day column may bear
+// Outlook's word for the whole birthday.
+TEST(CsvReader, EveryLanguage) {
+    struct Language {
+        const char* name;
+        const char* outlook;  // first, last, e-mail, mobile, home, birthday
+        const char* date;
+        const char* thunderbird;  // first, last, display, e-mail, home, work, mobile, year,
+                                  // month, day
+    };
+    const Language languages[] = {
+        {"en", "First Name,Last Name,E-mail Address,Mobile Phone,Home Phone,Birthday", "12/24/1980",
+         "First Name,Last Name,Display Name,Primary Email,Home Phone,Work Phone,Mobile Number,"
+         "Birth Year,Birth Month,Birth Day"},
+        {"de", "Vorname,Nachname,E-Mail-Adresse,Mobiltelefon,Telefon (privat),Geburtstag",
+         "24.12.1980",
+         "Vorname,Nachname,Anzeigename,Primäre E-Mail-Adresse,Tel. privat,Tel. dienstlich,"
+         "Mobil-Tel.-Nr.,Geburtsjahr,Geburtsmonat,Geburtstag"},
+        {"fr", "Prénom,Nom,Adresse de messagerie,Tél. mobile,Téléphone (domicile),Anniversaire",
+         "24/12/1980",
+         "Prénom,Nom de famille,Nom à afficher,Adresse e-mail principale,Tél. personnel,"
+         "Tél. professionnel ,Portable,Année de naissance,Mois,Jour"},
+        {"es", "Nombre,Apellidos,E-mail Address,Mobile Phone,Particular,Birthday", "24/12/1980",
+         "Nombre,Apellidos,Nombre mostrado,Dirección de correo electrónico principal,"
+         "Teléfono particular,Teléfono (Trabajo),Teléfono móvil,Año de nacimiento,"
+         "Mes de nacimiento,Día de nacimiento"},
+        {"it", "Nome,Cognome,Indirizzo posta elettronica,Cellulare,Abitazione,Compleanno",
+         "24/12/1980",
+         "Nome,Cognome,Nome visualizzato,Email primaria,Telefono casa,Telefono lavoro,"
+         "Numero cellulare,Anno di nascita,Mese di nascita,Giorno di nascita"},
+        {"nl", "Voornaam,Achternaam,E-mailadres,Mobiele telefoon,Telefoon thuis,Verjaardag",
+         "24-12-1980",
+         "Voornaam,Achternaam,Weergavenaam,Primair e-mailadres,Telefoon thuis,Telefoon werk,"
+         "Mobiel nummer,Geboortejaar,Geboortemaand,Geboortedag"},
+        {"pt-BR",
+         "Primeiro nome,Sobrenome,E-mail Address,Telefone celular,Telefone residencial,Birthday",
+         "24/12/1980",
+         "Primeiro nome,Sobrenome,Nome de exibição,Email principal,Telefone residencial,"
+         "Telefone comercial,Número do celular,Ano de nascimento,Mês de nascimento,"
+         "Data de nascimento"},
+        {"pt-PT",
+         "Primeiro nome,Apelido,Endereço de correio electrónico,Telemóvel,"
+         "Telefone da residência,Data de nascimento",
+         "24/12/1980",
+         "Nome,Apelido,Nome exibido,Email primário,Telefone de casa,Telefone profissional,"
+         "Número de telemóvel,Ano de nascimento,Mês de nascimento,Dia de nascimento"},
+        {"pl", "Imię,Nazwisko,Adres e-mail,Telefon komórkowy,Telefon domowy,Urodziny", "1980-12-24",
+         "Imię,Nazwisko,Wyświetlana nazwa,Podstawowy e-mail,Telefon domowy,Telefonu służbowy,"
+         "Numer telefonu komórkowego,Urodziny – Rok,Urodziny – Miesiąc,Urodziny – Dzień"},
+        {"sv", "Förnamn,Efternamn,E-postadress,Mobiltelefon,Hem,Födelsedag", "1980-12-24",
+         "Förnamn,Efternamn,Visa,E-post,Telefon privat,Telefon arbete,Mobiltelefon,Född år,"
+         "Född månad,Född dag"},
+        {"da", "Fornavn,Efternavn,E-mail-adresse,Mobiltelefon,Telefon (privat),Fødselsdag",
+         "24-12-1980",
+         "Fornavn,Efternavn,Vis navn,Primær mail,Hjemmetelefon,Arbejdstelefon,Mobilnummer,"
+         "Fødselsår,Fødselsmåned,Fødselsdag"},
+        {"nb", "Fornavn,Etternavn,E-postadresse,Mobiltelefon,\"Telefon, priv.\",Fødselsdag",
+         "24.12.1980",
+         "Fornavn,Etternavn,Fullt navn,Primær e-post,Hjemmetelefon,Arbeidstelefon,Mobil,"
+         "Fødselsår,Fødselsmåned,Fødselsdag"},
+        {"fi", "Etunimi,Sukunimi,Sähköpostiosoite,Matkapuhelin,Kotipuhelin,Syntymäpäivä",
+         "24.12.1980",
+         "Etunimi,Sukunimi,Näyttönimi,Ensisijainen sähköposti,Kotipuhelin,Työpuhelin,"
+         "Matkapuhelinnumero,Syntymävuosi,Syntymäkuukausi,Syntymäpäivä"},
+        {"cs", "Jméno,Příjmení,E-mailová adresa,Mobilní telefon,Telefon domů,Narozeniny",
+         "24.12.1980",
+         "Křestní jméno,Příjmení,Zobrazované jméno,První e-mail,Telefon domů,"
+         "Telefon do zaměstnání,Číslo na mobil,Rok narození,Měsíc narození,Den narození"},
+        {"ru", "Имя,Фамилия,Адрес эл. почты,Телефон переносной,Домашний телефон,День рождения",
+         "24.12.1980",
+         "Имя,Фамилия,Отображаемое имя,Адрес электронной почты,Домашний телефон,"
+         "Рабочий телефон,Номер мобильного телефона,Год рождения,Месяц рождения,День рождения"},
+        {"ja", "名,姓,電子メール アドレス,携帯電話,自宅電話,誕生日", "1980/12/24",
+         "名,姓,表示名,メールアドレス,自宅の電話番号,勤務先の電話番号,携帯電話番号,誕生年,"
+         "誕生月,誕生日"},
+        {"zh-CN", "名,姓,电子邮件地址,移动电话,住宅电话,生日", "1980/12/24",
+         "名字,姓氏,显示名称,主要电子邮件,家庭电话,工作电话,移动电话号码,出生年份,出生月份,"
+         "出生日"},
+        {"zh-TW", "名字,姓氏,電子郵件地址,行動電話,住家電話,生日", "1980/12/24",
+         "名,姓,顯示名稱,主要 Email,住家電話,商務電話,手機號碼,出生年,出生月,出生日"},
+    };
+    const Contacts ann{{"Ann", "Lee", "ann@example.org", "06 12", "01 11", MonthDay{12, 24}}};
+    for (const Language& language : languages) {
+        for (DateOrder regional : {DateOrder::MonthDayYear, DateOrder::DayMonthYear}) {
+            const auto outlook =
+                read(std::string(language.outlook) + "\r\nAnn,Lee,ann@example.org,06 12,01 11," +
+                         language.date + "\r\n",
+                     regional);
+            ASSERT_TRUE(outlook) << language.name;
+            EXPECT_EQ(outlook->contacts, ann) << language.name << " Outlook";
+        }
+        const auto thunderbird =
+            read(std::string(language.thunderbird) +
+                 "\r\nAnn,Lee,Ann Lee,ann@example.org,01 11,02 22,06 12,1980,12,24\r\n");
+        ASSERT_TRUE(thunderbird) << language.name;
+        EXPECT_EQ(thunderbird->contacts, ann) << language.name << " Thunderbird";
+    }
+}
+
 // Bytes that are not UTF-8 are the ANSI code page's, left as they are.
 TEST(CsvReader, AnsiFile) {
     const auto csv = read("First Name,Last Name,Birthday\r\nJos\xe9,M\xfcller,1/2/1980\r\n");

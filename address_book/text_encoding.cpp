@@ -112,17 +112,19 @@ namespace {
 
 enum class Utf16 { No, LittleEndian, BigEndian };
 
-// At least this many characters of the start, each one ASCII byte beside a
-// zero, show UTF-16 without a mark.
-constexpr std::size_t unmarkedUtf16Sign = 4;
+// The first characters of a file, each one ASCII byte beside a zero, show
+// UTF-16 without a mark: at least this many, and as many as the file has up
+// to the longest sign.
+constexpr std::size_t shortestUnmarkedSign = 4;
+constexpr std::size_t longestUnmarkedSign = 8;
 
 Utf16 utf16Of(std::string_view bytes, std::size_t& markSize) {
     markSize = 2;
     if (bytes.starts_with("\xFF\xFE")) return Utf16::LittleEndian;
     if (bytes.starts_with("\xFE\xFF")) return Utf16::BigEndian;
     markSize = 0;
-    const std::size_t looked = std::min<std::size_t>(bytes.size() / 2, 32);
-    if (looked < unmarkedUtf16Sign) return Utf16::No;
+    const std::size_t looked = std::min(bytes.size() / 2, longestUnmarkedSign);
+    if (looked < shortestUnmarkedSign) return Utf16::No;
     bool littleEndian = true, bigEndian = true;
     for (std::size_t i = 0; i < looked; ++i) {
         const unsigned char first = byteAt(bytes, 2 * i), second = byteAt(bytes, 2 * i + 1);

@@ -106,8 +106,11 @@ TEST(VCardReader, NamesFromFullNameWhenNHasNone) {
         "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:  Cher \nEMAIL: \nEMAIL:cher@example.org\n"
         "TEL:\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:\nEND:VCARD\n"
-        "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Mary \x01Lee\nFN:Not Taken\nEND:VCARD\n";
-    EXPECT_EQ(read(file), (Contacts{{"Cher", "", "cher@example.org"}, {}, {"Ann Mary", "Lee"}}));
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Mary \x01Lee\nFN:Not Taken\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Ada\tLovelace\nEND:VCARD\n";
+    EXPECT_EQ(
+        read(file),
+        (Contacts{{"Cher", "", "cher@example.org"}, {}, {"Ann Mary", "Lee"}, {"Ada", "Lovelace"}}));
 }
 
 // A time, in any zone, leaves the written date as it is.
@@ -131,20 +134,24 @@ TEST(VCardReader, BirthdayForms) {
 // An AGENT's card inside a card, on the lines after an empty AGENT or after
 // AGENT:BEGIN:VCARD, is not a contact of the file; any other BEGIN:VCARD
 // ends a card whose END:VCARD is missing; a soft line break never takes in
-// END:VCARD; lines outside cards are passed over; a card the file's end cuts
-// short keeps what it has.
+// END:VCARD, nor the BEGIN:VCARD of the next card; lines outside cards are passed over; a card the
+// file's end cuts short keeps what it has.
 TEST(VCardReader, CardsInsideCardsAndCutShort) {
     const char* file =
         "N:Outside;Nobody\nBEGIN:VCARD\nVERSION:2.1\nN:Boss;Big\nAGENT:\nBEGIN:VCARD\n"
         "VERSION:2.1\nN:Helper;Tiny\nBDAY:2000-01-01\nEND:VCARD\nBDAY:1960-06-06\nEND:VCARD\n"
         "END:VCARD\nBEGIN:VCARD\nVERSION:2.1\nN:NoEnd;Ann\nBDAY:1962-01-01\n"
         "BEGIN:VCARD\nVERSION:2.1\nN;ENCODING=QUOTED-PRINTABLE:Soft;Break=\nEND:VCARD\n"
+        "BEGIN:VCARD\nVERSION:2.1\nN;ENCODING=QUOTED-PRINTABLE:Soft;Begin=\nBEGIN:VCARD\n"
+        "N:After;Ann\nEND:VCARD\n"
         "BDAY:1999-09-09\nBEGIN:VCARD\nVERSION:2.1\nN:Inline;Agent\nAGENT:BEGIN:VCARD\n"
         "N:Helper;Two\nBDAY:2000-02-02\nEND:VCARD\nBDAY:1963-03-03\nEND:VCARD\n"
         "BEGIN:VCARD\nVERSION:3.0\nN:Cut;Short\nBDAY:1961-07-07";
     EXPECT_EQ(read(file), (Contacts{{"Big", "Boss", "", "", "", MonthDay{6, 6}},
                                     {"Ann", "NoEnd", "", "", "", MonthDay{1, 1}},
                                     {"Break=", "Soft"},
+                                    {"Begin=", "Soft"},
+                                    {"Ann", "After"},
                                     {"Agent", "Inline", "", "", "", MonthDay{3, 3}},
                                     {"Short", "Cut", "", "", "", MonthDay{7, 7}}}));
 }

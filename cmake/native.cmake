@@ -4,6 +4,9 @@ include(GoogleTest)
 add_executable(festorin_tests ${FESTORIN_TEST_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
     ${FESTORIN_POSIX_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(festorin_tests PRIVATE GTest::gtest_main GTest::gmock)
+# Real exports of address books, which the readers' tests read.
+target_compile_definitions(festorin_tests PRIVATE
+    FESTORIN_TEST_FILES="${CMAKE_SOURCE_DIR}/address_book/test_files/")
 gtest_discover_tests(festorin_tests DISCOVERY_TIMEOUT 60)
 
 find_package(benchmark QUIET)

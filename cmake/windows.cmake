@@ -17,6 +17,10 @@ set(FESTORIN_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
 add_executable(festorin_tests ${FESTORIN_TEST_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
     ${FESTORIN_WIN32_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(festorin_tests PRIVATE gtest_main gmock)
+# Real exports of address books, which the readers' tests read, through
+# Wine's drive of the whole Unix file system.
+target_compile_definitions(festorin_tests PRIVATE
+    FESTORIN_TEST_FILES="Z:${CMAKE_SOURCE_DIR}/address_book/test_files/")
 add_test(NAME windows_unit_tests COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_tests>)
 # Each build folder's tests run in Wine prefixes of its own.
 set(FESTORIN_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
