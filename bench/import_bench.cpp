@@ -80,23 +80,23 @@ constexpr std::size_t largestFile = 64 * 1024 * 1024;
 // `head`, then the units that `unit(i)` gives for i = 0, 1, 2... as long as
 // they fit, then `tail`: the file is as large as it can be.
 std::string largest(const std::string& head, const std::function<std::string(int)>& unit,
-                    const std::string& tail = "") {
+                    const std::string& tail = "", std::size_t size = largestFile) {
     std::string file;
-    file.reserve(largestFile);
+    file.reserve(size);
     file += head;
     for (int i = 0;; ++i) {
         const std::string next = unit(i);
-        if (file.size() + next.size() + tail.size() > largestFile) break;
+        if (file.size() + next.size() + tail.size() > size) break;
         file += next;
     }
     file += tail;
     return file;
 }
 
-std::string largest(const std::string& head, const std::string& unit,
-                    const std::string& tail = "") {
+std::string largest(const std::string& head, const std::string& unit, const std::string& tail = "",
+                    std::size_t size = largestFile) {
     return largest(
-        head, [&unit](int) { return unit; }, tail);
+        head, [&unit](int) { return unit; }, tail, size);
 }
 
 // A short name of its own for each i: "a", "b", ... "ba", "bb", ...
@@ -239,6 +239,78 @@ BENCHMARK_CAPTURE(BM_ReadWorstCsv, tiny_rows, csvTinyRows)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK_CAPTURE(BM_ReadWorstCsv, tiny_rows_with_birthdays, csvTinyRowsWithBirthdays)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// The UTF-16 LE file, with its byte-order mark, of a UTF-8 text of the Basic
+// Multilingual Plane.
+std::string utf16Of(const std::string& utf8) {
+    std::string file = "\xFF\xFE";
+    file.reserve(2 * utf8.size() + 2);
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+        unsigned unit = length == 1 ? lead : length == 2 ? lead & 0x1F : lead & 0x0F;
+        for (std::size_t i = 1; i < length; ++i)
+            unit = unit << 6 | (static_cast<unsigned char>(utf8[pos + i]) & 0x3F);
+        file += static_cast<char>(unit & 0xFF);
+        file += static_cast<char>(unit >> 8);
+        pos += length;
+    }
+    return file;
+}
+
+// UTF-16 files of 64 MB: the most contacts there can be, or one text of
+// Chinese characters, each three bytes once it is UTF-8.
+constexpr std::size_t halfFile = largestFile / 2 - 1;
+std::string utf16TinyCards() {
+    return utf16Of(largest(
+        "", [](int i) { return "BEGIN:VCARD\nN:" + nameOf(i) + "\nBDAY:" + dayOf(i) + "\n"; }, "",
+        halfFile));
+}
+// One name of Chinese characters as long as the file allows, made in UTF-16
+// at once, so that the peak is the reader's.
+std::string utf16Chinese(const std::string& head, const std::string& tail) {
+    std::string file = utf16Of(head);
+    const std::string end = utf16Of(tail).substr(2);
+    file.reserve(largestFile);
+    while (file.size() + 2 + end.size() <= largestFile) file += "\x8b\x73";
+    file += end;
+    return file;
+}
+std::string utf16ChineseCard() {
+    return utf16Chinese("BEGIN:VCARD\r\nVERSION:3.0\r\nN:", "\r\nEND:VCARD\r\n");
+}
+std::string utf16TinyRows() {
+    return utf16Of(largest(
+        "First Name,Birthday\n",
+        [](int i) { return nameOf(i) + "," + std::to_string(1 + i % 12) + "/1/1\n"; }, "",
+        halfFile));
+}
+std::string utf16ChineseRow() { return utf16Chinese("First Name,Birthday\r\n", ",1/1/1\r\n"); }
+
+// Through the door of every file: the UTF-16 is made UTF-8, then read.
+void BM_ReadWorstUtf16(benchmark::State& state, std::string (*make)()) {
+    const std::string file = make();
+    std::size_t contacts = 0;
+    for (auto _ : state)
+        contacts = address_book::readAddressBook(file, address_book::DateOrder::MonthDayYear,
+                                                 systemConverters())
+                       .contacts.size();
+    state.SetLabel(std::to_string(file.size()) + " bytes, " + std::to_string(contacts) +
+                   " contacts");
+}
+
+BENCHMARK_CAPTURE(BM_ReadWorstUtf16, vcard_tiny_cards, utf16TinyCards)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstUtf16, vcard_chinese_name, utf16ChineseCard)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstUtf16, csv_tiny_rows, utf16TinyRows)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ReadWorstUtf16, csv_chinese_name, utf16ChineseRow)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
