@@ -1,6 +1,7 @@
 // Address books taken in by the real Festorin.exe: a vCard file named on its
-// command line, and a CSV file handed over by a second start; a file handed
-// over while a question is open waits for its answer.
+// command line, and a CSV file handed over by a second start, in English,
+// German and UTF-16; a file handed over while a question is open waits for
+// its answer.
 #include <gtest/gtest.h>
 
 #include "e2e/harness.h"
@@ -61,6 +62,44 @@ TEST(ImportTest, AFileOnTheCommandLineAndOneHandedOverByASecondStartAreOffered) 
     EXPECT_EQ(e2e::festorinProcesses(), 1);
     DeleteFileA(cards.c_str());
     DeleteFileA(csv.c_str());
+}
+
+// A German Outlook's export as Excel saves it again (semicolons, Windows-1252,
+// the German date), then Gmail's "Google CSV" in UTF-16 with its mark.
+TEST(ImportTest, AGermanOutlookFileAndAUtf16GoogleFileBringTheirPeople) {
+    e2e::clearDataFolder();
+    const std::string outlook =
+        addressBook("Kontakte.csv",
+                    "Vorname;Weitere Vornamen;Nachname;E-Mail-Adresse;Mobiltelefon;Geburtstag\r\n"
+                    "J\xf6rg;;Wei\xdf;joerg@example.de;;24.12.1980\r\n"
+                    "Anna;;Kurz;;;0.0.00\r\n");
+    std::string utf16 = "\xFF\xFE";
+    for (unsigned char c : std::string("Name,Given Name,Family Name,Birthday,E-mail 1 - Value\r\n"
+                                       "Zo\xeb Ng,Zo\xeb,Ng,1990-03-05,zoe@example.org\r\n")) {
+        utf16 += static_cast<char>(c);
+        utf16 += '\0';
+    }
+    const std::string google = addressBook("google.csv", utf16);
+    const Person joerg{"1224", "J\xf6rg",     "Wei\xdf",        "joerg@example.de", "",
+                       "",     "December,24", "Send an E-mail", "The exact day",    "Birtday"};
+    const Person zoe{
+        "0305",           "Zo\xeb",        "Ng",     "zoe@example.org", "", "", "March, 5",
+        "Send an E-mail", "The exact day", "Birtday"};
+    Festorin festorin(Festorin::Start::Shown, quoted(outlook));
+    ASSERT_TRUE(festorin.started());
+    e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text,
+              "Add 1 people from Kontakte.csv?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    ASSERT_TRUE(e2e::runUntilItEnds(quoted(google)));
+    box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, "Add 1 people from google.csv?");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({zoe, joerg}));
+    EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{zoe, joerg}));
+    DeleteFileA(outlook.c_str());
+    DeleteFileA(google.c_str());
 }
 
 // A second start whose hand-over the running Festorin does not take in its
