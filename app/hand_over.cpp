@@ -8,7 +8,9 @@ namespace app {
 
 namespace {
 
-bool withinBounds(std::uintptr_t tag, std::string_view text) {
+// Festorin's own tag, a size within bounds, no zero byte, and UTF-8 under the
+// UTF-8 tag.
+bool ownAndBounded(std::uintptr_t tag, std::string_view text) {
     if (text.size() > largestHandOver || text.find('\0') != std::string_view::npos) return false;
     return tag == ansiHandOverTag || (tag == utf8HandOverTag && address_book::isUtf8(text));
 }
@@ -32,7 +34,7 @@ std::vector<HandOver> handOvers(const std::string& utf8Program,
 }
 
 std::optional<std::vector<std::string>> filesHandedOver(std::uintptr_t tag, std::string_view text) {
-    if (!withinBounds(tag, text)) return std::nullopt;
+    if (!ownAndBounded(tag, text)) return std::nullopt;
     std::vector<std::string> files = commandLineArguments(std::string(text));
     if (files.size() > mostFilesHandedOver) return std::nullopt;
     if (tag == ansiHandOverTag)
