@@ -1,5 +1,6 @@
 #pragma once
-// The files named on a Windows command line.
+// The files named on a Windows command line, as a hand-over from a second
+// start carries them.
 #include <string>
 #include <vector>
 

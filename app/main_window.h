@@ -147,9 +147,10 @@ public:
     bool anotherRunStarted(std::uintptr_t tag, std::string_view handOver);
 
     // Address books to take people from, however they came: they wait in one
-    // queue and are offered one after another, once start-up is done.
-    void offerAddressBooks(const std::vector<std::string>& paths);
-    void importAddressBook(const std::string& path);
+    // queue and are offered one after another, once start-up is done. Their
+    // paths are UTF-8, so that a file named in any language is found.
+    void offerAddressBooks(const std::vector<std::string>& utf8Paths);
+    void importAddressBook(const std::string& utf8Path);
 
     // The File menu: address books chosen in the Open dialog, offered as
     // dropped files are, and the list written to a vCard file.
@@ -191,8 +192,8 @@ private:
 
     // The File menu's dialogs.
     void wireFileMenu();
-    std::string fileDialogFolder() const;
-    void rememberFolderOf(const std::string& path);
+    std::string fileDialogFolderUtf8() const;
+    void rememberFolderOf(const std::string& utf8Path);
 
     // The life cycle.
     void wireLifeCycle();
@@ -209,14 +210,16 @@ private:
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;
 
-    // Address books waiting for their question, in the order they came.
+    // The UTF-8 paths of address books waiting for their question, in the
+    // order they came.
     std::deque<std::string> waitingAddressBooks_;
     // Set from the moment the waiting address books are due to be offered
     // until the last of them is answered: one question at a time.
     bool offeringAddressBooks_ = false;
 
-    // The folder of the last file chosen in a File menu dialog in this run.
-    std::string lastFileFolder_;
+    // The folder of the last file chosen in a File menu dialog in this run,
+    // in UTF-8.
+    std::string lastFileFolderUtf8_;
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<ReminderWindow>> reminderWindows_;

@@ -44,10 +44,10 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
 // one hand-over may name take two.
 TEST_F(StartUp, ASecondRunHandsOverItsFilesAndTouchesNothing) {
     hl::setOtherRunRunning(true);
-    hl::setCommandLine("\"C:\\Festorin\\Festorin.exe\" friends.vcf D:\\ b.csv");
+    hl::setCommandLineArguments({"friends.vcf", "D:\\", "b.csv"});
     EXPECT_EQ(runFestorin(), 0);
     ASSERT_EQ(hl::handedOver().size(), 1u);
-    EXPECT_EQ(hl::handedOver()[0].tag, app::handOverTag);
+    EXPECT_EQ(hl::handedOver()[0].tag, app::utf8HandOverTag);
     EXPECT_EQ(hl::handedOver()[0].data,
               "\"C:\\Program Files\\Festorin\\Festorin.exe\" \"friends.vcf\" \"D:\\\\\" \"b.csv\"");
     EXPECT_EQ(app::commandLineArguments(hl::handedOver()[0].data),
@@ -56,9 +56,9 @@ TEST_F(StartUp, ASecondRunHandsOverItsFilesAndTouchesNothing) {
     EXPECT_TRUE(hl::trayCalls().empty());
     EXPECT_FALSE(test_support::exists(dataFolder()));
 
-    std::string manyFiles = "Festorin.exe";
-    for (int i = 0; i < 150; ++i) manyFiles += " " + std::to_string(i) + ".vcf";
-    hl::setCommandLine(manyFiles);
+    std::vector<std::string> manyFiles;
+    for (int i = 0; i < 150; ++i) manyFiles.push_back(std::to_string(i) + ".vcf");
+    hl::setCommandLineArguments(manyFiles);
     EXPECT_EQ(runFestorin(), 0);
     ASSERT_EQ(hl::handedOver().size(), 3u);
     EXPECT_EQ(app::commandLineArguments(hl::handedOver()[1].data).size(), 100u);
@@ -81,7 +81,7 @@ TEST_F(StartUp, AHandOverThatFailsIsToldOrTheSecondRunStartsInstead) {
     hl::setOtherRunRunning(true);
     hl::answerHandOvers(HandOverResult::NotTaken);
     EXPECT_EQ(runFestorin(), 0);
-    hl::setCommandLine("Festorin.exe gone.vcf");
+    hl::setCommandLineArguments({"gone.vcf"});
     hl::answerHandOvers(HandOverResult::NoWindow);
     EXPECT_EQ(runFestorin(), 0);
     EXPECT_GE(hl::pausedMs(), 10000);

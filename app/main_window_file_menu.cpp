@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/system_converters.h"
 #include "platform/atomic_file.h"
+#include "platform/code_pages.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 
@@ -15,42 +16,51 @@ void MainWindow::wireFileMenu() {
     exportItem.onClick = [this] { onExport(); };
 }
 
-std::string MainWindow::fileDialogFolder() const {
-    return lastFileFolder_.empty() ? platform::documentsFolder() : lastFileFolder_;
+std::string MainWindow::fileDialogFolderUtf8() const {
+    return lastFileFolderUtf8_.empty() ? platform::documentsFolderUtf8() : lastFileFolderUtf8_;
 }
 
-void MainWindow::rememberFolderOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of("\\/");
-    if (separator != std::string::npos) lastFileFolder_ = path.substr(0, separator + 1);
+// No byte of a UTF-8 character is a backslash or a slash.
+void MainWindow::rememberFolderOf(const std::string& utf8Path) {
+    const std::size_t separator = utf8Path.find_last_of("\\/");
+    if (separator != std::string::npos) lastFileFolderUtf8_ = utf8Path.substr(0, separator + 1);
 }
 
 // Each file chosen is offered as a dropped file is, one after another.
 void MainWindow::onImport() {
-    const std::vector<std::string> paths = platform::chooseFilesToOpen(
+    const std::vector<std::string> utf8Paths = platform::chooseFilesToOpen(
         {"Import birthdays",
          {{"Address books (*.vcf;*.csv)", "*.vcf;*.csv"}, {"All files (*.*)", "*.*"}},
-         fileDialogFolder(),
+         fileDialogFolderUtf8(),
          "",
          ""});
-    if (paths.empty()) return;
-    rememberFolderOf(paths.front());
-    offerAddressBooks(paths);
+    if (utf8Paths.empty()) return;
+    rememberFolderOf(utf8Paths.front());
+    offerAddressBooks(utf8Paths);
 }
 
 // The file is replaced whole, as the data files are: a failed write leaves
-// an earlier file as it was.
+// an earlier file as it was. An empty list is said so before any dialog: a
+// file without cards would only be refused by every import.
 void MainWindow::onExport() {
-    const std::optional<std::string> path =
+    const std::vector<address_book::Cells> people = address_book::rowsOfPeople(peopleGrid);
+    if (people.empty()) {
+        platform::messageBox("There is nobody to export.", caption, platform::MbIcon::Information,
+                             platform::MbButtons::Ok);
+        return;
+    }
+    const std::optional<std::string> utf8Path =
         platform::chooseFileToSave({"Export birthdays",
                                     {{"vCard (*.vcf)", "*.vcf"}},
-                                    fileDialogFolder(),
+                                    fileDialogFolderUtf8(),
                                     "Festorin birthdays.vcf",
                                     "vcf"});
-    if (!path) return;
-    rememberFolderOf(*path);
-    const std::vector<address_book::Cells> people = address_book::rowsOfPeople(peopleGrid);
-    platform::writeFileAtomically(*path, address_book::vCardsOf(people, systemConverters()));
+    if (!utf8Path) return;
+    rememberFolderOf(*utf8Path);
+    platform::writeFileAtomically(*utf8Path, address_book::vCardsOf(people, systemConverters()),
+                                  platform::PathEncoding::Utf8);
+    // The name as the system shows it, in the box's ANSI code page.
     platform::messageBox("Exported " + std::to_string(people.size()) + " people to " +
-                             address_book::fileNameOf(*path) + ".",
+                             platform::utf8ToAnsi(address_book::fileNameOf(*utf8Path)) + ".",
                          caption, platform::MbIcon::Information, platform::MbButtons::Ok);
 }

@@ -85,7 +85,7 @@ TEST_F(FileMenu, ImportOffersEachChosenFileAsADropDoes) {
 
 // Every person shown, in the list's order, goes to the chosen file; the same
 // file imported into that list adds nobody, and into an empty list gives
-// every cell back. An empty list makes a file without cards.
+// every cell back. An empty list writes nothing and says so.
 TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
     start({noe, dara});
     const std::string file = inAppData("Festorin birthdays.vcf");
@@ -96,7 +96,7 @@ TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
     ASSERT_EQ(lastDialog().filters.size(), 1u);
     EXPECT_EQ(lastDialog().filters[0].description, "vCard (*.vcf)");
     EXPECT_EQ(lastDialog().filters[0].patterns, "*.vcf");
-    EXPECT_EQ(lastDialog().fileName, "Festorin birthdays.vcf");
+    EXPECT_EQ(lastDialog().fileNameUtf8, "Festorin birthdays.vcf");
     EXPECT_EQ(lastDialog().defaultExtension, "vcf");
     ASSERT_EQ(hl::shownBoxes().size(), 1u);
     EXPECT_EQ(lastBox().text, "Exported 2 people to Festorin birthdays.vcf.");
@@ -119,13 +119,18 @@ TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
     EXPECT_EQ(stored(), test_support::records({dara, noe}));
 
     start({});
-    choose(form->exportItem, {file});
-    EXPECT_EQ(lastBox().text, "Exported 0 people to Festorin birthdays.vcf.");
-    EXPECT_EQ(test_support::readBytes(file), "");
+    const std::size_t dialogsBefore = hl::shownFileDialogs().size();
+    hl::click(form->exportItem);
+    EXPECT_EQ(hl::shownFileDialogs().size(), dialogsBefore) << "no dialog for nobody";
+    EXPECT_EQ(lastBox().text, "There is nobody to export.");
+    EXPECT_EQ(lastBox().icon, platform::MbIcon::Information);
+    EXPECT_EQ(lastBox().buttons, platform::MbButtons::Ok);
+    EXPECT_EQ(test_support::readBytes(file), cards);
 }
 
 // Cancel writes nothing; a write that fails is reported, naming the file,
-// and leaves the earlier file as it was.
+// and leaves the earlier file as it was. A file named in any language is
+// written and read back, and named in the boxes as the system shows it.
 TEST_F(FileMenu, ExportCancelledOrFailedLeavesTheFileAsItWas) {
     start({dara});
     const std::string file = inAppData("phone.vcf");
@@ -140,6 +145,20 @@ TEST_F(FileMenu, ExportCancelledOrFailedLeavesTheFileAsItWas) {
     EXPECT_NE(lastBox().text.find(file), std::string::npos) << lastBox().text;
     EXPECT_EQ(test_support::readBytes(file), "earlier");
     EXPECT_FALSE(test_support::exists(file + ".tmp"));
+
+    const std::string contacts = inAppData("Контакты.vcf");
+    test_support::writeBytes(contacts, "earlier");
+    platform::fs::failAfter(platform::fs::Op::Replace);
+    choose(form->exportItem, {contacts});
+    EXPECT_NE(lastBox().text.find(appData.path() + "\\????????.vcf"), std::string::npos)
+        << lastBox().text;
+    EXPECT_EQ(test_support::readBytes(contacts), "earlier");
+    EXPECT_FALSE(test_support::exists(contacts + ".tmp"));
+    choose(form->exportItem, {contacts});
+    EXPECT_EQ(lastBox().text, "Exported 1 people to ????????.vcf.");
+    choose(form->importItem, {contacts});
+    EXPECT_EQ(lastBox().text, "No new birthday in ????????.vcf.");
+    EXPECT_EQ(stored(), test_support::records({dara}));
 }
 
 // Both dialogs open in the Documents folder, then, for the rest of the run,
@@ -147,12 +166,12 @@ TEST_F(FileMenu, ExportCancelledOrFailedLeavesTheFileAsItWas) {
 TEST_F(FileMenu, DialogsOpenInDocumentsThenWhereTheLastFileWasChosen) {
     start({dara});
     choose(form->importItem, {});
-    EXPECT_EQ(lastDialog().folder, "C:\\Users\\Ann\\Documents");
+    EXPECT_EQ(lastDialog().folderUtf8, "C:\\Users\\Ann\\Documents");
     choose(form->exportItem, {appData.path() + "\\phone.vcf"});
     choose(form->importItem, {});
-    EXPECT_EQ(lastDialog().folder, appData.path() + "\\");
+    EXPECT_EQ(lastDialog().folderUtf8, appData.path() + "\\");
     choose(form->exportItem, {});
-    EXPECT_EQ(lastDialog().folder, appData.path() + "\\");
+    EXPECT_EQ(lastDialog().folderUtf8, appData.path() + "\\");
 }
 
 }  // namespace

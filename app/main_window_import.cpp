@@ -10,6 +10,7 @@
 #include "app/system_converters.h"
 #include "platform/application.h"
 #include "platform/atomic_file.h"
+#include "platform/code_pages.h"
 #include "platform/dispatch.h"
 #include "platform/message_box.h"
 
@@ -30,37 +31,45 @@ address_book::DateOrder usersDateOrder() {
 }
 
 // A file the system would not open or read is told so in the system's
-// words: it may hold contacts all the same.
+// words (ANSI, brought to the offer's UTF-8): it may hold contacts all the
+// same.
 std::optional<address_book::Offer> readingFault(const platform::FileReading& reading,
-                                                const std::string& path) {
+                                                const std::string& utf8Path) {
     switch (reading.outcome) {
         case platform::FileReading::Outcome::NotOpened:
-            return address_book::notOpened(path, reading.why);
+            return address_book::notOpened(utf8Path, platform::ansiToUtf8(reading.why));
         case platform::FileReading::Outcome::NotRead:
-            return address_book::notRead(path, reading.why);
+            return address_book::notRead(utf8Path, platform::ansiToUtf8(reading.why));
         default:
             return std::nullopt;
     }
 }
 
-bool asked(const std::string& question) {
-    return platform::messageBox(question, MainWindow::caption, platform::MbIcon::Question,
+// An offer is worded with the file's name from its UTF-8 path; the box shows
+// it as the system shows such a name, in the ANSI code page with "?" for a
+// character the code page lacks.
+bool asked(const std::string& utf8Question) {
+    return platform::messageBox(platform::utf8ToAnsi(utf8Question), MainWindow::caption,
+                                platform::MbIcon::Question,
                                 platform::MbButtons::YesNo) == platform::MbResult::Yes;
 }
 
-void tell(const std::string& text, platform::MbIcon icon) {
-    platform::messageBox(text, MainWindow::caption, icon, platform::MbButtons::Ok);
+void tell(const std::string& utf8Text, platform::MbIcon icon) {
+    platform::messageBox(platform::utf8ToAnsi(utf8Text), MainWindow::caption, icon,
+                         platform::MbButtons::Ok);
 }
 
 }  // namespace
 
 void MainWindow::wireImport() {
     acceptsDroppedFiles = true;
-    onFilesDropped = [this](const std::vector<std::string>& paths) { offerAddressBooks(paths); };
+    onFilesDropped = [this](const std::vector<std::string>& utf8Paths) {
+        offerAddressBooks(utf8Paths);
+    };
 }
 
-void MainWindow::offerAddressBooks(const std::vector<std::string>& paths) {
-    waitingAddressBooks_.insert(waitingAddressBooks_.end(), paths.begin(), paths.end());
+void MainWindow::offerAddressBooks(const std::vector<std::string>& utf8Paths) {
+    waitingAddressBooks_.insert(waitingAddressBooks_.end(), utf8Paths.begin(), utf8Paths.end());
     offerWaitingAddressBooks();
 }
 
@@ -77,17 +86,18 @@ void MainWindow::offerWaitingAddressBooks() {
 // offered, planned against the list as it stands then.
 void MainWindow::offerEachWaitingAddressBook() {
     while (!waitingAddressBooks_.empty() && !destroyed()) {
-        const std::string path = std::move(waitingAddressBooks_.front());
+        const std::string utf8Path = std::move(waitingAddressBooks_.front());
         waitingAddressBooks_.pop_front();
-        platform::dispatch([&] { importAddressBook(path); });
+        platform::dispatch([&] { importAddressBook(utf8Path); });
     }
     offeringAddressBooks_ = false;
 }
 
-void MainWindow::importAddressBook(const std::string& path) {
+void MainWindow::importAddressBook(const std::string& utf8Path) {
     std::string bytes;
-    const platform::FileReading reading = platform::readWholeFile(path, bytes, largestAddressBook);
-    if (const std::optional<address_book::Offer> fault = readingFault(reading, path)) {
+    const platform::FileReading reading =
+        platform::readWholeFile(utf8Path, bytes, largestAddressBook, platform::PathEncoding::Utf8);
+    if (const std::optional<address_book::Offer> fault = readingFault(reading, utf8Path)) {
         tell(fault->text, platform::MbIcon::Exclamation);
         return;
     }
@@ -98,7 +108,7 @@ void MainWindow::importAddressBook(const std::string& path) {
             : address_book::AddressBook{};
     const address_book::ImportPlan plan = address_book::planImport(
         book, peopleGrid, address_book::roomLeft(peopleGrid), systemConverters());
-    const address_book::Offer offer = address_book::offerOf(book, plan, path);
+    const address_book::Offer offer = address_book::offerOf(book, plan, utf8Path);
     switch (offer.kind) {
         case address_book::OfferKind::Question:
             if (asked(offer.text)) addImportedPeople(plan.people);

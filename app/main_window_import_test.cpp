@@ -152,21 +152,41 @@ TEST_F(Import, AnOpenPanelKeepsItsPersonAndAFailedSaveKeepsThePeople) {
     EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada, maloRoux}));
 }
 
+// A file named in any language is found by its UTF-8 path, however it
+// comes, and named in the boxes as the system shows it: in the ANSI code
+// page, "?" for a character it lacks. An older second start hands over ANSI
+// paths under its own tag.
 TEST_F(Import, FilesNamedOnTheCommandLineOrHandedOverAreOfferedOnceStarted) {
     const std::string friends = addressBook("friends.vcf", friendsCards);
-    hl::setCommandLine("\"C:\\Festorin\\Festorin.exe\" \"" + friends + "\"");
+    const std::string contacts = addressBook("Контакты.vcf", friendsCards);
+    hl::setCommandLineArguments({friends, contacts});
     EXPECT_EQ(runFestorin(), 0);
     expectBox(0,
               "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
               "the list.",
               platform::MbIcon::Question);
+    expectBox(1, "No new birthday in ????????.vcf.", platform::MbIcon::Information);
     EXPECT_EQ(stored(), test_support::records({blaise, ada}));
 
     start({zoe});
-    hl::handOver(*form, app::handOverTag, "\"C:\\Festorin\\Festorin.exe\" \"" + friends + "\"");
-    EXPECT_EQ(hl::shownBoxes().size(), 1u) << "not inside the hand-over";
+    hl::handOver(*form, app::utf8HandOverTag,
+                 "\"C:\\Festorin\\Festorin.exe\" \"" + contacts + "\"");
+    EXPECT_EQ(hl::shownBoxes().size(), 2u) << "not inside the hand-over";
     hl::runLaterActions();
+    expectBox(2,
+              "Add 2 people from ????????.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.",
+              platform::MbIcon::Question);
     EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
+
+    const std::string noel = addressBook(
+        "No\xc3\xabl.vcf", "BEGIN:VCARD\r\nFN:Carl Gauss\r\nBDAY:--0430\r\nEND:VCARD\r\n");
+    const std::string noelInAnsi = noel.substr(0, noel.size() - 9) + "No\xebl.vcf";
+    hl::handOver(*form, app::ansiHandOverTag, "Festorin.exe \"" + noelInAnsi + "\"");
+    hl::runLaterActions();
+    expectBox(3, "Add 1 people from No\xebl.vcf?", platform::MbIcon::Question);
+    drop({contacts});
+    expectBox(4, "No new birthday in ????????.vcf.", platform::MbIcon::Information);
 }
 
 // Files that come while an address book's question is open, by any way,
@@ -176,7 +196,7 @@ TEST_F(Import, FilesThatComeDuringAQuestionWaitForItsAnswer) {
     start({zoe});
     const std::string friends = addressBook("friends.vcf", friendsCards);
     hl::duringNextBox([&] {
-        hl::handOver(*form, app::handOverTag, "Festorin.exe \"" + friends + "\"");
+        hl::handOver(*form, app::utf8HandOverTag, "Festorin.exe \"" + friends + "\"");
         hl::dropFiles(*form, {friends});
         form->offerAddressBooks({friends});
         hl::runLaterActions();  // as the box's own message loop does

@@ -185,17 +185,17 @@ TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     for (int i = 0; i <= 100; ++i) tooMany += " " + std::to_string(i) + ".vcf";
     for (const auto& [tag, data] : std::vector<std::pair<std::uintptr_t, std::string>>{
              {0, program},
-             {app::handOverTag + 1, program},
-             {app::handOverTag, program + " \"" + std::string(64 * 1024, 'x') + "\""},
-             {app::handOverTag, tooMany},
-             {app::handOverTag, program + std::string(" a.vcf\0b.vcf", 13)}}) {
+             {app::ansiHandOverTag + 1, program},
+             {app::ansiHandOverTag, program + " \"" + std::string(64 * 1024, 'x') + "\""},
+             {app::ansiHandOverTag, tooMany},
+             {app::ansiHandOverTag, program + std::string(" a.vcf\0b.vcf", 13)}}) {
         EXPECT_FALSE(hl::handOver(*form, tag, data)) << data.substr(0, 40);
         EXPECT_TRUE(platform::application::minimized());
         EXPECT_FALSE(form->visible());
     }
     hl::runLaterActions();
     EXPECT_TRUE(hl::shownBoxes().empty());
-    EXPECT_TRUE(hl::handOver(*form, app::handOverTag, program));
+    EXPECT_TRUE(hl::handOver(*form, app::ansiHandOverTag, program));
     EXPECT_FALSE(platform::application::minimized());
     EXPECT_TRUE(form->visible());
     EXPECT_EQ(hl::frontForm(), form.get());

@@ -1,9 +1,9 @@
 #include "app/program.h"
 
-#include "app/command_line.h"
 #include "app/hand_over.h"
 #include "app/main_window.h"
 #include "platform/application.h"
+#include "platform/code_pages.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
 
@@ -27,7 +27,7 @@ enum class HandOverEnd { Taken, NotTaken, FirstRunGone };
 HandOverEnd handToFirstRun(const std::string& handOver) {
     for (int waitedMs = 0;; waitedMs += lookAgainAfterMs) {
         switch (platform::application::handToRunningRun(MainWindow::windowClass,
-                                                        MainWindow::caption, app::handOverTag,
+                                                        MainWindow::caption, app::utf8HandOverTag,
                                                         handOver, answerTimeMs)) {
             case HandOverResult::Taken:
                 return HandOverEnd::Taken;
@@ -53,9 +53,9 @@ void tellHandOverFailed(bool withFiles) {
 
 // The first run reads the files from its own current folder, which need not
 // be this run's.
-std::vector<std::string> fullPaths(const std::vector<std::string>& files) {
+std::vector<std::string> fullPathsUtf8(const std::vector<std::string>& utf8Files) {
     std::vector<std::string> full;
-    for (const std::string& file : files) full.push_back(platform::fullPath(file));
+    for (const std::string& file : utf8Files) full.push_back(platform::fullPathUtf8(file));
     return full;
 }
 
@@ -65,9 +65,11 @@ enum class AfterHandOver {
     RunAsFirst,  // the first is gone: this run takes the files it did not
 };
 
-// Leaves `files` with those the first run did not take when it is gone.
-AfterHandOver handOverToFirstRun(std::vector<std::string>& files) {
-    const std::vector<app::HandOver> handOvers = app::handOvers(platform::executablePath(), files);
+// Leaves `utf8Files` with those the first run did not take when it is gone.
+// The first run skips the program's path: its ANSI form serves.
+AfterHandOver handOverToFirstRun(std::vector<std::string>& utf8Files) {
+    const std::vector<app::HandOver> handOvers =
+        app::handOvers(platform::ansiToUtf8(platform::executablePath()), utf8Files);
     std::size_t taken = 0;
     for (const app::HandOver& handOver : handOvers) {
         switch (handToFirstRun(handOver.text)) {
@@ -75,10 +77,11 @@ AfterHandOver handOverToFirstRun(std::vector<std::string>& files) {
                 taken += handOver.fileCount;
                 break;
             case HandOverEnd::NotTaken:
-                tellHandOverFailed(!files.empty());
+                tellHandOverFailed(!utf8Files.empty());
                 return AfterHandOver::End;
             case HandOverEnd::FirstRunGone:
-                files.erase(files.begin(), files.begin() + static_cast<std::ptrdiff_t>(taken));
+                utf8Files.erase(utf8Files.begin(),
+                                utf8Files.begin() + static_cast<std::ptrdiff_t>(taken));
                 return AfterHandOver::RunAsFirst;
         }
     }
@@ -88,14 +91,13 @@ AfterHandOver handOverToFirstRun(std::vector<std::string>& files) {
 }  // namespace
 
 int runFestorin() {
-    std::vector<std::string> files =
-        app::commandLineArguments(platform::application::commandLine());
+    std::vector<std::string> utf8Files = platform::application::commandLineArgumentsUtf8();
     if (!platform::application::claimSingleRun(singleRunName)) {
-        files = fullPaths(files);
-        if (handOverToFirstRun(files) == AfterHandOver::End) return 0;
+        utf8Files = fullPathsUtf8(utf8Files);
+        if (handOverToFirstRun(utf8Files) == AfterHandOver::End) return 0;
     }
     auto form = createMainWindow();
-    form->offerAddressBooks(files);
+    form->offerAddressBooks(utf8Files);
     platform::application::run(*form);
     return 0;
 }

@@ -22,10 +22,12 @@ target_link_libraries(festorin_tests PRIVATE gtest_main gmock)
 target_compile_definitions(festorin_tests PRIVATE
     FESTORIN_TEST_FILES="Z:${CMAKE_SOURCE_DIR}/address_book/test_files/")
 add_test(NAME windows_unit_tests COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_tests>)
-# Each build folder's tests run in Wine prefixes of its own.
+# Each build folder's tests run in Wine prefixes of its own, on a
+# Windows-1252 system (Wine's en-US for the C locale) whose Unix file names
+# are UTF-8, so that files named in Cyrillic exist on the disk.
 set(FESTORIN_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set_tests_properties(windows_unit_tests PROPERTIES
-    ENVIRONMENT "FESTORIN_WINEPREFIX=${FESTORIN_TEST_PREFIX}")
+    ENVIRONMENT "FESTORIN_WINEPREFIX=${FESTORIN_TEST_PREFIX};LC_ALL=C.UTF-8")
 
 file(GLOB FESTORIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/e2e/*.cpp)
 set(FESTORIN_E2E_HARNESS_SOURCES ${FESTORIN_E2E_SOURCES})
@@ -36,7 +38,7 @@ if(FESTORIN_E2E_SOURCES)
     add_dependencies(festorin_e2e Festorin)
     add_test(NAME end_to_end COMMAND ${FESTORIN_WINE_RUN} $<TARGET_FILE:festorin_e2e>)
     set_tests_properties(end_to_end PROPERTIES
-        ENVIRONMENT "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_WINEPREFIX=${FESTORIN_TEST_PREFIX}"
+        ENVIRONMENT "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_WINEPREFIX=${FESTORIN_TEST_PREFIX};LC_ALL=C.UTF-8"
         TIMEOUT 900)
     # The same windows at 144 DPI, as a laptop at 150 % shows them, in a
     # prefix of its own and on a screen they fit on.

@@ -121,6 +121,33 @@ bool dataFileExists(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+void writeFileUtf8(const std::string& utf8Path, const std::string& bytes) {
+    HANDLE file = CreateFileW(wideFromUtf8(utf8Path).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool whole =
+        file != INVALID_HANDLE_VALUE &&
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!whole) throw std::runtime_error("cannot write " + utf8Path);
+}
+
+std::string readFileUtf8(const std::string& utf8Path) {
+    HANDLE file = CreateFileW(wideFromUtf8(utf8Path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+void removeFileUtf8(const std::string& utf8Path) { DeleteFileW(wideFromUtf8(utf8Path).c_str()); }
+
 std::string contactRecord(const Person& person) {
     std::string record;
     for (std::size_t field = 0; field < fieldSizes.size(); ++field) {

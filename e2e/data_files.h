@@ -14,6 +14,11 @@ void clearDataFolder();
 void writeDataFile(const std::string& name, const std::string& bytes);
 std::string readDataFile(const std::string& name);
 bool dataFileExists(const std::string& name);
+// Any file, by its path in UTF-8, which may name it in any language; the
+// prefix's own folders are ASCII, which reads the same in UTF-8.
+void writeFileUtf8(const std::string& utf8Path, const std::string& bytes);
+std::string readFileUtf8(const std::string& utf8Path);
+void removeFileUtf8(const std::string& utf8Path);
 // The names in the data folder, files and folders, in no particular order.
 std::vector<std::string> dataFolderEntries();
 // Each entry of the data folder with its size, as one line; nothing is opened.

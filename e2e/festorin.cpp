@@ -316,8 +316,11 @@ HWND Festorin::waitForFileDialog(const std::string& title, int timeoutMs) const 
 
 std::string Festorin::fileNameIn(HWND dialog) const { return windowText(fileNameBox(dialog)); }
 
-void Festorin::enterFileName(HWND dialog, const std::string& name) const {
-    setText(fileNameBox(dialog), name);
+// The wide message: the dialog's box is a Unicode window, and the system
+// carries the text to Festorin's process.
+void Festorin::enterFileName(HWND dialog, const std::string& utf8Name) const {
+    const std::wstring name = wideFromUtf8(utf8Name);
+    SendMessageW(fileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
     const int id = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
     PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);

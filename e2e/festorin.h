@@ -25,8 +25,9 @@ struct MessageBoxSeen {
 // The main window of a running Festorin, shown or not; null before it exists.
 HWND mainWindowOf(DWORD processId);
 
-// Starts Festorin.exe with arguments and waits until that process has ended;
-// false when it still runs after `timeoutMs`.
+// Starts Festorin.exe with arguments (in UTF-8, as every command line here)
+// and waits until that process has ended; false when it still runs after
+// `timeoutMs`.
 bool runUntilItEnds(const std::string& arguments, int timeoutMs = 20000);
 // How many Festorin.exe processes run in this prefix now.
 int festorinProcesses();
@@ -136,9 +137,9 @@ public:
     HWND waitForFileDialog(const std::string& title, int timeoutMs = 10000) const;
     // The text of a file dialog's name box.
     std::string fileNameIn(HWND dialog) const;
-    // Types into a file dialog's name box and presses its default button,
-    // as Enter does; posted.
-    void enterFileName(HWND dialog, const std::string& name) const;
+    // Types into a file dialog's name box a name in UTF-8, which may be in any
+    // language, and presses its default button, as Enter does; posted.
+    void enterFileName(HWND dialog, const std::string& utf8Name) const;
 
     // Closes the main window as its close box does; true when the program ended.
     bool closeAndWait(int timeoutMs = 10000);

@@ -40,12 +40,18 @@ std::string appDataFolder() {
     return data.substr(0, data.size() - 3);
 }
 
+// A file named outside the code page, and that name as a Windows-1252
+// system shows it.
+const char* const cyrillicName = "Контакты.vcf";
+const char* const cyrillicNameShown = "????????.vcf";
+
 class FileMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ASSERT_EQ(GetACP(), 1252u) << "the names shown are those of a Windows-1252 system";
         e2e::clearDataFolder();
-        for (const char* name : {"export.vcf", "friends.vcf", "google.csv"})
-            DeleteFileA((appDataFolder() + name).c_str());
+        for (const char* name : {"export.vcf", "friends.vcf", "google.csv", cyrillicName})
+            e2e::removeFileUtf8(appDataFolder() + name);
     }
 
     // The dialog opened by the menu item.
@@ -70,9 +76,9 @@ protected:
 };
 
 // The Save dialog proposes "Festorin birthdays.vcf" and asks before it
-// replaces a file; the file written holds the people shown, which the
-// import reads back: into the same list it adds nobody, into an empty list
-// every person comes back.
+// replaces a file; the file written, under any name, holds the people shown,
+// which the import reads back: into the same list it adds nobody, into an
+// empty list every person comes back. An empty list exports nothing.
 TEST_F(FileMenuTest, ExportWritesThePeopleShownAndImportBringsThemBack) {
     e2e::writeDataFile("dates.txt", e2e::contactRecords(shown));
     const std::string file = appDataFolder() + "export.vcf";
@@ -104,6 +110,14 @@ TEST_F(FileMenuTest, ExportWritesThePeopleShownAndImportBringsThemBack) {
         ASSERT_TRUE(festorin.answer({replace, "", ""}, IDNO));
         cancel(festorin, save);
 
+        save = openDialog(festorin, exportItem, "Export birthdays");
+        ASSERT_TRUE(enterAndClose(festorin, save, appDataFolder() + cyrillicName));
+        box = festorin.waitForMessageBox();
+        EXPECT_EQ(box.text, std::string("Exported 3 people to ") + cyrillicNameShown + ".");
+        ASSERT_TRUE(festorin.answer(box, IDOK));
+        ASSERT_TRUE(festorin.settle());
+        EXPECT_EQ(e2e::readFileUtf8(appDataFolder() + cyrillicName), shownAsVCards);
+
         // A bare name is looked for where the last file was chosen.
         HWND open = openDialog(festorin, importItem, "Import birthdays");
         ASSERT_TRUE(enterAndClose(festorin, open, "export.vcf"));
@@ -115,9 +129,18 @@ TEST_F(FileMenuTest, ExportWritesThePeopleShownAndImportBringsThemBack) {
     e2e::clearDataFolder();
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
+    // An empty list has nobody to export: a box says so, and no dialog opens.
+    festorin.menuCommand(exportItem);
+    e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.caption, "Festorin");
+    EXPECT_EQ(box.text, "There is nobody to export.");
+    ASSERT_TRUE(festorin.answer(box, IDOK));
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_TRUE(festorin.openBoxes().empty());
+
     HWND open = openDialog(festorin, importItem, "Import birthdays");
     ASSERT_TRUE(enterAndClose(festorin, open, file));
-    const e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    box = festorin.waitForMessageBox();
     EXPECT_EQ(box.text, "Add 3 people from export.vcf?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords(shown));
@@ -125,7 +148,7 @@ TEST_F(FileMenuTest, ExportWritesThePeopleShownAndImportBringsThemBack) {
 }
 
 // Several files chosen at once are offered one after another, as dropped
-// files are.
+// files are; a file named in any language is chosen as any other.
 TEST_F(FileMenuTest, ImportOffersTheChosenFilesInTurnAndCancelChangesNothing) {
     e2e::writeDataFile("..\\friends.vcf",
                        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Pascal;Blaise;;;\r\nBDAY:--06-19\r\n"
@@ -156,6 +179,18 @@ TEST_F(FileMenuTest, ImportOffersTheChosenFilesInTurnAndCancelChangesNothing) {
     const Person dora{"1122",        "Dora",  "Maar",          "",       "", "",
                       "November,22", "Other", "The exact day", "Birtday"};
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise, dora}));
+
+    e2e::writeFileUtf8(appDataFolder() + cyrillicName,
+                       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Noether;Emmy;;;\r\nBDAY:--03-23\r\n"
+                       "END:VCARD\r\n");
+    open = openDialog(festorin, importItem, "Import birthdays");
+    ASSERT_TRUE(enterAndClose(festorin, open, cyrillicName));
+    box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, std::string("Add 1 people from ") + cyrillicNameShown + "?");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    const Person emmy{"0323",     "Emmy",  "Noether",       "",       "", "",
+                      "March,23", "Other", "The exact day", "Birtday"};
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({emmy, blaise, dora}));
 }
 
 // Keys as the keyboard gives them, posted to the control that has the focus

@@ -1,7 +1,7 @@
 // Address books taken in by the real Festorin.exe: a vCard file named on its
 // command line, and a CSV file handed over by a second start, in English,
-// German and UTF-16; a file handed over while a question is open waits for
-// its answer.
+// German and UTF-16, with files named in Cyrillic each way; a file handed
+// over while a question is open waits for its answer.
 #include <gtest/gtest.h>
 
 #include "e2e/harness.h"
@@ -39,11 +39,41 @@ std::string addressBook(const std::string& name, const std::string& content) {
 
 std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
+// Files named outside the code page: a Windows-1252 system shows each
+// Cyrillic letter of "Контакты.vcf" as "?".
+const char* const cyrillicName = "Контакты.vcf";
+const char* const cyrillicNameShown = "????????.vcf";
+const char* const otherCyrillicName = "Друзья.vcf";
+const char* const otherCyrillicNameShown = "??????.vcf";
+
+const Person emmy{"0323",     "Emmy",  "Noether",       "",       "", "",
+                  "March,23", "Other", "The exact day", "Birtday"};
+const Person sofia{"0115",       "Sofia", "Kovalevskaya",  "",       "", "",
+                   "January,15", "Other", "The exact day", "Birtday"};
+
+std::string cardOf(const std::string& surname, const std::string& firstName,
+                   const std::string& birthday) {
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nN:" + surname + ";" + firstName +
+           ";;;\r\nBDAY:" + birthday + "\r\nEND:VCARD\r\n";
+}
+
+// Beside the data folder, by a name in any language: its path in UTF-8.
+std::string addressBookUtf8(const std::string& utf8Name, const std::string& content) {
+    const std::string path = e2e::dataFolder() + "..\\" + utf8Name;
+    e2e::writeFileUtf8(path, content);
+    return path;
+}
+
 TEST(ImportTest, AFileOnTheCommandLineAndOneHandedOverByASecondStartAreOffered) {
+    ASSERT_EQ(GetACP(), 1252u) << "the names shown are those of a Windows-1252 system";
     e2e::clearDataFolder();
     const std::string cards = addressBook("friends.vcf", phoneCards);
     const std::string csv = addressBook("google.csv", googleCsv);
-    Festorin festorin(Festorin::Start::Shown, quoted(cards));
+    const std::string cyrillic =
+        addressBookUtf8(cyrillicName, cardOf("Noether", "Emmy", "--03-23"));
+    const std::string otherCyrillic =
+        addressBookUtf8(otherCyrillicName, cardOf("Kovalevskaya", "Sofia", "1850-01-15"));
+    Festorin festorin(Festorin::Start::Shown, quoted(cards) + " " + quoted(cyrillic));
     ASSERT_TRUE(festorin.started());
     e2e::MessageBoxSeen box = festorin.waitForMessageBox();
     EXPECT_EQ(box.caption, "Festorin");
@@ -51,17 +81,26 @@ TEST(ImportTest, AFileOnTheCommandLineAndOneHandedOverByASecondStartAreOffered) 
               "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
               "the list.");
     ASSERT_TRUE(festorin.answer(box, IDYES));
-    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
-    EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{blaise, ada}));
+    box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, std::string("Add 1 people from ") + cyrillicNameShown + "?");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({emmy, blaise, ada}));
+    EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{emmy, blaise, ada}));
 
-    ASSERT_TRUE(e2e::runUntilItEnds(quoted(csv)));
+    ASSERT_TRUE(e2e::runUntilItEnds(quoted(csv) + " " + quoted(otherCyrillic)));
     box = festorin.waitForMessageBox();
     EXPECT_EQ(box.text, "Add 1 people from google.csv?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
-    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise, dora, ada}));
+    box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, std::string("Add 1 people from ") + otherCyrillicNameShown + "?");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    EXPECT_EQ(festorin.dataFile("dates.txt"),
+              e2e::contactRecords({sofia, emmy, blaise, dora, ada}));
     EXPECT_EQ(e2e::festorinProcesses(), 1);
     DeleteFileA(cards.c_str());
     DeleteFileA(csv.c_str());
+    e2e::removeFileUtf8(cyrillic);
+    e2e::removeFileUtf8(otherCyrillic);
 }
 
 // A German Outlook's export as Excel saves it again (semicolons, Windows-1252,

@@ -89,13 +89,24 @@ bool shownAndPainted(HWND window) {
     return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE);
 }
 
-PROCESS_INFORMATION startProcess(std::string commandLine) {
-    STARTUPINFOA startup{};
+std::wstring wideFromUtf8(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+PROCESS_INFORMATION startProcess(const std::string& utf8CommandLine) {
+    std::wstring commandLine = wideFromUtf8(utf8CommandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        throw std::runtime_error("cannot start " + commandLine);
+        throw std::runtime_error("cannot start " + utf8CommandLine);
     return process;
 }
 

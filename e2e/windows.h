@@ -27,9 +27,13 @@ std::vector<std::string> labelTexts(HWND window);
 // action posted to a window not yet painted overtakes its first paint.
 bool shownAndPainted(HWND window);
 
-// Starts a program of this prefix, or a Unix one, by its command line;
-// throws when it cannot be started.
-PROCESS_INFORMATION startProcess(std::string commandLine);
+// A UTF-8 text for the wide calls, which take a name in any language.
+std::wstring wideFromUtf8(const std::string& utf8);
+
+// Starts a program of this prefix, or a Unix one, by its command line in
+// UTF-8, which may name files in any language; throws when it cannot be
+// started.
+PROCESS_INFORMATION startProcess(const std::string& utf8CommandLine);
 
 // Where a window stands on the screen and how large it is, outside and inside
 // its frame.

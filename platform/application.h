@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -32,8 +33,9 @@ void run(Form& mainForm);
 // handled: never inside the handler that asks for it.
 void later(std::function<void()> action);
 
-// This run's command line, as the system gave it.
-std::string commandLine();
+// The arguments on this run's command line after the program's own name, as
+// the system splits them, in UTF-8: a file named in any language stays whole.
+std::vector<std::string> commandLineArgumentsUtf8();
 
 // Claims the program's one run in the user's session under `name`: true for
 // the first run, and for a later one once the first has ended; false while

@@ -11,20 +11,22 @@ struct FileFilter {
     std::string patterns;     // "*.vcf", or several apart by ";": "*.vcf;*.csv"
 };
 
+// The title and the filters are the program's texts, in the ANSI code page;
+// the folder and the names are paths, in UTF-8.
 struct FileDialogRequest {
     std::string title;
     std::vector<FileFilter> filters;  // the first is chosen
-    std::string folder;               // where the dialog opens
-    std::string fileName;             // the name a Save dialog proposes
+    std::string folderUtf8;           // where the dialog opens
+    std::string fileNameUtf8;         // the name a Save dialog proposes
     std::string defaultExtension;     // added to a name typed without one, "vcf"
 };
 
-// The Open dialog, in which several files may be chosen: their full paths,
-// none when the user cancels.
+// The Open dialog, in which several files may be chosen: their full paths in
+// UTF-8, none when the user cancels.
 std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request);
 
 // The Save dialog, which asks before it replaces an existing file: the full
-// path, or nothing when the user cancels.
+// path in UTF-8, or nothing when the user cancels.
 std::optional<std::string> chooseFileToSave(const FileDialogRequest& request);
 
 }  // namespace platform

@@ -17,8 +17,8 @@ bool makeFolder(const std::string& path) {
     return !faultDue(Op::MakeFolder) && native::makeFolder(path);
 }
 
-Handle openRead(const std::string& path) {
-    return faultDue(Op::OpenRead) ? invalidHandle : native::openRead(path);
+Handle openRead(const std::string& path, PathEncoding encoding) {
+    return faultDue(Op::OpenRead) ? invalidHandle : native::openRead(path, encoding);
 }
 
 std::int64_t size(Handle file) { return faultDue(Op::Size) ? -1 : native::size(file); }
@@ -27,8 +27,8 @@ bool read(Handle file, void* buffer, std::size_t count) {
     return !faultDue(Op::Read) && native::read(file, buffer, count);
 }
 
-Handle create(const std::string& path) {
-    return faultDue(Op::Create) ? invalidHandle : native::create(path);
+Handle create(const std::string& path, PathEncoding encoding) {
+    return faultDue(Op::Create) ? invalidHandle : native::create(path, encoding);
 }
 
 bool write(Handle file, const void* buffer, std::size_t count) {
@@ -43,13 +43,15 @@ bool close(Handle file) {
     return !faultDue(Op::Close) && closed;
 }
 
-Replaced replace(const std::string& from, const std::string& to) {
+Replaced replace(const std::string& from, const std::string& to, PathEncoding encoding) {
     if (faultDue(Op::Replace)) return Replaced::No;
     if (replaceTargetHeld()) return Replaced::FileHeld;
-    return native::replace(from, to);
+    return native::replace(from, to, encoding);
 }
 
-bool remove(const std::string& path) { return !faultDue(Op::Remove) && native::remove(path); }
+bool remove(const std::string& path, PathEncoding encoding) {
+    return !faultDue(Op::Remove) && native::remove(path, encoding);
+}
 
 std::string lastErrorText() { return native::lastErrorText(); }
 

@@ -102,6 +102,26 @@ TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOne) {
     EXPECT_EQ(readBytes(path("first.txt")), "first");
 }
 
+// An address book's UTF-8 path names a file in any language, whatever the
+// ANSI code page: created, replaced, read and removed by that name.
+TEST_F(FileSystemNativeTest, AUtf8PathNamesAFileInAnyLanguage) {
+    using platform::fs::PathEncoding;
+    const std::string contacts = path("Контакты.vcf");
+    writeBytes(contacts, "old");
+    Handle file = native::create(contacts + ".tmp", PathEncoding::Utf8);
+    ASSERT_NE(file, invalidHandle);
+    EXPECT_TRUE(native::write(file, "new", 3));
+    EXPECT_TRUE(native::close(file));
+    EXPECT_EQ(native::replace(contacts + ".tmp", contacts, PathEncoding::Utf8), Replaced::Yes);
+    EXPECT_EQ(readBytes(contacts), "new");
+    file = native::openRead(contacts, PathEncoding::Utf8);
+    ASSERT_NE(file, invalidHandle);
+    EXPECT_EQ(native::size(file), 3);
+    EXPECT_TRUE(native::close(file));
+    EXPECT_TRUE(native::remove(contacts, PathEncoding::Utf8));
+    EXPECT_FALSE(test_support::exists(contacts));
+}
+
 TEST_F(FileSystemNativeTest, ReplaceWithoutASourceLeavesTheTargetAlone) {
     writeBytes(path("dates.txt"), "old");
     EXPECT_EQ(native::replace(path("gone.tmp"), path("dates.txt")), Replaced::No);

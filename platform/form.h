@@ -73,9 +73,10 @@ public:
     // window takes it. The data is the system's copy, of whatever size the
     // sender chose: look at it before copying it.
     std::function<bool(std::uintptr_t tag, std::string_view data)> onHandOver;
-    // Files dropped on the window from Explorer, when it takes them.
+    // Files dropped on the window from Explorer, when it takes them, by
+    // their paths in UTF-8.
     bool acceptsDroppedFiles = false;
-    std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
+    std::function<void(const std::vector<std::string>& utf8Paths)> onFilesDropped;
 
     // For the backend: the real window was painted.
     void painted();

@@ -23,12 +23,13 @@ char dateSeparator();
 // The order of day, month and year in the user's regional short-date format.
 enum class ShortDateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 ShortDateOrder shortDateOrder();
-// A path made whole against this run's current folder.
-std::string fullPath(const std::string& path);
+// A UTF-8 path made whole against this run's current folder.
+std::string fullPathUtf8(const std::string& utf8Path);
 // The per-user application-data folder, or an empty text when the shell has none.
 std::string appDataFolder();
-// The user's Documents folder, or an empty text when the shell has none.
-std::string documentsFolder();
+// The user's Documents folder in UTF-8, or an empty text when the shell has
+// none.
+std::string documentsFolderUtf8();
 // The full path of the program's own executable.
 std::string executablePath();
 // The desktop without the taskbar.

@@ -18,11 +18,13 @@ namespace test_support {
 
 namespace {
 
+// A name is read as UTF-8, as an address book's path is; the tests' paths of
+// data files are ASCII, which reads the same either way.
 std::filesystem::path onDisk(std::string path) {
 #ifndef _WIN32
     std::replace(path.begin(), path.end(), '\\', '/');
 #endif
-    return std::filesystem::path(path);
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
 std::string uniqueName() {

@@ -19,7 +19,8 @@ private:
     std::string path_;
 };
 
-// Paths in the program's form (backslashes) work here on every platform.
+// Paths in the program's form (backslashes) work here on every platform; a
+// name outside ASCII is UTF-8, as an address book's path is.
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 bool exists(const std::string& path);

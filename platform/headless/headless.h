@@ -36,7 +36,8 @@ void setExecutablePath(const std::string& path);
 void setWorkArea(const Rect& area);
 void setCursorPos(const Point& point);
 void setApplicationMinimized(bool minimized);
-void setCommandLine(const std::string& line);
+// The arguments after the program's name, as the system splits them.
+void setCommandLineArguments(const std::vector<std::string>& utf8Arguments);
 // Another run of the program holds the session's one run.
 void setOtherRunRunning(bool running);
 

@@ -33,7 +33,7 @@ struct World {
     std::vector<IconHandle> destroyedIcons;
     std::vector<headless::PopupCall> popups;
     std::map<const Form*, int> repaints;
-    std::string commandLine = "\"C:\\Program Files\\Festorin\\Festorin.exe\"";
+    std::vector<std::string> commandLineArguments;
     bool otherRun = false;
     std::vector<headless::HandedOver> handedOver;
     application::HandOverResult handOverResult = application::HandOverResult::Taken;
@@ -56,9 +56,9 @@ World& world() {
 DateTime now() { return world().now; }
 char dateSeparator() { return world().dateSeparator; }
 ShortDateOrder shortDateOrder() { return world().dateOrder; }
-std::string fullPath(const std::string& path) { return path; }
+std::string fullPathUtf8(const std::string& utf8Path) { return utf8Path; }
 std::string appDataFolder() { return world().appDataFolder; }
-std::string documentsFolder() { return world().documentsFolder; }
+std::string documentsFolderUtf8() { return world().documentsFolder; }
 std::string executablePath() { return world().executablePath; }
 Rect workArea() { return world().workArea; }
 Point cursorPos() { return world().cursor; }
@@ -135,7 +135,7 @@ void run(Form& mainForm) {
 
 void later(std::function<void()> action) { world().later.push_back(std::move(action)); }
 
-std::string commandLine() { return world().commandLine; }
+std::vector<std::string> commandLineArgumentsUtf8() { return world().commandLineArguments; }
 
 bool claimSingleRun(const std::string&) { return !world().otherRun; }
 
@@ -209,7 +209,9 @@ const std::vector<IconHandle>& destroyedIcons() { return world().destroyedIcons;
 const std::vector<PopupCall>& popups() { return world().popups; }
 int repaintsNow(const Form& form) { return world().repaints[&form]; }
 Form* createdForm() { return world().created; }
-void setCommandLine(const std::string& line) { world().commandLine = line; }
+void setCommandLineArguments(const std::vector<std::string>& utf8Arguments) {
+    world().commandLineArguments = utf8Arguments;
+}
 void setOtherRunRunning(bool running) { world().otherRun = running; }
 const std::vector<HandedOver>& handedOver() { return world().handedOver; }
 void answerHandOvers(application::HandOverResult result) { world().handOverResult = result; }

@@ -7,6 +7,7 @@
 #include "platform/dispatch.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_class.h"
 
 namespace platform::win32 {
@@ -147,7 +148,15 @@ void later(std::function<void()> action) {
     PostMessageA(win32::applicationWindow(), win32::runLaterMessage, 0, 0);
 }
 
-std::string commandLine() { return GetCommandLineA(); }
+std::vector<std::string> commandLineArgumentsUtf8() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> utf8Arguments;
+    if (!arguments) return utf8Arguments;
+    for (int i = 1; i < count; ++i) utf8Arguments.push_back(win32::utf8FromWide(arguments[i]));
+    LocalFree(arguments);
+    return utf8Arguments;
+}
 
 // The mutex stays open for the whole run: the system lets it go when the
 // process ends, however it ends.

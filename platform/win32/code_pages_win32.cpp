@@ -1,5 +1,6 @@
 // The converters of Windows itself; they take no empty text.
 #include "platform/code_pages.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_api.h"
 
 namespace platform {
@@ -15,7 +16,7 @@ std::wstring wideOf(std::string_view bytes, UINT codePage) {
     return wide;
 }
 
-std::string bytesOf(const std::wstring& wide, UINT codePage, const char* defaultChar) {
+std::string bytesOf(std::wstring_view wide, UINT codePage, const char* defaultChar) {
     if (wide.empty()) return {};
     const int size = static_cast<int>(wide.size());
     const int length =
@@ -28,6 +29,16 @@ std::string bytesOf(const std::wstring& wide, UINT codePage, const char* default
 }
 
 }  // namespace
+
+namespace win32 {
+
+std::wstring wideFromUtf8(std::string_view utf8) { return wideOf(utf8, CP_UTF8); }
+
+std::string utf8FromWide(std::wstring_view wide) { return bytesOf(wide, CP_UTF8, nullptr); }
+
+std::wstring wideFromAnsi(std::string_view ansi) { return wideOf(ansi, CP_ACP); }
+
+}  // namespace win32
 
 // A system whose ANSI code page is UTF-8 ("Use Unicode UTF-8 for worldwide
 // language support") holds every character, and Windows refuses a default

@@ -1,8 +1,10 @@
-// The file operations over kernel32, always binary.
+// The file operations over kernel32, always binary. A UTF-8 path goes
+// through the wide calls, an ANSI one through the ANSI calls as ever.
 
 #include <limits>
 
 #include "platform/file_system_native.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_api.h"
 
 namespace platform::fs::native {
@@ -15,10 +17,14 @@ Handle handleFrom(HANDLE file) {
     return file == INVALID_HANDLE_VALUE ? invalidHandle : reinterpret_cast<Handle>(file);
 }
 
-DWORD attributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+DWORD attributesOf(const std::string& path, PathEncoding encoding = PathEncoding::Ansi) {
+    if (encoding == PathEncoding::Utf8)
+        return GetFileAttributesW(win32::wideFromUtf8(path).c_str());
+    return GetFileAttributesA(path.c_str());
+}
 
-bool isReadOnly(const std::string& path) {
-    const DWORD attributes = attributesOf(path);
+bool isReadOnly(const std::string& path, PathEncoding encoding) {
+    const DWORD attributes = attributesOf(path, encoding);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
@@ -26,6 +32,23 @@ bool isReadOnly(const std::string& path) {
 DWORD chunkOf(std::size_t count) {
     constexpr std::size_t largest = std::numeric_limits<DWORD>::max();
     return static_cast<DWORD>(count < largest ? count : largest);
+}
+
+HANDLE createFile(const std::string& path, PathEncoding encoding, DWORD access, DWORD share,
+                  DWORD disposition) {
+    if (encoding == PathEncoding::Utf8)
+        return CreateFileW(win32::wideFromUtf8(path).c_str(), access, share, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
+BOOL moveFileOver(const std::string& from, const std::string& to, PathEncoding encoding) {
+    constexpr DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (encoding == PathEncoding::Utf8)
+        return MoveFileExW(win32::wideFromUtf8(from).c_str(), win32::wideFromUtf8(to).c_str(),
+                           flags);
+    return MoveFileExA(from.c_str(), to.c_str(), flags);
 }
 
 }  // namespace
@@ -44,10 +67,10 @@ bool makeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(),
 
 // Every share mode: a file another program has open, as a spreadsheet keeps
 // the one it shows, is still read.
-Handle openRead(const std::string& path) {
-    return handleFrom(CreateFileA(path.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+Handle openRead(const std::string& path, PathEncoding encoding) {
+    return handleFrom(createFile(path, encoding, GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 OPEN_EXISTING));
 }
 
 std::int64_t size(Handle file) {
@@ -67,9 +90,8 @@ bool read(Handle file, void* buffer, std::size_t count) {
     return true;
 }
 
-Handle create(const std::string& path) {
-    return handleFrom(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+Handle create(const std::string& path, PathEncoding encoding) {
+    return handleFrom(createFile(path, encoding, GENERIC_WRITE, 0, CREATE_ALWAYS));
 }
 
 bool write(Handle file, const void* buffer, std::size_t count) {
@@ -91,10 +113,9 @@ bool close(Handle file) { return CloseHandle(handleOf(file)) != 0; }
 // A read-only file stays so and is no held file: Windows denies access to it
 // as to a held one, and Wine would even replace it. Windows tells a file held
 // open by another process by any of these three.
-Replaced replace(const std::string& from, const std::string& to) {
-    if (isReadOnly(to)) return Replaced::No;
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return Replaced::Yes;
+Replaced replace(const std::string& from, const std::string& to, PathEncoding encoding) {
+    if (isReadOnly(to, encoding)) return Replaced::No;
+    if (moveFileOver(from, to, encoding)) return Replaced::Yes;
     switch (GetLastError()) {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
@@ -105,7 +126,10 @@ Replaced replace(const std::string& from, const std::string& to) {
     }
 }
 
-bool remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool remove(const std::string& path, PathEncoding encoding) {
+    if (encoding == PathEncoding::Utf8) return DeleteFileW(win32::wideFromUtf8(path).c_str()) != 0;
+    return DeleteFileA(path.c_str()) != 0;
+}
 
 std::string lastErrorText() {
     const DWORD error = GetLastError();

@@ -11,6 +11,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/look.h"
 #include "platform/win32/menus_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_class.h"
 
 namespace platform::win32 {
@@ -289,16 +290,17 @@ LRESULT FormWindow::onCopyData(const COPYDATASTRUCT& copy) {
     return taken;
 }
 
+// The wide names, so that a file named in any language arrives whole.
 void FormWindow::onDropFiles(HDROP drop) {
-    std::vector<std::string> paths;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::string> utf8Paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
-        path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
-        paths.push_back(path);
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        utf8Paths.push_back(win32::utf8FromWide(path));
     }
     DragFinish(drop);
-    fire(form_.onFilesDropped, paths);
+    fire(form_.onFilesDropped, utf8Paths);
 }
 
 bool FormWindow::isMain() const { return mainForm() == &form_; }

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/win32/application_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_api.h"
 
 namespace platform {
@@ -33,33 +34,54 @@ ShortDateOrder shortDateOrder() {
     }
 }
 
-std::string fullPath(const std::string& path) {
-    char full[MAX_PATH] = "";
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return length > 0 && length < sizeof full ? std::string(full, length) : path;
+// The length asked for first, as a path given in UTF-16 may pass MAX_PATH.
+std::string fullPathUtf8(const std::string& utf8Path) {
+    const std::wstring path = win32::wideFromUtf8(utf8Path);
+    const DWORD room = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (room == 0) return utf8Path;
+    std::wstring full(room, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), room, full.data(), nullptr);
+    if (length == 0 || length >= room) return utf8Path;
+    full.resize(length);
+    return win32::utf8FromWide(full);
 }
 
 namespace {
 
-// The shell's answers are not examined: a failure leaves the path empty.
-std::string shellFolder(int folder) {
+LPITEMIDLIST shellFolderLocation(int folder) {
     Form* main = win32::mainForm();
     HWND owner = main ? win32::windowOf(*main) : nullptr;
     LPITEMIDLIST location = nullptr;
     SHGetSpecialFolderLocation(owner, folder, &location);
+    return location;
+}
+
+// The shell's answers are not examined: a failure leaves the path empty.
+std::string shellFolder(int folder) {
     char path[MAX_PATH] = "";
-    if (location) {
+    if (LPITEMIDLIST location = shellFolderLocation(folder)) {
         SHGetPathFromIDListA(location, path);
         CoTaskMemFree(location);
     }
     return path;
 }
 
+std::string shellFolderUtf8(int folder) {
+    wchar_t path[MAX_PATH] = L"";
+    if (LPITEMIDLIST location = shellFolderLocation(folder)) {
+        SHGetPathFromIDListW(location, path);
+        CoTaskMemFree(location);
+    }
+    return win32::utf8FromWide(path);
+}
+
 }  // namespace
 
 std::string appDataFolder() { return shellFolder(CSIDL_APPDATA); }
 
-std::string documentsFolder() { return shellFolder(CSIDL_PERSONAL); }
+// Where the Open and Save dialogs first open: a folder of address books,
+// which may be named in any language.
+std::string documentsFolderUtf8() { return shellFolderUtf8(CSIDL_PERSONAL); }
 
 std::string executablePath() {
     char path[MAX_PATH] = "";
