@@ -1,6 +1,7 @@
 // Options > Data folder...: the data files moved to a folder of the user's
 // choice, as one a sync engine keeps in step between PCs, and that choice
 // kept in "folder.txt" of the standard folder.
+#include <algorithm>
 #include <array>
 
 #include "app/main_window.h"
@@ -24,8 +25,23 @@ const std::array<const char*, 4> settingsFiles{
     book::sortOrderFileName, reminders::checkDateFileName, app::startHiddenMarker.name(),
     app::missedRemindersMarker.name()};
 
+// Windows' paths are the same whatever the case of their letters.
 bool sameFolder(const std::string& a, const std::string& b) {
-    return platform::fullPath(a) == platform::fullPath(b);
+    const auto folded = [](std::string path) {
+        path = book::withBackslash(platform::fullPath(path));
+        std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+        });
+        return path;
+    };
+    return folded(a) == folded(b);
+}
+
+// The choice is kept before the old files go, so that the next start finds
+// the list wherever this one leaves it.
+void keepChoiceOf(const std::string& folder) {
+    const std::string standard = book::resolveDataFolder();
+    book::keepDataFolderChoice(standard, sameFolder(folder, standard) ? standard : folder);
 }
 
 void removeAll(const std::string& folder, const std::vector<std::string>& names) {
@@ -57,8 +73,6 @@ void MainWindow::onDataFolder() {
         mergeListInto(folder);
     else
         moveDataFilesTo(folder);
-    const std::string standard = book::resolveDataFolder();
-    book::keepDataFolderChoice(standard, sameFolder(folder, standard) ? standard : folder);
 }
 
 // The files are written in the new folder first and the old ones deleted
@@ -75,6 +89,7 @@ void MainWindow::moveDataFilesTo(const std::string& folder) {
             written.push_back(name);
             platform::writeFileAtomically(folder + name, content);
         }
+        keepChoiceOf(folder);
         knownContacts_ = {stamp, book::peopleRows(peopleGrid)};
     } catch (...) {
         removeAll(folder, written);
@@ -86,35 +101,38 @@ void MainWindow::moveDataFilesTo(const std::string& folder) {
 }
 
 // The other PC's list is there: both lists become one, every row kept once,
-// and that folder's settings are taken as they are.
+// and that folder's settings are taken as they are. A failure leaves this
+// PC's list, order and folder as they were.
 void MainWindow::mergeListInto(const std::string& folder) {
+    reportMerge(mergeOutsideContacts());
     const book::ContactFileLook look = book::lookAtContactFile(folder + contactFileName);
     if (look.found != book::ContactFileLook::Found::Whole)
         throw platform::IoError("The people in \"" + folder + contactFileName +
                                 "\" could not be read whole, so the data folder stays \"" +
                                 dataFolder + "\".");
-    book::MergedRows merged =
-        book::mergeRows({}, book::rowsOfRecords(look.bytes), book::peopleRows(peopleGrid));
-    const std::string oldFolder = dataFolder;
     const std::vector<book::PersonRow> before = book::peopleRows(peopleGrid);
-    dataFolder = folder;
-    const std::optional<int> order = book::sortOrderFromOutside(folder + book::sortOrderFileName);
-    if (order) sortOrder = *order;
-    checkOrderItem();
+    const book::KnownContactFile knownBefore = knownContacts_;
+    const int orderBefore = sortOrder;
+    book::MergedRows merged = book::mergeRows({}, book::rowsOfRecords(look.bytes), before);
+    sortOrder = book::sortOrderFromOutside(folder + book::sortOrderFileName).value_or(sortOrder);
     OutsideMerge merge{std::move(merged.keptTwice), showPeople(std::move(merged.rows))};
     try {
         knownContacts_ = {book::writeContactFile(folder + contactFileName, peopleGrid),
                           book::peopleRows(peopleGrid)};
+        keepChoiceOf(folder);
     } catch (...) {
-        dataFolder = oldFolder;
+        knownContacts_ = knownBefore;
+        sortOrder = orderBefore;
         showPeople(before);
         throw;
     }
+    checkOrderItem();
     unsavedChanges_ = false;
     startInTrayItem.setChecked(app::startHiddenMarker.present(folder));
     showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(folder));
     std::vector<std::string> oldFiles{contactFileName};
     oldFiles.insert(oldFiles.end(), settingsFiles.begin(), settingsFiles.end());
-    removeAll(oldFolder, oldFiles);
+    removeAll(dataFolder, oldFiles);
+    dataFolder = folder;
     reportMerge(merge);
 }
