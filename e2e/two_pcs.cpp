@@ -122,9 +122,13 @@ void Mailbox::answer(const Lines& lines) { writeWhole(path("answer", next_++), e
 
 void Mailbox::end() const { writeWhole(folder_ + "end.txt", "end\n"); }
 
+std::vector<std::string> pressOk(const Festorin& festorin) {
+    return pressAndAnswerBoxes(festorin, festorin.okButton());
+}
+
 std::vector<std::string> addPerson(const Festorin& festorin, const Person& person) {
     festorin.enterPerson(person);
-    return pressAndAnswerBoxes(festorin, festorin.okButton());
+    return pressOk(festorin);
 }
 
 std::vector<std::string> deletePerson(const Festorin& festorin, const Person& person) {
@@ -134,14 +138,21 @@ std::vector<std::string> deletePerson(const Festorin& festorin, const Person& pe
     return pressAndAnswerBoxes(festorin, festorin.control("Button", "Delete"));
 }
 
-std::vector<std::string> changeSurname(const Festorin& festorin, const Person& person,
-                                       const std::string& surname) {
+std::vector<std::string> openModify(const Festorin& festorin, const Person& person,
+                                    const std::string& surname) {
     const int item = gridItemOf(festorin, person);
     if (item < 0) return {"not in the grid: " + person[1] + " " + person[2]};
     festorin.selectGridItem(item);
     festorin.click(festorin.control("Button", "Modify"));
     festorin.setText(festorin.controls("Edit")[1], surname);
-    return pressAndAnswerBoxes(festorin, festorin.okButton());
+    festorin.settle();
+    return {};
+}
+
+std::vector<std::string> changeSurname(const Festorin& festorin, const Person& person,
+                                       const std::string& surname) {
+    std::vector<std::string> refused = openModify(festorin, person, surname);
+    return refused.empty() ? pressOk(festorin) : refused;
 }
 
 void tick(const Festorin& festorin) {

@@ -42,12 +42,17 @@ private:
     int next_ = 1;
 };
 
-// The user's actions on one Festorin, each waited for; a box a merge shows
-// is answered and its text returned.
+// The user's actions on one Festorin, each waited for. Ok and Delete
+// return the texts of the boxes they showed, each answered; an action on a
+// person not in the grid is not carried out, and says so.
 std::vector<std::string> addPerson(const Festorin& festorin, const Person& person);
 std::vector<std::string> deletePerson(const Festorin& festorin, const Person& person);
 std::vector<std::string> changeSurname(const Festorin& festorin, const Person& person,
                                        const std::string& surname);
+// The entry panel opened on a person, with a new surname typed; Ok is to come.
+std::vector<std::string> openModify(const Festorin& festorin, const Person& person,
+                                    const std::string& surname);
+std::vector<std::string> pressOk(const Festorin& festorin);
 void tick(const Festorin& festorin);
 
 }  // namespace e2e

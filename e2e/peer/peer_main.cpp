@@ -30,12 +30,12 @@ Lines carryOut(const Lines& request, std::unique_ptr<e2e::Festorin>& festorin) {
         festorin.reset();
         return {{ended ? "stopped" : "still running"}};
     }
-    if (command == "add") return withGrid(*festorin, e2e::addPerson(*festorin, request.at(1)));
+    if (command == "enter") festorin->enterPerson(request.at(1));
+    if (command == "modify")
+        return withGrid(*festorin, e2e::openModify(*festorin, request.at(1), request.at(0).at(1)));
+    if (command == "ok") return withGrid(*festorin, e2e::pressOk(*festorin));
     if (command == "delete")
         return withGrid(*festorin, e2e::deletePerson(*festorin, request.at(1)));
-    if (command == "change")
-        return withGrid(*festorin,
-                        e2e::changeSurname(*festorin, request.at(1), request.at(0).at(1)));
     if (command == "tick") e2e::tick(*festorin);
     festorin->settle();
     return withGrid(*festorin, {});
