@@ -210,7 +210,10 @@ private:
     void takeOutsideContacts();
     OutsideMerge mergeOutsideContacts();
     void reportMerge(const OutsideMerge& merge);
-    std::vector<book::PersonRow> showPeople(std::vector<book::PersonRow> rows);
+    // A list read from the file is shown whole, as at start; a merged one
+    // up to the table's limit, the rest returned.
+    std::vector<book::PersonRow> showPeople(std::vector<book::PersonRow> rows,
+                                            std::size_t most = SIZE_MAX);
     void takeOutsideCheckDate();
 
     // The data folder chosen in Options > Data folder...

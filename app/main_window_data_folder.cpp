@@ -115,7 +115,8 @@ void MainWindow::mergeListInto(const std::string& folder) {
     const int orderBefore = sortOrder;
     book::MergedRows merged = book::mergeRows({}, book::rowsOfRecords(look.bytes), before);
     sortOrder = book::sortOrderFromOutside(folder + book::sortOrderFileName).value_or(sortOrder);
-    OutsideMerge merge{std::move(merged.keptTwice), showPeople(std::move(merged.rows))};
+    OutsideMerge merge{std::move(merged.keptTwice),
+                       showPeople(std::move(merged.rows), book::maxPeople)};
     try {
         knownContacts_ = {book::writeContactFile(folder + contactFileName, peopleGrid),
                           book::peopleRows(peopleGrid)};

@@ -72,7 +72,7 @@ MainWindow::OutsideMerge MainWindow::mergeOutsideContacts() {
                                 "damaged. The change is kept here and saved next time.");
     book::MergedRows merged = book::mergeRows(knownContacts_.rows, book::rowsOfRecords(look.bytes),
                                               book::peopleRows(peopleGrid));
-    return {std::move(merged.keptTwice), showPeople(std::move(merged.rows))};
+    return {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
 }
 
 void MainWindow::reportMerge(const OutsideMerge& merge) {
@@ -92,12 +92,13 @@ void MainWindow::reportMerge(const OutsideMerge& merge) {
 
 // The selected row and the person being modified stay where their cells
 // went; a person being modified who is gone from the list is added back by Ok.
-std::vector<book::PersonRow> MainWindow::showPeople(std::vector<book::PersonRow> rows) {
+std::vector<book::PersonRow> MainWindow::showPeople(std::vector<book::PersonRow> rows,
+                                                    std::size_t most) {
     const book::PersonRow selected = book::rowAt(peopleGrid, peopleGrid.row());
     std::optional<book::PersonRow> edited;
     if (entryMode == panelModifying) edited = book::rowAt(peopleGrid, editedRow);
 
-    std::vector<book::PersonRow> leftOut = book::setPeopleRows(peopleGrid, std::move(rows));
+    std::vector<book::PersonRow> leftOut = book::setPeopleRows(peopleGrid, std::move(rows), most);
     sortPeople();
 
     peopleGrid.setRow(std::max(1, book::findRow(peopleGrid, selected)));

@@ -18,12 +18,13 @@ std::vector<PersonRow> peopleRows(const platform::StringGrid& grid) {
     return rows;
 }
 
-std::vector<PersonRow> setPeopleRows(platform::StringGrid& grid, std::vector<PersonRow> rows) {
+std::vector<PersonRow> setPeopleRows(platform::StringGrid& grid, std::vector<PersonRow> rows,
+                                     std::size_t most) {
     std::vector<PersonRow> leftOut;
-    if (rows.size() > static_cast<std::size_t>(maxPeople)) {
-        leftOut.assign(std::make_move_iterator(rows.begin() + maxPeople),
+    if (rows.size() > most) {
+        leftOut.assign(std::make_move_iterator(rows.begin() + static_cast<std::ptrdiff_t>(most)),
                        std::make_move_iterator(rows.end()));
-        rows.resize(maxPeople);
+        rows.resize(most);
     }
     grid.beginUpdate();
     grid.setRowCount(std::max<int>(2, static_cast<int>(rows.size()) + 1));
