@@ -37,8 +37,10 @@ std::optional<std::string> chooseFolder(const std::string& title, const std::str
     ComOnThisThread com;
     std::string start = startFolder;
     if (start.size() > 3 && start.back() == '\\') start.pop_back();
+    char shownName[MAX_PATH] = {};
     BROWSEINFOA browse{};
     browse.hwndOwner = win32::boxOwner();
+    browse.pszDisplayName = shownName;
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     browse.lpfn = selectStartFolder;
