@@ -6,30 +6,50 @@
 #include <set>
 #include <unordered_map>
 
-#include "content_hash.h"
 #include "text.h"
 
 namespace book {
 
 namespace {
 
-struct RowHash {
-    std::size_t operator()(const PersonRow& row) const {
-        ContentHash hash;
-        for (const std::string& cell : row) {
-            hash.add(cell);
-            hash.add(std::string_view("\0", 1));
-        }
-        return static_cast<std::size_t>(hash.value());
-    }
+// Rows are looked up by reference, each hashed once: a merge of two full
+// lists copies no cell until it builds the result.
+struct RowRef {
+    const PersonRow* row;
+    std::size_t hash;
 };
+
+struct RefHash {
+    std::size_t operator()(const RowRef& ref) const { return ref.hash; }
+};
+
+struct RefEqual {
+    bool operator()(const RowRef& a, const RowRef& b) const { return *a.row == *b.row; }
+};
+
+// FNV-1a over the cells, each ended by a zero byte, which no cell holds.
+std::size_t hashOf(const PersonRow& row) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const std::string& cell : row) {
+        for (unsigned char c : cell) hash = (hash ^ c) * 0x100000001b3ull;
+        hash *= 0x100000001b3ull;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+std::vector<RowRef> refsOf(const std::vector<PersonRow>& rows) {
+    std::vector<RowRef> refs;
+    refs.reserve(rows.size());
+    for (const PersonRow& row : rows) refs.push_back({&row, hashOf(row)});
+    return refs;
+}
 
 struct Counts {
     int base = 0, theirs = 0, ours = 0;
     int kept = 0;  // not yet placed in the result
 };
 
-using CountTable = std::unordered_map<PersonRow, Counts, RowHash>;
+using CountTable = std::unordered_map<RowRef, Counts, RefHash, RefEqual>;
 
 // How many of a row the merge keeps: a count both sides raised takes the
 // larger rise, one both lowered the larger fall, else both changes add up.
@@ -42,24 +62,26 @@ int keptCount(const Counts& c) {
     return std::max(0, c.base + change);
 }
 
-CountTable countRows(const std::vector<PersonRow>& base, const std::vector<PersonRow>& theirs,
-                     const std::vector<PersonRow>& ours) {
+struct Sides {
+    std::vector<RowRef> base, theirs, ours;
+};
+
+CountTable countRows(const Sides& sides) {
     CountTable table;
-    table.reserve(base.size() + theirs.size() + ours.size());
-    for (const PersonRow& row : base) ++table[row].base;
-    for (const PersonRow& row : theirs) ++table[row].theirs;
-    for (const PersonRow& row : ours) ++table[row].ours;
-    for (auto& [row, counts] : table) counts.kept = keptCount(counts);
+    table.reserve(sides.base.size() + sides.theirs.size() / 8 + sides.ours.size() / 8);
+    for (const RowRef& ref : sides.base) ++table[ref].base;
+    for (const RowRef& ref : sides.theirs) ++table[ref].theirs;
+    for (const RowRef& ref : sides.ours) ++table[ref].ours;
+    for (auto& [ref, counts] : table) counts.kept = keptCount(counts);
     return table;
 }
 
-void takeKept(const std::vector<PersonRow>& side, CountTable& table,
-              std::vector<PersonRow>& result) {
-    for (const PersonRow& row : side) {
-        Counts& counts = table.at(row);
+void takeKept(const std::vector<RowRef>& side, CountTable& table, std::vector<PersonRow>& result) {
+    for (const RowRef& ref : side) {
+        Counts& counts = table.find(ref)->second;
         if (counts.kept == 0) continue;
         --counts.kept;
-        result.push_back(row);
+        result.push_back(*ref.row);
     }
 }
 
@@ -78,11 +100,11 @@ std::vector<PersonRow> keptTwice(const CountTable& table) {
     auto newOnlyOn = [](const Counts& c, int side, int other) {
         return side > c.base && other <= c.base && keptCount(c) > c.base;
     };
-    for (const auto& [row, c] : table)
-        if (newOnlyOn(c, c.theirs, c.ours)) theirsNew.emplace(personOf(row), &row);
-    for (const auto& [row, c] : table) {
+    for (const auto& [ref, c] : table)
+        if (newOnlyOn(c, c.theirs, c.ours)) theirsNew.emplace(personOf(*ref.row), ref.row);
+    for (const auto& [ref, c] : table) {
         if (!newOnlyOn(c, c.ours, c.theirs)) continue;
-        const PersonKey person = personOf(row);
+        const PersonKey person = personOf(*ref.row);
         auto found = theirsNew.find(person);
         if (found != theirsNew.end() && twice.insert(person).second)
             people.push_back(*found->second);
@@ -95,12 +117,13 @@ std::vector<PersonRow> keptTwice(const CountTable& table) {
 
 MergedRows mergeRows(const std::vector<PersonRow>& base, const std::vector<PersonRow>& theirs,
                      const std::vector<PersonRow>& ours) {
-    CountTable table = countRows(base, theirs, ours);
+    const Sides sides{refsOf(base), refsOf(theirs), refsOf(ours)};
+    CountTable table = countRows(sides);
     MergedRows merged;
     merged.keptTwice = keptTwice(table);
     merged.rows.reserve(std::max(theirs.size(), ours.size()));
-    takeKept(theirs, table, merged.rows);
-    takeKept(ours, table, merged.rows);
+    takeKept(sides.theirs, table, merged.rows);
+    takeKept(sides.ours, table, merged.rows);
     return merged;
 }
 
