@@ -104,8 +104,13 @@ protected:
         ASSERT_TRUE(here->started());
     }
 
+    // A peer that once did not answer is not waited for again: its numbering
+    // is lost, and every later test would wait out its time.
     Lines ask(const Lines& request) {
+        static bool lost = false;
+        if (lost) return {{"no answer"}};
         const std::optional<Lines> answer = peer().ask(request);
+        lost = !answer;
         if (!answer) return {{"no answer"}};
         return *answer;
     }
