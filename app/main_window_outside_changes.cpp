@@ -101,14 +101,17 @@ std::vector<book::PersonRow> MainWindow::showPeople(std::vector<book::PersonRow>
     std::vector<book::PersonRow> leftOut = book::setPeopleRows(peopleGrid, std::move(rows), most);
     sortPeople();
 
-    peopleGrid.setRow(std::max(1, book::findRow(peopleGrid, selected)));
+    const int selectedRow = book::findRow(peopleGrid, selected);
+    peopleGrid.setRow(std::max(1, selectedRow));
     if (edited) editedRow = book::findRow(peopleGrid, *edited);
     if (edited && editedRow == 0) {
         entryMode = panelAdding;
         entryPanel.setText(" Add ");
     }
+    // Modify and Delete wait for a new choice when the person selected is
+    // gone, so that neither falls on whoever took the row.
     if (entryMode == panelClosed) {
-        const bool person = book::holdsPerson(peopleGrid, peopleGrid.row());
+        const bool person = selectedRow > 0 && book::holdsPerson(peopleGrid, selectedRow);
         modifyButton.setVisible(person);
         deleteButton.setVisible(person);
     }

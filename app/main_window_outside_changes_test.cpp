@@ -138,6 +138,9 @@ TEST_F(OutsideChanges, AFileWithTheSameSizeAndTimeButOtherBytesIsStillNoticed) {
     std::filesystem::last_write_time(onDisk(contactFile()), time);
     tick();
     EXPECT_EQ(grid(), Rows{bob});
+    EXPECT_FALSE(form->deleteButton.visible()) << "Ann, who was selected, is gone";
+    hl::selectRow(form->peopleGrid, 1);
+    EXPECT_TRUE(form->deleteButton.visible());
 }
 
 TEST_F(OutsideChanges, ASaveMergesWhatBothSidesDidAndSaysNothingWithoutAConflict) {
