@@ -12,7 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 [ $# -eq 2 ] || { echo "usage: $0 PEER_EXE TESTS_EXE" >&2; exit 2; }
 peer_exe="$1"
 tests_exe="$2"
-: "${FESTORIN_PEER_PREFIX:?names the second PC's Wine prefix}"
+: "${FESTORIN_PEER_PREFIX:?names the Wine prefix of the second PC}"
 
 work="$(mktemp -d)"
 export FESTORIN_SHARED_FOLDER="$work/shared"
