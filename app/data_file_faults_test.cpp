@@ -25,13 +25,14 @@ using platform::fs::Op;
 using test_support::Person;
 
 const std::vector<Op> writeSteps{Op::Create, Op::Write, Op::Flush, Op::Close, Op::Replace};
-const std::vector<Op> readSteps{Op::Exists, Op::OpenRead, Op::Size, Op::Read, Op::Close};
+const std::vector<Op> readSteps{Op::Exists, Op::OpenRead, Op::Size, Op::Read, Op::CloseRead};
 
 std::string stepName(Op op) {
     static const std::map<Op, std::string> names{
-        {Op::Exists, "exists"}, {Op::OpenRead, "open"}, {Op::Size, "size"},
-        {Op::Read, "read"},     {Op::Create, "create"}, {Op::Write, "write"},
-        {Op::Flush, "flush"},   {Op::Close, "close"},   {Op::Replace, "replace"}};
+        {Op::Exists, "exists"},  {Op::OpenRead, "open"}, {Op::Size, "size"},
+        {Op::Read, "read"},      {Op::Create, "create"}, {Op::Write, "write"},
+        {Op::Flush, "flush"},    {Op::Close, "close"},   {Op::Replace, "replace"},
+        {Op::CloseRead, "close"}};
     return names.at(op);
 }
 

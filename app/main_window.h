@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "address_book/person.h"
+#include "book/contact_file.h"
 #include "platform/button.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -63,6 +64,7 @@ public:
     platform::MenuItem byEmailItem{&orderMenu, "by E-mail"};
     platform::MenuItem startInTrayItem{&optionsMenu, "Start in the system tray"};
     platform::MenuItem showMissedRemindersItem{&optionsMenu, "Show missed reminders"};
+    platform::MenuItem dataFolderItem{&optionsMenu, "Data folder..."};
     platform::MenuItem helpMenu{&menuBar, "?"};
     platform::MenuItem aboutItem{&helpMenu, "&About..."};
 
@@ -103,6 +105,9 @@ public:
     void openReminder(const std::string& sentence, const std::string& action,
                       const std::string& address, const std::string& subject);
     void onShowMissedReminders();
+    // Moves the data files to a folder the user chooses, or merges the list
+    // with the one already there.
+    void onDataFolder();
     const std::vector<std::unique_ptr<ReminderWindow>>& reminderWindows() const {
         return reminderWindows_;
     }
@@ -195,6 +200,28 @@ private:
     std::string fileDialogFolderUtf8() const;
     void rememberFolderOf(const std::string& utf8Path);
 
+    // Files changed from outside, as by another PC through a synced folder.
+    struct OutsideMerge {
+        std::vector<book::PersonRow> keptTwice;
+        std::vector<book::PersonRow> leftOut;
+    };
+    std::string contactFilePath() const;
+    void takeOutsideChanges();
+    void takeOutsideSortOrder();
+    void takeOutsideContacts();
+    OutsideMerge mergeOutsideContacts();
+    void reportMerge(const OutsideMerge& merge);
+    // A list read from the file is shown whole, as at start; a merged one
+    // up to the table's limit, the rest returned.
+    std::vector<book::PersonRow> showPeople(std::vector<book::PersonRow> rows,
+                                            std::size_t most = SIZE_MAX);
+    void takeOutsideCheckDate();
+
+    // The data folder chosen in Options > Data folder...
+    void findDataFolder();
+    void moveDataFilesTo(const std::string& folder);
+    void mergeListInto(const std::string& folder);
+
     // The life cycle.
     void wireLifeCycle();
     void askToQuit();
@@ -206,6 +233,9 @@ private:
 
     // Set while the grid holds a change that the contact file does not.
     bool unsavedChanges_ = false;
+
+    // The contact file as last read or written here.
+    book::KnownContactFile knownContacts_;
 
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;

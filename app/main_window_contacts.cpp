@@ -8,22 +8,29 @@ namespace {
 const char* const contactFileName = "dates.txt";
 }
 
+std::string MainWindow::contactFilePath() const { return dataFolder + contactFileName; }
+
 void MainWindow::saveContacts() {
-    const std::string path = dataFolder + contactFileName;
+    const std::string path = contactFilePath();
     if (contactsUnreadable_)
         throw platform::IoError("The people in \"" + path +
                                 "\" could not be read at start, so changes are not saved: "
                                 "the file stays as it is until Festorin can read it.");
-    book::writeContactFile(path, peopleGrid);
+    const OutsideMerge merge = mergeOutsideContacts();
+    knownContacts_ = {book::writeContactFile(path, peopleGrid), book::peopleRows(peopleGrid)};
+    reportMerge(merge);
 }
 
 void MainWindow::loadContacts() {
-    const std::string path = dataFolder + contactFileName;
+    const std::string path = contactFilePath();
     book::ContactFileRead read = book::readContactFile(path, peopleGrid);
+    knownContacts_ = {book::FileStamp{}, {}};
     if (!read.existed) return;
+    knownContacts_ = {read.stamp, book::peopleRows(peopleGrid)};
     modifyButton.setVisible(read.people > 0);
     deleteButton.setVisible(read.people > 0);
     if (!read.complete) {
+        knownContacts_.stamp.reset();
         contactsUnreadable_ = true;
         throw platform::IoError("The people in \"" + path +
                                 "\" could not be read. Changes will not be saved until "

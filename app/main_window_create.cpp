@@ -4,7 +4,6 @@
 #include "app/main_window.h"
 #include "book/choices.h"
 #include "book/contact_table.h"
-#include "book/data_folder.h"
 #include "platform/application.h"
 #include "platform/color.h"
 #include "platform/dispatch.h"
@@ -34,7 +33,7 @@ void MainWindow::onCreate() {
     step([&] { addTrayIcon(); });
     // The application window as a tool window: no taskbar button, ever.
     step([&] { platform::application::setExStyle(toolWindowExStyle); });
-    step([&] { dataFolder = book::resolveDataFolder(); });
+    step([&] { findDataFolder(); });
     step([&] { setHeadersAndWidths(); });
     step([&] {
         peopleGrid.setColor(platform::rgb(255, 255, 190));

@@ -37,6 +37,7 @@ MainWindow::MainWindow() {
     aboutItem.onClick = [this] { onAbout(); };
     checkTimer.onTimer = [this] { onCheckTimer(); };
     showMissedRemindersItem.onClick = [this] { onShowMissedReminders(); };
+    dataFolderItem.onClick = [this] { onDataFolder(); };
 }
 
 void MainWindow::layOut() {

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/option_marker.h"
 #include "book/contact_table.h"
+#include "platform/dispatch.h"
 #include "platform/errors.h"
 #include "reminders/calendar.h"
 #include "reminders/check_date_file.h"
@@ -60,11 +61,27 @@ void MainWindow::onShowMissedReminders() {
 
 // A tick while start-up still shows a message would spend the day's check on
 // a list not yet read; the first check waits for the first tick after it.
+// Files changed from outside come first, so that the day's check sees the
+// list and the options as they are now.
 void MainWindow::onCheckTimer() {
-    if (startedUp_) checkReminders();
+    if (!startedUp_) return;
+    platform::dispatch([this] { takeOutsideChanges(); });
+    checkReminders();
+}
+
+// A day already checked on another PC sharing the data folder is not checked
+// again here, nor are the days before it caught up. A day after today is
+// another clock's, and is passed over.
+void MainWindow::takeOutsideCheckDate() {
+    const auto stored = reminders::readCheckDateFile(dataFolder + reminders::checkDateFileName);
+    if (stored && *stored > reminders::dateOf(lastCheckDay) &&
+        *stored <= reminders::dateOf(platform::now()))
+        lastCheckDay = reminders::midnightOf(*stored);
 }
 
 void MainWindow::checkReminders() {
+    if (reminders::sameDay(platform::now(), lastCheckDay)) return;
+    takeOutsideCheckDate();
     const platform::DateTime now = platform::now();
     if (reminders::sameDay(now, lastCheckDay)) return;
     const reminders::Date lastCheck = reminders::dateOf(lastCheckDay);

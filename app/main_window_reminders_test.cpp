@@ -256,15 +256,18 @@ TEST_F(DailyCheck, MissedNewYearAndLeapDayRemindersNameTheirBirthdaysWeekDay) {
                                                      "Birtday of Fay Ruze on Monday March, 1."}));
 }
 
-// The option's item, below "Start in the system tray", is set from its
-// marker file at start and switches the option at once.
+// The option's item, below "Start in the system tray" and above "Data
+// folder...", is set from its marker file at start and switches the option
+// at once.
 TEST_F(DailyCheck, TheMissedRemindersItemFollowsItsMarkerAndSwitchesAtOnce) {
     start({2026, 12, 8, 9, 0, 0}, "05/12/2026\r\n");
     const auto& options = form_->optionsMenu.items();
-    ASSERT_EQ(options.size(), 3u);
+    ASSERT_EQ(options.size(), 4u);
     EXPECT_EQ(options[1], &form_->startInTrayItem);
     EXPECT_EQ(options[2], &form_->showMissedRemindersItem);
     EXPECT_EQ(options[2]->caption(), "Show missed reminders");
+    EXPECT_EQ(options[3], &form_->dataFolderItem);
+    EXPECT_EQ(options[3]->caption(), "Data folder...");
     EXPECT_FALSE(form_->showMissedRemindersItem.checked());
 
     headless::click(form_->showMissedRemindersItem);

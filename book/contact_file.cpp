@@ -5,6 +5,7 @@
 
 #include "contact_record.h"
 #include "contact_table.h"
+#include "content_hash.h"
 #include "platform/atomic_file.h"
 #include "platform/file_system.h"
 
@@ -27,13 +28,17 @@ void storeRecords(const std::vector<unsigned char>& chunk, std::int64_t count,
     }
 }
 
+// The tail shorter than a record is read too, but only for the file's hash.
 void readRecords(platform::fs::Handle file, platform::StringGrid& grid, ContactFileRead& result) {
     std::int64_t length = platform::fs::size(file);
     if (length < 0) {
         result.complete = false;
         return;
     }
+    result.stamp.size = length;
     std::int64_t remaining = length / static_cast<std::int64_t>(ContactRecord::size);
+    const std::int64_t tail = length % static_cast<std::int64_t>(ContactRecord::size);
+    ContentHash hash;
     std::vector<unsigned char> chunk;
     while (remaining > 0) {
         std::int64_t count = std::min(remaining, recordsPerChunk);
@@ -42,14 +47,20 @@ void readRecords(platform::fs::Handle file, platform::StringGrid& grid, ContactF
             result.complete = false;
             return;
         }
+        hash.add(chunk.data(), chunk.size());
         storeRecords(chunk, count, grid, result);
         remaining -= count;
     }
+    chunk.resize(static_cast<std::size_t>(tail));
+    if (tail > 0 && !platform::fs::read(file, chunk.data(), chunk.size())) return;
+    hash.add(chunk.data(), chunk.size());
+    result.stamp.present = true;
+    result.stamp.hash = hash.value();
 }
 
 }  // namespace
 
-void writeContactFile(const std::string& path, const platform::StringGrid& grid) {
+FileStamp writeContactFile(const std::string& path, const platform::StringGrid& grid) {
     std::string content;
     content.reserve(static_cast<std::size_t>(grid.rowCount()) * ContactRecord::size);
     for (int row = 1; row < grid.rowCount(); ++row) {
@@ -58,10 +69,13 @@ void writeContactFile(const std::string& path, const platform::StringGrid& grid)
         content.append(reinterpret_cast<const char*>(record.bytes.data()), record.bytes.size());
     }
     platform::writeFileAtomically(path, content);
+    return {true, static_cast<std::int64_t>(content.size()), platform::fs::lastWriteTime(path),
+            contentHash(content)};
 }
 
 ContactFileRead readContactFile(const std::string& path, platform::StringGrid& grid) {
     ContactFileRead result;
+    const std::int64_t writeTime = platform::fs::lastWriteTime(path);
     // Opened before anything else, so that a failed existence check can never
     // make a file full of people count as absent and be replaced.
     platform::fs::Handle file = platform::fs::openRead(path);
@@ -73,11 +87,50 @@ ContactFileRead readContactFile(const std::string& path, platform::StringGrid& g
         return result;
     }
     result.existed = true;
+    result.stamp.writeTime = writeTime;
     grid.beginUpdate();
     readRecords(file, grid, result);
     grid.endUpdate();
     platform::fs::close(file);
     return result;
+}
+
+ContactFileLook lookAtContactFile(const std::string& path) {
+    using Found = ContactFileLook::Found;
+    ContactFileLook look;
+    look.stamp.writeTime = platform::fs::lastWriteTime(path);
+    platform::fs::Handle file = platform::fs::openRead(path);
+    if (file == platform::fs::invalidHandle) {
+        const bool there = platform::fs::fileExists(path);
+        look.found = there ? Found::Unread : Found::Missing;
+        if (!there) look.stamp = {};
+        return look;
+    }
+    look.found = Found::Unread;
+    const std::int64_t length = platform::fs::size(file);
+    if (length >= 0) {
+        look.bytes.assign(static_cast<std::size_t>(length), '\0');
+        if (platform::fs::read(file, look.bytes.data(), look.bytes.size())) {
+            const bool whole = length % static_cast<std::int64_t>(ContactRecord::size) == 0;
+            look.found = whole ? Found::Whole : Found::PartRecord;
+            look.stamp = {true, length, look.stamp.writeTime, contentHash(look.bytes)};
+        }
+    }
+    platform::fs::close(file);
+    return look;
+}
+
+std::vector<PersonRow> rowsOfRecords(const std::string& bytes) {
+    std::vector<PersonRow> rows;
+    rows.reserve(bytes.size() / ContactRecord::size);
+    ContactRecord record;
+    for (std::size_t at = 0; at + ContactRecord::size <= bytes.size(); at += ContactRecord::size) {
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), ContactRecord::size,
+                    record.bytes.begin());
+        PersonRow& row = rows.emplace_back();
+        for (std::size_t col = 0; col < row.size(); ++col) row[col] = record.field(col);
+    }
+    return rows;
 }
 
 }  // namespace book

@@ -6,7 +6,7 @@ add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600)
 add_executable(Festorin WIN32 ${CMAKE_SOURCE_DIR}/app/main_win32.cpp
     ${CMAKE_SOURCE_DIR}/app/festorin.rc ${FESTORIN_WIN32_SOURCES}
     ${FESTORIN_WIN32_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
-target_link_libraries(Festorin PRIVATE comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+target_link_libraries(Festorin PRIVATE comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32)
 # windres reads these while it compiles the resources; CMake does not see that.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/festorin.rc PROPERTIES OBJECT_DEPENDS
     "${CMAKE_SOURCE_DIR}/app/festorin.ico;${CMAKE_SOURCE_DIR}/app/festorin.manifest;${CMAKE_SOURCE_DIR}/app/version.h")
@@ -40,6 +40,16 @@ if(FESTORIN_E2E_SOURCES)
     set_tests_properties(end_to_end PROPERTIES
         ENVIRONMENT "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_WINEPREFIX=${FESTORIN_TEST_PREFIX};LC_ALL=C.UTF-8"
         TIMEOUT 900)
+    # Two PCs sharing one synced data folder, in two prefixes of their own so
+    # that they never wait for the other end-to-end tests: the peer drives the
+    # second PC's Festorin.
+    add_executable(festorin_e2e_peer ${CMAKE_SOURCE_DIR}/e2e/peer/peer_main.cpp
+        ${FESTORIN_E2E_HARNESS_SOURCES})
+    target_link_libraries(festorin_e2e_peer PRIVATE comctl32 shell32 gdi32 user32)
+    add_test(NAME end_to_end_two_pcs COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-pcs.sh
+        $<TARGET_FILE:festorin_e2e_peer> $<TARGET_FILE:festorin_e2e>)
+    set_tests_properties(end_to_end_two_pcs PROPERTIES TIMEOUT 600 ENVIRONMENT
+        "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-first-pc;FESTORIN_PEER_PREFIX=${CMAKE_BINARY_DIR}/prefix-second-pc")
     # The same windows at 144 DPI, as a laptop at 150 % shows them, in a
     # prefix of its own and on a screen they fit on.
     add_test(NAME end_to_end_144_dpi

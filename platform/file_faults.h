@@ -13,7 +13,10 @@ enum class Op {
     Flush,
     Close,
     Replace,
-    Remove
+    Remove,
+    WriteTime,
+    // Closing a file opened for reading; Close is that of one written.
+    CloseRead
 };
 
 // The next `skip` calls of op succeed, the one after fails; then all succeed again.

@@ -1,9 +1,22 @@
 #include "file_system.h"
 
+#include <set>
+
 #include "file_faults.h"
 #include "file_system_native.h"
 
 namespace platform::fs {
+
+namespace {
+
+// The files open for reading, so that closing one counts apart from
+// closing one written: a test failing the steps of a write fails only those.
+std::set<Handle>& readHandles() {
+    static std::set<Handle> handles;
+    return handles;
+}
+
+}  // namespace
 
 bool fileExists(const std::string& path) {
     return !faultDue(Op::Exists) && native::fileExists(path);
@@ -17,8 +30,15 @@ bool makeFolder(const std::string& path) {
     return !faultDue(Op::MakeFolder) && native::makeFolder(path);
 }
 
+std::int64_t lastWriteTime(const std::string& path) {
+    return faultDue(Op::WriteTime) ? -1 : native::lastWriteTime(path);
+}
+
 Handle openRead(const std::string& path, PathEncoding encoding) {
-    return faultDue(Op::OpenRead) ? invalidHandle : native::openRead(path, encoding);
+    if (faultDue(Op::OpenRead)) return invalidHandle;
+    const Handle file = native::openRead(path, encoding);
+    if (file != invalidHandle) readHandles().insert(file);
+    return file;
 }
 
 std::int64_t size(Handle file) { return faultDue(Op::Size) ? -1 : native::size(file); }
@@ -39,8 +59,9 @@ bool flush(Handle file) { return !faultDue(Op::Flush) && native::flush(file); }
 
 // A failed close still releases the handle, so nothing stays open.
 bool close(Handle file) {
+    const Op op = readHandles().erase(file) > 0 ? Op::CloseRead : Op::Close;
     bool closed = native::close(file);
-    return !faultDue(Op::Close) && closed;
+    return !faultDue(op) && closed;
 }
 
 Replaced replace(const std::string& from, const std::string& to, PathEncoding encoding) {

@@ -18,6 +18,8 @@ enum class PathEncoding { Ansi, Utf8 };
 bool fileExists(const std::string& path);  // a file, not a folder
 bool folderExists(const std::string& path);
 bool makeFolder(const std::string& path);  // one level
+// When the file was last written, in the system's own units; -1 on failure.
+std::int64_t lastWriteTime(const std::string& path);
 
 Handle openRead(const std::string& path, PathEncoding encoding = PathEncoding::Ansi);
 std::int64_t size(Handle file);  // -1 on failure

@@ -40,6 +40,12 @@ bool folderExists(const std::string& path) { return isA(path, S_IFDIR); }
 
 bool makeFolder(const std::string& path) { return ::mkdir(posixPath(path).c_str(), 0755) == 0; }
 
+std::int64_t lastWriteTime(const std::string& path) {
+    struct stat info {};
+    if (::stat(posixPath(path).c_str(), &info) != 0) return -1;
+    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
 // Only a file opens, as on Windows; errno says why anything else does not.
 Handle openRead(const std::string& path, PathEncoding) {
     struct stat info {};

@@ -4,6 +4,7 @@
 #include "platform/application.h"
 #include "platform/backend.h"
 #include "platform/dispatch.h"
+#include "platform/headless/folder_picker_headless.h"
 #include "platform/headless/headless.h"
 
 namespace platform {
@@ -185,7 +186,10 @@ void outerSize(const Form& form, int& width, int& height) {
 
 namespace headless {
 
-void reset() { world() = World{}; }
+void reset() {
+    world() = World{};
+    resetFolderPickers();
+}
 
 void setNow(const DateTime& moment) { world().now = moment; }
 void setDateSeparator(char separator) { world().dateSeparator = separator; }

@@ -65,6 +65,13 @@ bool folderExists(const std::string& path) {
 
 bool makeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
 
+std::int64_t lastWriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<std::int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
+}
+
 // Every share mode: a file another program has open, as a spreadsheet keeps
 // the one it shows, is still read.
 Handle openRead(const std::string& path, PathEncoding encoding) {

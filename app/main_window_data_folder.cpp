@@ -1,0 +1,140 @@
+// Options > Data folder...: the data files moved to a folder of the user's
+// choice, as one a sync engine keeps in step between PCs, and that choice
+// kept in "folder.txt" of the standard folder.
+#include <algorithm>
+#include <array>
+
+#include "app/main_window.h"
+#include "app/option_marker.h"
+#include "book/contact_table.h"
+#include "book/data_folder.h"
+#include "book/row_merge.h"
+#include "book/sort_order_file.h"
+#include "platform/atomic_file.h"
+#include "platform/code_pages.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/folder_picker.h"
+#include "reminders/check_date_file.h"
+
+namespace {
+
+const char* const contactFileName = "dates.txt";
+
+// The data files besides the contact file, which is written from the grid.
+const std::array<const char*, 4> settingsFiles{
+    book::sortOrderFileName, reminders::checkDateFileName, app::startHiddenMarker.name(),
+    app::missedRemindersMarker.name()};
+
+// Windows' paths are the same whatever the case of their letters.
+bool sameFolder(const std::string& a, const std::string& b) {
+    const auto folded = [](std::string path) {
+        path = book::withBackslash(platform::fullPathUtf8(platform::ansiToUtf8(path)));
+        std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+        });
+        return path;
+    };
+    return folded(a) == folded(b);
+}
+
+// The choice is kept before the old files go, so that the next start finds
+// the list wherever this one leaves it.
+void keepChoiceOf(const std::string& folder) {
+    const std::string standard = book::resolveDataFolder();
+    book::keepDataFolderChoice(standard, sameFolder(folder, standard) ? standard : folder);
+}
+
+void removeAll(const std::string& folder, const std::vector<std::string>& names) {
+    for (const std::string& name : names) platform::fs::remove(folder + name);
+}
+
+}  // namespace
+
+// A folder named in "folder.txt" that is not there now, as a sync drive not
+// mounted yet, is told once; the standard folder serves meanwhile.
+void MainWindow::findDataFolder() {
+    const book::ChosenDataFolder chosen = book::resolveChosenDataFolder();
+    dataFolder = chosen.folder;
+    if (!chosen.missingChoice.empty())
+        throw platform::IoError("The data folder \"" + chosen.missingChoice + "\" named in \"" +
+                                chosen.standard + book::folderChoiceFileName +
+                                "\" cannot be found, so the list in \"" + chosen.standard +
+                                "\" is used until it can.");
+}
+
+void MainWindow::onDataFolder() {
+    const std::optional<std::string> chosen =
+        platform::chooseFolder("Where Festorin keeps its list", dataFolder);
+    if (!chosen) return;
+    const std::string folder = book::withBackslash(*chosen);
+    if (sameFolder(folder, dataFolder)) return;
+    if (contactsUnreadable_) saveContacts();  // refused, with its reason
+    if (platform::fs::fileExists(folder + contactFileName))
+        mergeListInto(folder);
+    else
+        moveDataFilesTo(folder);
+}
+
+// The files are written in the new folder first and the old ones deleted
+// after, so that a folder that cannot be written leaves everything as it was.
+void MainWindow::moveDataFilesTo(const std::string& folder) {
+    reportMerge(mergeOutsideContacts());
+    std::vector<std::string> written;
+    try {
+        written.push_back(contactFileName);
+        const book::FileStamp stamp = book::writeContactFile(folder + contactFileName, peopleGrid);
+        for (const char* name : settingsFiles) {
+            std::string content;
+            if (!platform::readSmallFile(dataFolder + name, content)) continue;
+            written.push_back(name);
+            platform::writeFileAtomically(folder + name, content);
+        }
+        keepChoiceOf(folder);
+        knownContacts_ = {stamp, book::peopleRows(peopleGrid)};
+    } catch (...) {
+        removeAll(folder, written);
+        throw;
+    }
+    unsavedChanges_ = false;
+    removeAll(dataFolder, written);
+    dataFolder = folder;
+}
+
+// The other PC's list is there: both lists become one, every row kept once,
+// and that folder's settings are taken as they are. A failure leaves this
+// PC's list, order and folder as they were.
+void MainWindow::mergeListInto(const std::string& folder) {
+    reportMerge(mergeOutsideContacts());
+    const book::ContactFileLook look = book::lookAtContactFile(folder + contactFileName);
+    if (look.found != book::ContactFileLook::Found::Whole)
+        throw platform::IoError("The people in \"" + folder + contactFileName +
+                                "\" could not be read whole, so the data folder stays \"" +
+                                dataFolder + "\".");
+    const std::vector<book::PersonRow> before = book::peopleRows(peopleGrid);
+    const book::KnownContactFile knownBefore = knownContacts_;
+    const int orderBefore = sortOrder;
+    book::MergedRows merged = book::mergeRows({}, book::rowsOfRecords(look.bytes), before);
+    sortOrder = book::sortOrderFromOutside(folder + book::sortOrderFileName).value_or(sortOrder);
+    OutsideMerge merge{std::move(merged.keptTwice),
+                       showPeople(std::move(merged.rows), book::maxPeople)};
+    try {
+        knownContacts_ = {book::writeContactFile(folder + contactFileName, peopleGrid),
+                          book::peopleRows(peopleGrid)};
+        keepChoiceOf(folder);
+    } catch (...) {
+        knownContacts_ = knownBefore;
+        sortOrder = orderBefore;
+        showPeople(before);
+        throw;
+    }
+    checkOrderItem();
+    unsavedChanges_ = false;
+    startInTrayItem.setChecked(app::startHiddenMarker.present(folder));
+    showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(folder));
+    std::vector<std::string> oldFiles{contactFileName};
+    oldFiles.insert(oldFiles.end(), settingsFiles.begin(), settingsFiles.end());
+    removeAll(dataFolder, oldFiles);
+    dataFolder = folder;
+    reportMerge(merge);
+}

@@ -1,0 +1,259 @@
+// The data files changed from outside, as a sync engine replaces them when
+// another PC's Festorin saved: reloads, merges before a save, a file caught
+// while it is written, and the settings taken at the next tick.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "book/contact_record.h"
+#include "book/contact_table.h"
+#include "platform/application.h"
+#include "test_support/headless_fixture.h"
+#include "test_support/records.h"
+
+namespace {
+
+namespace hl = platform::headless;
+using Row = std::vector<std::string>;
+using Rows = std::vector<Row>;
+using platform::fs::Op;
+
+Row person(const std::string& key, const std::string& firstName, const std::string& shown,
+           const std::string& phone = "") {
+    return {key, firstName, "Smith", "", phone, "", shown, "Other", "The exact day", "Birtday"};
+}
+
+const Row ann = person("0101", "Ann", "January, 1");
+const Row bob = person("0202", "Bob", "February, 2");
+const Row cid = person("0303", "Cid", "March, 3");
+const Row dee = person("0404", "Dee", "April, 4");
+
+std::filesystem::path onDisk(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+class OutsideChanges : public test_support::HeadlessTest {
+protected:
+    void start(const Rows& people) {
+        prepareDataFolder();
+        storeFromOutside(people);
+        form = createMainWindow();
+        platform::application::run(*form);
+    }
+
+    // As a sync engine does it: a temporary file renamed over the old one.
+    void storeFromOutside(const Rows& people) const { storeBytesFromOutside(records(people)); }
+    void storeBytesFromOutside(const std::string& bytes) const {
+        test_support::writeBytes(contactFile() + ".sync", bytes);
+        std::filesystem::rename(onDisk(contactFile() + ".sync"), onDisk(contactFile()));
+    }
+    static std::string records(const Rows& people) { return test_support::records(people); }
+
+    std::string contactFile() const { return dataFile("dates.txt"); }
+
+    Rows stored() const {
+        const std::string bytes = test_support::readBytes(contactFile());
+        Rows people;
+        for (std::size_t at = 0; at + book::ContactRecord::size <= bytes.size();
+             at += book::ContactRecord::size) {
+            book::ContactRecord record;
+            std::copy_n(bytes.begin() + at, book::ContactRecord::size, record.bytes.begin());
+            Row row;
+            for (std::size_t field = 0; field < book::recordFields.size(); ++field)
+                row.push_back(record.field(field));
+            people.push_back(row);
+        }
+        return people;
+    }
+    Rows grid() const { return rowsOf(form->peopleGrid); }
+
+    void add(const std::string& firstName, int monthIndex, const std::string& day) {
+        hl::click(form->addButton);
+        hl::type(form->firstNameBox, firstName);
+        hl::pick(form->monthList, monthIndex);
+        hl::type(form->dayBox, day);
+        hl::click(form->okButton);
+    }
+    void modifyPhone(int row, const std::string& phone) {
+        hl::selectRow(form->peopleGrid, row);
+        hl::click(form->modifyButton);
+        hl::type(form->phone1Box, phone);
+        hl::click(form->okButton);
+    }
+    void tick() { hl::tick(form->checkTimer); }
+    std::size_t boxes() const { return hl::shownBoxes().size(); }
+
+    std::unique_ptr<MainWindow> form;
+};
+
+using Names = std::vector<std::string>;
+Names firstNames(const Rows& rows) {
+    Names names;
+    for (const Row& row : rows) names.push_back(row[book::colFirstName]);
+    return names;
+}
+
+Row withPhone(Row row, const std::string& phone) {
+    row[book::colPhone1] = phone;
+    return row;
+}
+
+TEST_F(OutsideChanges, AFileChangedWithNothingUnsavedIsReloadedAtTheTickKeepingSelectionAndPanel) {
+    start({ann, bob, dee});
+    hl::selectRow(form->peopleGrid, 3);
+    hl::click(form->modifyButton);
+    hl::selectRow(form->peopleGrid, 2);
+    storeFromOutside({ann, bob, cid, dee});
+    tick();
+
+    EXPECT_EQ(grid(), (Rows{ann, bob, cid, dee}));
+    EXPECT_EQ(boxes(), 0u);
+    EXPECT_EQ(form->peopleGrid.row(), 2) << "Bob stays selected";
+    EXPECT_EQ(form->editedRow, 4) << "the panel still modifies Dee";
+    EXPECT_TRUE(form->entryPanel.visible());
+    hl::type(form->phone1Box, "9");
+    hl::click(form->okButton);
+    EXPECT_EQ(stored(), (Rows{ann, bob, cid, withPhone(dee, "9")}));
+}
+
+TEST_F(OutsideChanges, APersonBeingModifiedAndDeletedOnTheOtherPcIsAddedBackByOk) {
+    start({ann, bob});
+    hl::selectRow(form->peopleGrid, 2);
+    hl::click(form->modifyButton);
+    storeFromOutside({ann});
+    tick();
+    EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
+    EXPECT_EQ(form->entryPanel.text(), " Add ");
+    hl::type(form->phone1Box, "7");
+    hl::click(form->okButton);
+    EXPECT_EQ(stored(), (Rows{ann, withPhone(bob, "7")}));
+}
+
+TEST_F(OutsideChanges, AFileWithTheSameSizeAndTimeButOtherBytesIsStillNoticed) {
+    start({ann});
+    const auto time = std::filesystem::last_write_time(onDisk(contactFile()));
+    storeFromOutside({bob});
+    std::filesystem::last_write_time(onDisk(contactFile()), time);
+    tick();
+    EXPECT_EQ(grid(), Rows{bob});
+    EXPECT_FALSE(form->deleteButton.visible()) << "Ann, who was selected, is gone";
+    hl::selectRow(form->peopleGrid, 1);
+    EXPECT_TRUE(form->deleteButton.visible());
+}
+
+TEST_F(OutsideChanges, ASaveMergesWhatBothSidesDidAndSaysNothingWithoutAConflict) {
+    start({ann, bob, cid});
+    storeFromOutside({ann, withPhone(bob, "1"), cid, dee});  // Bob changed, Dee added
+    hl::selectRow(form->peopleGrid, 2);
+    hl::click(form->deleteButton);  // Bob deleted here
+    EXPECT_EQ(stored(), (Rows{ann, withPhone(bob, "1"), cid, dee}))
+        << "a change on one side outlives a deletion on the other";
+    EXPECT_EQ(grid(), stored());
+
+    storeFromOutside({ann, withPhone(bob, "1"), dee});  // Cid deleted there
+    hl::selectRow(form->peopleGrid, 3);
+    hl::click(form->deleteButton);  // and here
+    add("Eve", 4, "5");
+    EXPECT_EQ(stored().size(), 4u);
+    EXPECT_EQ(grid(), stored());
+    EXPECT_EQ(boxes(), 0u);
+}
+
+TEST_F(OutsideChanges, APersonChangedDifferentlyOnBothSidesKeepsBothAndIsNamedOnce) {
+    start({ann, bob});
+    storeFromOutside({ann, withPhone(bob, "1")});
+    modifyPhone(2, "2");
+    EXPECT_EQ(stored(), (Rows{ann, withPhone(bob, "1"), withPhone(bob, "2")}));
+    ASSERT_EQ(boxes(), 1u);
+    const hl::ShownBox& box = hl::shownBoxes()[0];
+    EXPECT_EQ(box.icon, platform::MbIcon::Information);
+    EXPECT_NE(box.text.find("Both versions were kept"), std::string::npos);
+    EXPECT_NE(box.text.find("Bob Smith"), std::string::npos);
+    EXPECT_EQ(box.text.find("Ann Smith"), std::string::npos);
+}
+
+TEST_F(OutsideChanges, AFileCaughtWhileWrittenIsWaitedForAndADamagedOneRefusesTheSave) {
+    start({ann});
+    storeFromOutside({ann, bob});
+    platform::fs::failAfter(Op::OpenRead);  // held by the sync engine for a moment
+    add("Cid", 2, "3");
+    EXPECT_EQ(firstNames(stored()), (Names{"Ann", "Bob", "Cid"}));
+    EXPECT_GT(hl::pausedMs(), 0);
+    const Rows three = stored();
+
+    storeBytesFromOutside(records({ann, bob, cid, dee}).substr(0, 3 * 364 + 100));
+    tick();
+    EXPECT_EQ(grid(), three) << "a file cut short is not taken";
+    add("Eve", 4, "5");
+    ASSERT_EQ(boxes(), 1u);
+    EXPECT_EQ(hl::shownBoxes()[0].icon, platform::MbIcon::Error);
+    EXPECT_NE(hl::shownBoxes()[0].text.find("could not be read whole"), std::string::npos);
+    EXPECT_GE(hl::pausedMs(), 2000);
+    EXPECT_EQ(test_support::readBytes(contactFile()).size(), 3 * 364 + 100u) << "never saved over";
+
+    Rows four = three;
+    four.push_back(dee);
+    storeFromOutside(four);
+    form->saveUnsavedChanges();
+    EXPECT_EQ(stored().size(), 5u) << "Dee from there, Eve from here";
+    EXPECT_EQ(boxes(), 1u);
+}
+
+TEST_F(OutsideChanges, AMergeBeyondTheFullListKeepsTheFirstAndNamesTheRest) {
+    Rows people;
+    for (int i = 0; i < book::maxPeople - 1; ++i)
+        people.push_back(person("0101", "P" + std::to_string(i), "January, 1"));
+    start(people);
+    people.push_back(person("0101", "There", "January, 1"));
+    storeFromOutside(people);
+    add("Here", 0, "1");
+    EXPECT_EQ(form->peopleGrid.rowCount() - 1, book::maxPeople);
+    EXPECT_EQ(stored().size(), static_cast<std::size_t>(book::maxPeople));
+    ASSERT_EQ(boxes(), 1u);
+    EXPECT_EQ(hl::shownBoxes()[0].icon, platform::MbIcon::Error);
+    EXPECT_NE(hl::shownBoxes()[0].text.find("\r\nHere\r\n"), std::string::npos);
+}
+
+TEST_F(OutsideChanges, TheSettingsWrittenOnTheOtherPcAreTakenAtTheTick) {
+    start({bob, ann});
+    test_support::writeBytes(dataFile("ordre_tri.txt"), "1\r\n");
+    test_support::writeBytes(dataFile("st.txt"), "*\r\n");
+    test_support::writeBytes(dataFile("catch_up.txt"), "*\r\n");
+    tick();
+    EXPECT_EQ(form->sortOrder, 1);
+    EXPECT_TRUE(form->byFirstNameItem.checked());
+    EXPECT_FALSE(form->byDateItem.checked());
+    EXPECT_EQ(grid(), (Rows{ann, bob}));
+    EXPECT_TRUE(form->startInTrayItem.checked());
+    EXPECT_TRUE(form->showMissedRemindersItem.checked());
+
+    test_support::writeBytes(dataFile("ordre_tri.txt"), "x\r\n");
+    std::filesystem::remove(onDisk(dataFile("st.txt")));
+    tick();
+    EXPECT_EQ(form->sortOrder, 1) << "a line that is no number leaves the order";
+    EXPECT_FALSE(form->startInTrayItem.checked());
+    EXPECT_EQ(boxes(), 0u);
+}
+
+TEST_F(OutsideChanges, ADayCheckedOnTheOtherPcIsNeitherCheckedNorCaughtUpAgain) {
+    const Row dueToday = person("1208", "Anis", "December, 8");
+    const Row dueYesterday = person("1207", "Noor", "December, 7");
+    prepareDataFolder();
+    test_support::writeBytes(dataFile("date_verif.txt"), "05/12/2026\r\n");
+    test_support::writeBytes(dataFile("catch_up.txt"), "*\r\n");
+    hl::setNow({2026, 12, 8, 9, 0, 0});
+    start({dueToday, dueYesterday});
+    test_support::writeBytes(dataFile("date_verif.txt"), "08/12/2026\r\n");
+    tick();
+    EXPECT_TRUE(form->reminderWindows().empty());
+
+    hl::setNow({2026, 12, 9, 9, 0, 0});
+    test_support::writeBytes(dataFile("date_verif.txt"), "12/12/2026\r\n");
+    tick();
+    EXPECT_EQ(test_support::readBytes(dataFile("date_verif.txt")), "09/12/2026\r\n")
+        << "a day after today is another clock's: today is checked";
+}
+
+}  // namespace
