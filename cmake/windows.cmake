@@ -7,6 +7,19 @@ add_executable(Festorin WIN32 ${CMAKE_SOURCE_DIR}/app/main_win32.cpp
     ${CMAKE_SOURCE_DIR}/app/festorin.rc ${FESTORIN_WIN32_SOURCES}
     ${FESTORIN_WIN32_SYSTEM_SOURCES} $<TARGET_OBJECTS:festorin_core>)
 target_link_libraries(Festorin PRIVATE comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+# MinGW-w64's 64-bit comctl32 import library lacks GetWindowSubclass: the
+# 64-bit build links it from an import library of its own.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(FESTORIN_SUBCLASS_IMPORTS ${CMAKE_BINARY_DIR}/libcomctl32_subclass.a)
+    add_custom_command(OUTPUT ${FESTORIN_SUBCLASS_IMPORTS}
+        COMMAND ${CMAKE_DLLTOOL} --input-def ${CMAKE_SOURCE_DIR}/cmake/comctl32_subclass.def
+                --output-lib ${FESTORIN_SUBCLASS_IMPORTS}
+        DEPENDS ${CMAKE_SOURCE_DIR}/cmake/comctl32_subclass.def
+        VERBATIM)
+    add_custom_target(festorin_subclass_imports DEPENDS ${FESTORIN_SUBCLASS_IMPORTS})
+    add_dependencies(Festorin festorin_subclass_imports)
+    target_link_libraries(Festorin PRIVATE ${FESTORIN_SUBCLASS_IMPORTS})
+endif()
 # windres reads these while it compiles the resources; CMake does not see that.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/festorin.rc PROPERTIES OBJECT_DEPENDS
     "${CMAKE_SOURCE_DIR}/app/festorin.ico;${CMAKE_SOURCE_DIR}/app/festorin.manifest;${CMAKE_SOURCE_DIR}/app/version.h")
