@@ -25,6 +25,12 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/app/festorin.rc PROPERTIES OBJEC
     "${CMAKE_SOURCE_DIR}/app/festorin.ico;${CMAKE_SOURCE_DIR}/app/festorin.manifest;${CMAKE_SOURCE_DIR}/app/version.h")
 
 set(FESTORIN_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+# The Windows of the tests' prefixes: a 64-bit build's programs need wine64.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(FESTORIN_WINEARCH win64)
+else()
+    set(FESTORIN_WINEARCH win32)
+endif()
 
 # The handlers' tests over the scripted controls, with Windows' own files.
 add_executable(festorin_tests ${FESTORIN_TEST_SOURCES} ${FESTORIN_HEADLESS_SOURCES}
@@ -84,6 +90,19 @@ add_executable(festorin_start_up_probe ${CMAKE_SOURCE_DIR}/bench/wine/start_up_p
     ${FESTORIN_E2E_HARNESS_SOURCES})
 target_link_libraries(festorin_start_up_probe PRIVATE psapi comctl32 shell32 gdi32 user32)
 add_dependencies(festorin_start_up_probe Festorin)
+
+# Every test above runs in prefixes of the build's own Windows.
+get_property(festorin_wine_tests DIRECTORY PROPERTY TESTS)
+foreach(wine_test ${festorin_wine_tests})
+    set_property(TEST ${wine_test} APPEND PROPERTY ENVIRONMENT
+                 "FESTORIN_WINEARCH=${FESTORIN_WINEARCH}")
+endforeach()
+
+# The installer and its test are the shipped 32-bit program's; the 64-bit
+# build, made only to run the tests where 32-bit code cannot run, has neither.
+if(NOT FESTORIN_WINEARCH STREQUAL "win32")
+    return()
+endif()
 
 # Festorin-Setup.exe beside Festorin.exe, with the version of app/version.h,
 # the one place that Festorin.exe's version information comes from too.
