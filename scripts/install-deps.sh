@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Festorin needs.
-# Idempotent, and silent when everything is already there.
+# Idempotent, and silent when everything is already there. The 64-bit
+# compilers and wine64 run the Windows tests on a machine that cannot
+# execute 32-bit code.
 #
 # A Debian mirror in the middle of a sync is an ordinary event: a failed
 # `apt-get update` is tried again after growing pauses and then left behind
@@ -17,7 +19,8 @@ set -euo pipefail
 packages=(cmake g++ googletest libbenchmark-dev clang-format
           clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 mingw-w64-tools
-          wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils nsis locales)
+          wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils nsis locales
+          g++-mingw-w64-x86-64 wine64)
 
 missing=()
 for p in "${packages[@]}"; do

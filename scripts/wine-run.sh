@@ -21,8 +21,25 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 marker=".festorin-ready"
 making=".festorin-making"
 screen="${FESTORIN_SCREEN:-1024x768}"
-export WINEPREFIX="$(realpath -m "${FESTORIN_WINEPREFIX:-$root/build/wineprefix}")"
-export WINEARCH=win32
+export WINEARCH="${FESTORIN_WINEARCH:-win32}"
+case "$WINEARCH" in
+    win32)
+        wine=wine
+        default_prefix="$root/build/wineprefix"
+        ;;
+    win64)
+        # Debian's `wine` takes the 32-bit loader whenever wine32 is
+        # installed, and a program started inside Wine takes $WINELOADER.
+        wine=/usr/lib/wine/wine64
+        export WINELOADER="$wine"
+        default_prefix="$root/build/wineprefix-win64"
+        ;;
+    *)
+        echo "wine-run: FESTORIN_WINEARCH is win32 or win64, not $WINEARCH" >&2
+        exit 2
+        ;;
+esac
+export WINEPREFIX="$(realpath -m "${FESTORIN_WINEPREFIX:-$default_prefix}")"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No downloads of Mono or Gecko, which Festorin does not use.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -33,6 +50,13 @@ made_here() {
     [ ! -e "$WINEPREFIX" ] || [ -f "$WINEPREFIX/$marker" ] || [ -f "$WINEPREFIX/$making" ]
 }
 
+# A marker without a name comes from before there were two: win32.
+windows_of_prefix() {
+    local name
+    name="$(cat "$WINEPREFIX/$marker" 2>/dev/null || true)"
+    echo "${name:-win32}"
+}
+
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
@@ -40,6 +64,11 @@ flock 9
 if ! made_here; then
     echo "wine-run: refusing $WINEPREFIX: it is a folder that this script did not make" \
          "(no $marker in it); name a new folder or one of its prefixes." >&2
+    exit 2
+fi
+if [ -f "$WINEPREFIX/$marker" ] && [ "$(windows_of_prefix)" != "$WINEARCH" ]; then
+    echo "wine-run: refusing $WINEPREFIX: it is a $(windows_of_prefix) prefix and this run" \
+         "needs $WINEARCH; name another folder." >&2
     exit 2
 fi
 
@@ -81,11 +110,12 @@ make_prefix() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     touch "$WINEPREFIX/$making"
-    wineboot --init >/dev/null 2>&1 9>&-
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1 9>&-
+    "$wine" wineboot --init >/dev/null 2>&1 9>&-
+    "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
+    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f \
+        >/dev/null 2>&1 9>&-
     wineserver -w
-    touch "$WINEPREFIX/$marker"
+    echo "$WINEARCH" >"$WINEPREFIX/$marker"
     rm -f "$WINEPREFIX/$making"
 }
 
@@ -105,11 +135,11 @@ add_wine_fonts() {
 apply_settings() {
     [ -n "${FESTORIN_SCREEN:-}${FESTORIN_DPI:-}" ] || return 0
     if [ -n "${FESTORIN_SCREEN:-}" ]; then
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f \
+        "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f \
             >/dev/null 2>&1 9>&-
     fi
     if [ -n "${FESTORIN_DPI:-}" ]; then
-        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$FESTORIN_DPI" /f \
+        "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$FESTORIN_DPI" /f \
             >/dev/null 2>&1 9>&-
     fi
     wineserver -k >/dev/null 2>&1 || true
@@ -126,7 +156,7 @@ add_wine_fonts
 apply_settings
 
 set +e
-wine "$@" 9>&-
+"$wine" "$@" 9>&-
 status=$?
 set -e
 exit "$status"

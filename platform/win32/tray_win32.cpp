@@ -9,11 +9,24 @@
 
 namespace platform {
 
-// The record goes to the shell as the program filled it; its cbSize (88,
-// the first form) tells the shell how much of it to read.
+namespace {
+
+// The first form of the record is 88 bytes in 32-bit Windows; its handles
+// make it 104 in 64-bit Windows, whose shell tells the forms by their size.
+constexpr std::uint32_t firstFormSize32 = 88;
+static_assert(sizeof(void*) == 8 || NOTIFYICONDATAA_V1_SIZE == firstFormSize32);
+
+DWORD recordSize(std::uint32_t cbSize) {
+    return cbSize == firstFormSize32 ? NOTIFYICONDATAA_V1_SIZE : cbSize;
+}
+
+}  // namespace
+
+// The record goes to the shell as the program filled it; its cbSize (the
+// first form) tells the shell how much of it to read.
 void shellNotifyIcon(unsigned message, const NotifyIconData& data) {
     NOTIFYICONDATAA record{};
-    record.cbSize = data.cbSize;
+    record.cbSize = recordSize(data.cbSize);
     record.hWnd = data.window ? win32::windowOf(*data.window) : nullptr;
     record.uID = data.id;
     record.uFlags = data.flags;
