@@ -46,17 +46,7 @@ protected:
     std::vector<Row> stored() const {
         const std::string bytes = storedBytes();
         EXPECT_EQ(bytes.size() % book::ContactRecord::size, 0u);
-        std::vector<Row> people;
-        for (std::size_t at = 0; at + book::ContactRecord::size <= bytes.size();
-             at += book::ContactRecord::size) {
-            book::ContactRecord record;
-            std::copy_n(bytes.begin() + at, book::ContactRecord::size, record.bytes.begin());
-            Row row;
-            for (std::size_t field = 0; field < book::recordFields.size(); ++field)
-                row.push_back(record.field(field));
-            people.push_back(row);
-        }
-        return people;
+        return test_support::peopleOfRecords(bytes);
     }
 
     Row gridRow(int row) const {

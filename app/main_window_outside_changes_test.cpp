@@ -55,17 +55,7 @@ protected:
 
     Rows stored() const {
         const std::string bytes = test_support::readBytes(contactFile());
-        Rows people;
-        for (std::size_t at = 0; at + book::ContactRecord::size <= bytes.size();
-             at += book::ContactRecord::size) {
-            book::ContactRecord record;
-            std::copy_n(bytes.begin() + at, book::ContactRecord::size, record.bytes.begin());
-            Row row;
-            for (std::size_t field = 0; field < book::recordFields.size(); ++field)
-                row.push_back(record.field(field));
-            people.push_back(row);
-        }
-        return people;
+        return test_support::peopleOfRecords(bytes);
     }
     Rows grid() const { return rowsOf(form->peopleGrid); }
 

@@ -11,6 +11,9 @@ using Person = std::vector<std::string>;
 
 // The people's records one after another, as the contact file holds them.
 std::string records(const std::vector<Person>& people);
+// The people of a contact file's bytes, each whole record's ten texts; a
+// tail shorter than a record is left out.
+std::vector<Person> peopleOfRecords(const std::string& bytes);
 // The record of someone known only by birthday key and first name.
 std::string record(const std::string& key, const std::string& firstName);
 
