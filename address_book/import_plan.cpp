@@ -115,6 +115,42 @@ private:
     const TextConverters& converters_;
 };
 
+bool hasBirthday(const Contact& contact) {
+    return contact.birthday && formsDate(*contact.birthday);
+}
+
+// The person a contact with a birthday makes, with its identity as the file
+// spells the names; none for a contact without a name.
+struct Candidate {
+    Cells person;
+    std::string asSpelled;
+};
+
+std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner) {
+    const Contact ansi = planner.inAnsi(contact);
+    Cells person = personOf(ansi);
+    const std::string& firstName = person[book::colFirstName];
+    const std::string& surname = person[book::colSurname];
+    if (firstName.empty() && surname.empty()) return std::nullopt;
+    std::string asSpelled =
+        identityOf(person[book::colKey],
+                   planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
+                   planner.asTheFileSpellsIt(contact.surname, ansi.surname, surname));
+    return Candidate{std::move(person), std::move(asSpelled)};
+}
+
+// The people that Festorin's own rows of the file bring, wherever they stand:
+// another card of one of them adds nothing to those rows.
+std::unordered_set<std::string> peopleOfOwnRows(const AddressBook& file, const Planner& planner) {
+    std::unordered_set<std::string> people;
+    for (const Contact& contact : file.contacts) {
+        if (!isOwnRow(contact) || !hasBirthday(contact)) continue;
+        if (std::optional<Candidate> candidate = candidateOf(contact, planner))
+            people.insert(std::move(candidate->asSpelled));
+    }
+    return people;
+}
+
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
@@ -123,46 +159,39 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
     ImportPlan plan;
     IdentityCounts inList = identityCounts(list, false);
     std::optional<IdentityCounts> rowsInList;
+    const std::unordered_set<std::string> broughtByOwnRows = peopleOfOwnRows(file, planner);
     std::unordered_set<std::string> earlierInFile;
+    const auto addNew = [&](Cells& person) {
+        ++plan.newPeople;
+        if (static_cast<int>(plan.people.size()) < room) plan.people.push_back(std::move(person));
+    };
     for (const Contact& contact : file.contacts) {
-        if (!contact.birthday || !formsDate(*contact.birthday)) {
+        if (!hasBirthday(contact)) {
             ++plan.withoutBirthday;
             continue;
         }
-        const Contact ansi = planner.inAnsi(contact);
-        Cells person = personOf(ansi);
-        const std::string& firstName = person[book::colFirstName];
-        const std::string& surname = person[book::colSurname];
-        if (firstName.empty() && surname.empty()) {
+        std::optional<Candidate> candidate = candidateOf(contact, planner);
+        if (!candidate) {
             ++plan.withoutName;
             continue;
         }
+        Cells& person = candidate->person;
         if (isOwnRow(contact)) {
             if (!rowsInList) rowsInList = identityCounts(list, true);
             const auto cell = [&](int col) -> std::string_view { return person[col]; };
-            if (takenFrom(*rowsInList, rowIdentityOf(cell))) {
+            if (takenFrom(*rowsInList, rowIdentityOf(cell)))
                 ++plan.alreadyInList;
-                continue;
-            }
-            ++plan.newPeople;
-            if (static_cast<int>(plan.people.size()) < room)
-                plan.people.push_back(std::move(person));
+            else
+                addNew(person);
             continue;
         }
-        const std::string asSpelled =
-            identityOf(person[book::colKey],
-                       planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
-                       planner.asTheFileSpellsIt(contact.surname, ansi.surname, surname));
-        if (!earlierInFile.insert(asSpelled).second) {
+        if (broughtByOwnRows.contains(candidate->asSpelled) ||
+            !earlierInFile.insert(candidate->asSpelled).second ||
+            takenFrom(inList, identityOf(person))) {
             ++plan.alreadyInList;
             continue;
         }
-        if (takenFrom(inList, identityOf(person))) {
-            ++plan.alreadyInList;
-            continue;
-        }
-        ++plan.newPeople;
-        if (static_cast<int>(plan.people.size()) < room) plan.people.push_back(std::move(person));
+        addNew(person);
     }
     return plan;
 }

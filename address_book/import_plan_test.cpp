@@ -100,7 +100,8 @@ TEST_F(ImportPlanTest, LeftOutWithoutABirthdayOrAName) {
 }
 
 // Same key, first name and surname, trimmed and cut, byte for byte: in the
-// list or earlier in the file.
+// list, earlier in the file, or on a card of Festorin's own export anywhere in
+// it.
 TEST_F(ImportPlanTest, AlreadyInTheList) {
     addToList({"0305", "Dara", "Ruze"});
     addToList({"0101", std::string(60, 'x'), "L\xe9", "", "", "", "January, 1"});
@@ -113,13 +114,15 @@ TEST_F(ImportPlanTest, AlreadyInTheList) {
                        {"Dara", "Ruze ", "", "", "", MonthDay{3, 6}},
                        {"Ann", "Lee", "", "", "", MonthDay{3, 6}},
                        {"AnnL", "Ee", "", "", "", MonthDay{3, 6}},
-                       {"AnnL", "ee", "", "", "", MonthDay{3, 6}}}),
+                       {"AnnL", "ee", "", "", "", MonthDay{3, 6}},
+                       {"Ann", "Lee", "", "", "", MonthDay{3, 6}, {"March, 6", "Other"}}}),
              list);
-    EXPECT_EQ(made.alreadyInList, 4);
+    EXPECT_EQ(made.alreadyInList, 5);
     ASSERT_EQ(made.people.size(), 5u);
     EXPECT_EQ(made.people[0][book::colFirstName], "dara");
     EXPECT_EQ(made.people[1][book::colKey], "0306");
-    EXPECT_EQ(made.people[4][book::colSurname], "ee");
+    EXPECT_EQ(made.people[3][book::colSurname], "ee");
+    EXPECT_EQ(made.people[4][book::colAction], "Other");
 }
 
 // Names the code page cannot hold are told apart as the file spells them,
