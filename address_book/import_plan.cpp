@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "book/text.h"
 
@@ -124,6 +125,7 @@ bool hasBirthday(const Contact& contact) {
 struct Candidate {
     Cells person;
     std::string asSpelled;
+    bool ownRow = false;
 };
 
 std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner) {
@@ -136,62 +138,72 @@ std::optional<Candidate> candidateOf(const Contact& contact, const Planner& plan
         identityOf(person[book::colKey],
                    planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
                    planner.asTheFileSpellsIt(contact.surname, ansi.surname, surname));
-    return Candidate{std::move(person), std::move(asSpelled)};
+    return Candidate{std::move(person), std::move(asSpelled), isOwnRow(contact)};
 }
 
-// The people that Festorin's own rows of the file bring, wherever they stand:
-// another card of one of them adds nothing to those rows.
-std::unordered_set<std::string> peopleOfOwnRows(const AddressBook& file, const Planner& planner) {
-    std::unordered_set<std::string> people;
+using Candidates = std::vector<std::optional<Candidate>>;
+
+// The person each contact makes, in file order; none for those left out,
+// which are counted.
+Candidates candidatesOf(const AddressBook& file, const Planner& planner, ImportPlan& plan) {
+    Candidates candidates;
+    candidates.reserve(file.contacts.size());
     for (const Contact& contact : file.contacts) {
-        if (!isOwnRow(contact) || !hasBirthday(contact)) continue;
-        if (std::optional<Candidate> candidate = candidateOf(contact, planner))
-            people.insert(std::move(candidate->asSpelled));
+        if (!hasBirthday(contact)) {
+            ++plan.withoutBirthday;
+            candidates.emplace_back();
+            continue;
+        }
+        candidates.push_back(candidateOf(contact, planner));
+        if (!candidates.back()) ++plan.withoutName;
     }
-    return people;
+    return candidates;
 }
 
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const TextConverters& converters) {
-    const Planner planner(file, converters);
     ImportPlan plan;
+    const Candidates candidates = candidatesOf(file, Planner(file, converters), plan);
+    const std::size_t count = candidates.size();
+    std::vector<bool> isNew(count, false);
     IdentityCounts inList = identityCounts(list, false);
+
+    // Festorin's own rows first, wherever they stand: one the list holds is
+    // that row's person there, whom no other card can stand for; another
+    // card of a person they bring adds nothing beside them.
     std::optional<IdentityCounts> rowsInList;
-    const std::unordered_set<std::string> broughtByOwnRows = peopleOfOwnRows(file, planner);
+    std::unordered_set<std::string> broughtByOwnRows;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!candidates[i] || !candidates[i]->ownRow) continue;
+        const Cells& person = candidates[i]->person;
+        broughtByOwnRows.insert(candidates[i]->asSpelled);
+        if (!rowsInList) rowsInList = identityCounts(list, true);
+        const auto cell = [&](int col) -> std::string_view { return person[col]; };
+        if (takenFrom(*rowsInList, rowIdentityOf(cell)))
+            takenFrom(inList, identityOf(person));
+        else
+            isNew[i] = true;
+    }
+
     std::unordered_set<std::string> earlierInFile;
-    const auto addNew = [&](Cells& person) {
-        ++plan.newPeople;
-        if (static_cast<int>(plan.people.size()) < room) plan.people.push_back(std::move(person));
-    };
-    for (const Contact& contact : file.contacts) {
-        if (!hasBirthday(contact)) {
-            ++plan.withoutBirthday;
-            continue;
-        }
-        std::optional<Candidate> candidate = candidateOf(contact, planner);
-        if (!candidate) {
-            ++plan.withoutName;
-            continue;
-        }
-        Cells& person = candidate->person;
-        if (isOwnRow(contact)) {
-            if (!rowsInList) rowsInList = identityCounts(list, true);
-            const auto cell = [&](int col) -> std::string_view { return person[col]; };
-            if (takenFrom(*rowsInList, rowIdentityOf(cell)))
-                ++plan.alreadyInList;
-            else
-                addNew(person);
-            continue;
-        }
-        if (broughtByOwnRows.contains(candidate->asSpelled) ||
-            !earlierInFile.insert(candidate->asSpelled).second ||
-            takenFrom(inList, identityOf(person))) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!candidates[i] || candidates[i]->ownRow) continue;
+        const std::string& asSpelled = candidates[i]->asSpelled;
+        isNew[i] = !broughtByOwnRows.contains(asSpelled) &&
+                   earlierInFile.insert(asSpelled).second &&
+                   !takenFrom(inList, identityOf(candidates[i]->person));
+    }
+
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!candidates[i]) continue;
+        if (!isNew[i]) {
             ++plan.alreadyInList;
             continue;
         }
-        addNew(person);
+        ++plan.newPeople;
+        if (static_cast<int>(plan.people.size()) < room) plan.people.push_back(candidates[i]->person);
     }
     return plan;
 }

@@ -31,8 +31,10 @@ struct ImportPlan {
 // counts for one of them, so that importing the same file again adds nobody.
 // A card of Festorin's own export, which carries its own columns, is a row
 // of a list: every such card is taken, and one is already there only when a
-// row of the list has all its ten cells; another card of the same person in
-// that file adds nothing beside it, wherever it stands. Names, and cells, are compared
+// row of the list has all its ten cells. Such a row of the list is that
+// card's person, whom no other card of the file counts against; and another
+// card of the same person in that file adds nothing beside it, wherever
+// either stands. Names, and cells, are compared
 // without blanks at their ends on both sides. The list's rows without any
 // text (an empty table's placeholder) hold nobody. `room` is how many more
 // people the list takes.
