@@ -100,18 +100,7 @@ void MainWindow::onOk() {
     saveChanges();
 }
 
-void MainWindow::onCancel() {
-    entryPanel.hide();
-    addButton.show();
-    peopleGrid.setHeight(gridHeightAlone);
-    if (book::holdsPerson(peopleGrid, peopleGrid.row())) {
-        modifyButton.show();
-        deleteButton.show();
-    }
-    entryMode = panelClosed;
-    editedRow = 0;
-    peopleGrid.setFocus();
-}
+void MainWindow::onCancel() { closeEntryPanel(); }
 
 void MainWindow::filterDayKey(char& key) {
     if (key == '\b') return;
@@ -138,11 +127,15 @@ void MainWindow::openEntryPanel(const char* caption) {
     deleteButton.hide();
 }
 
+// Modify and Delete come back for a selected person; a list changed from
+// outside may have left nobody selected.
 void MainWindow::closeEntryPanel() {
     entryPanel.hide();
     addButton.show();
-    modifyButton.show();
-    deleteButton.show();
+    if (book::holdsPerson(peopleGrid, peopleGrid.row())) {
+        modifyButton.show();
+        deleteButton.show();
+    }
     peopleGrid.setHeight(gridHeightAlone);
     entryMode = panelClosed;
     editedRow = 0;

@@ -101,17 +101,19 @@ std::vector<book::PersonRow> MainWindow::showPeople(std::vector<book::PersonRow>
     std::vector<book::PersonRow> leftOut = book::setPeopleRows(peopleGrid, std::move(rows), most);
     sortPeople();
 
+    // Nothing is selected when the person selected is gone, so that the
+    // next click on any row is a new choice.
     const int selectedRow = book::findRow(peopleGrid, selected);
-    peopleGrid.setRow(std::max(1, selectedRow));
+    peopleGrid.setRow(selectedRow);
     if (edited) editedRow = book::findRow(peopleGrid, *edited);
     if (edited && editedRow == 0) {
         entryMode = panelAdding;
         entryPanel.setText(" Add ");
     }
-    // Modify and Delete wait for a new choice when the person selected is
-    // gone, so that neither falls on whoever took the row.
+    // Modify and Delete wait for that choice, so that neither falls on
+    // whoever took the row.
     if (entryMode == panelClosed) {
-        const bool person = selectedRow > 0 && book::holdsPerson(peopleGrid, selectedRow);
+        const bool person = book::holdsPerson(peopleGrid, selectedRow);
         modifyButton.setVisible(person);
         deleteButton.setVisible(person);
     }

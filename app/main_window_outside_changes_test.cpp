@@ -129,6 +129,7 @@ TEST_F(OutsideChanges, AFileWithTheSameSizeAndTimeButOtherBytesIsStillNoticed) {
     tick();
     EXPECT_EQ(grid(), Rows{bob});
     EXPECT_FALSE(form->deleteButton.visible()) << "Ann, who was selected, is gone";
+    EXPECT_EQ(form->peopleGrid.row(), 0) << "nothing selected: a click on any row is a choice";
     hl::selectRow(form->peopleGrid, 1);
     EXPECT_TRUE(form->deleteButton.visible());
 }

@@ -106,11 +106,15 @@ void setItemState(HWND window, int item, UINT state, UINT mask) {
                  reinterpret_cast<LPARAM>(&change));
 }
 
-// The selected row is the list view's focused and only selected item.
+// The selected row is the list view's focused and only selected item; with
+// none, no item has the focus either, so that a click on any item is a choice.
 void selectRow(HWND window, const StringGrid& grid) {
     const UINT both = LVIS_FOCUSED | LVIS_SELECTED;
     setItemState(window, -1, 0, LVIS_SELECTED);
-    if (grid.row() >= 1) setItemState(window, grid.row() - 1, both, both);
+    if (grid.row() >= 1)
+        setItemState(window, grid.row() - 1, both, both);
+    else if (const int focused = focusedItem(window); focused >= 0)
+        setItemState(window, focused, 0, LVIS_FOCUSED);
 }
 
 void syncRowCount(HWND window, GridView& view) {
@@ -235,7 +239,9 @@ void pushGrid(StringGrid& grid, Prop what) {
             break;
         case Prop::Row:
             selectRow(window, grid);
-            SendMessageA(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid.row() - 1), FALSE);
+            if (grid.row() >= 1)
+                SendMessageA(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid.row() - 1),
+                             FALSE);
             break;
         case Prop::ColWidth:
             syncWidths(window, *view);
