@@ -131,19 +131,36 @@ std::vector<std::string> addPerson(const Festorin& festorin, const Person& perso
     return pressOk(festorin);
 }
 
-std::vector<std::string> deletePerson(const Festorin& festorin, const Person& person) {
+// The person's row chosen as a user clicks it; the button it brings, or
+// none when the person is not in the grid or the button did not come.
+HWND choose(const Festorin& festorin, const Person& person, const char* button,
+            std::vector<std::string>& refused) {
     const int item = gridItemOf(festorin, person);
-    if (item < 0) return {"not in the grid: " + person[1] + " " + person[2]};
+    if (item < 0) {
+        refused.push_back("not in the grid: " + person[1] + " " + person[2]);
+        return nullptr;
+    }
     festorin.selectGridItem(item);
-    return pressAndAnswerBoxes(festorin, festorin.control("Button", "Delete"));
+    HWND shown = festorin.control("Button", button);
+    if (!IsWindowVisible(shown)) {
+        refused.push_back(std::string(button) + " is not shown for " + person[1]);
+        return nullptr;
+    }
+    return shown;
+}
+
+std::vector<std::string> deletePerson(const Festorin& festorin, const Person& person) {
+    std::vector<std::string> refused;
+    HWND button = choose(festorin, person, "Delete", refused);
+    return button ? pressAndAnswerBoxes(festorin, button) : refused;
 }
 
 std::vector<std::string> openModify(const Festorin& festorin, const Person& person,
                                     const std::string& surname) {
-    const int item = gridItemOf(festorin, person);
-    if (item < 0) return {"not in the grid: " + person[1] + " " + person[2]};
-    festorin.selectGridItem(item);
-    festorin.click(festorin.control("Button", "Modify"));
+    std::vector<std::string> refused;
+    HWND button = choose(festorin, person, "Modify", refused);
+    if (!button) return refused;
+    festorin.click(button);
     festorin.setText(festorin.controls("Edit")[1], surname);
     festorin.settle();
     return {};
