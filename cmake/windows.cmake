@@ -63,6 +63,9 @@ if(FESTORIN_E2E_SOURCES)
     set_tests_properties(end_to_end PROPERTIES
         ENVIRONMENT "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_WINEPREFIX=${FESTORIN_TEST_PREFIX};LC_ALL=C.UTF-8"
         TIMEOUT ${FESTORIN_E2E_TIMEOUT})
+    # Runs on one prefix take turns; tests in prefixes of their own run beside them.
+    set_tests_properties(windows_unit_tests end_to_end PROPERTIES
+        RESOURCE_LOCK ${FESTORIN_TEST_PREFIX})
     # Two PCs sharing one synced data folder, in two prefixes of their own so
     # that they never wait for the other end-to-end tests: the peer drives the
     # second PC's Festorin.
