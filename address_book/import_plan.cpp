@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "book/text.h"
@@ -165,7 +166,7 @@ Candidates candidatesOf(const AddressBook& file, const Planner& planner, ImportP
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const TextConverters& converters) {
     ImportPlan plan;
-    const Candidates candidates = candidatesOf(file, Planner(file, converters), plan);
+    Candidates candidates = candidatesOf(file, Planner(file, converters), plan);
     const std::size_t count = candidates.size();
     std::vector<bool> isNew(count, false);
     IdentityCounts inList = identityCounts(list, false);
@@ -203,7 +204,8 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
             continue;
         }
         ++plan.newPeople;
-        if (static_cast<int>(plan.people.size()) < room) plan.people.push_back(candidates[i]->person);
+        if (static_cast<int>(plan.people.size()) < room)
+            plan.people.push_back(std::move(candidates[i]->person));
     }
     return plan;
 }

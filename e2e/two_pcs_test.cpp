@@ -229,8 +229,8 @@ TEST_F(TwoPcs, AHundredRoundsOfChangesOnBothPcsLoseAndDoubleNobody) {
             : ours == change ? e2e::changeSurname(*here, ourTarget, ourChange[2])
                              : e2e::deletePerson(*here, ourTarget);
         ASSERT_TRUE(refused.empty()) << refused[0];
-        const PeerSaw theirSave =
-            onThePeer(theirs == remove ? "delete" : "ok", theirs == remove ? theirTarget : Person{});
+        const PeerSaw theirSave = onThePeer(theirs == remove ? "delete" : "ok",
+                                            theirs == remove ? theirTarget : Person{});
         const bool bothChangedOne = ours == change && theirs == change && ourTarget == theirTarget;
         if (!bothChangedOne) {
             ASSERT_TRUE(theirSave.boxes.empty()) << theirSave.boxes[0];

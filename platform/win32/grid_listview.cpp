@@ -240,8 +240,7 @@ void pushGrid(StringGrid& grid, Prop what) {
         case Prop::Row:
             selectRow(window, grid);
             if (grid.row() >= 1)
-                SendMessageA(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid.row() - 1),
-                             FALSE);
+                SendMessageA(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid.row() - 1), FALSE);
             break;
         case Prop::ColWidth:
             syncWidths(window, *view);
