@@ -126,7 +126,6 @@ bool hasBirthday(const Contact& contact) {
 struct Candidate {
     Cells person;
     std::string asSpelled;
-    bool ownRow = false;
 };
 
 std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner) {
@@ -139,73 +138,75 @@ std::optional<Candidate> candidateOf(const Contact& contact, const Planner& plan
         identityOf(person[book::colKey],
                    planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
                    planner.asTheFileSpellsIt(contact.surname, ansi.surname, surname));
-    return Candidate{std::move(person), std::move(asSpelled), isOwnRow(contact)};
+    return Candidate{std::move(person), std::move(asSpelled)};
 }
 
-using Candidates = std::vector<std::optional<Candidate>>;
+// Festorin's own rows of a file, matched first, wherever they stand: one the
+// list holds is that row's person there, whom no other card can stand for;
+// another card of a person they bring adds nothing beside them.
+struct OwnRows {
+    // Those with a birthday, in file order.
+    std::vector<std::optional<Candidate>> candidates;
+    std::vector<bool> isNew;
+    std::unordered_set<std::string> people;
+};
 
-// The person each contact makes, in file order; none for those left out,
-// which are counted.
-Candidates candidatesOf(const AddressBook& file, const Planner& planner, ImportPlan& plan) {
-    Candidates candidates;
-    candidates.reserve(file.contacts.size());
+OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platform::StringGrid& list,
+                  IdentityCounts& inList) {
+    OwnRows own;
+    std::optional<IdentityCounts> rowsInList;
     for (const Contact& contact : file.contacts) {
-        if (!hasBirthday(contact)) {
-            ++plan.withoutBirthday;
-            candidates.emplace_back();
-            continue;
-        }
-        candidates.push_back(candidateOf(contact, planner));
-        if (!candidates.back()) ++plan.withoutName;
+        if (!isOwnRow(contact) || !hasBirthday(contact)) continue;
+        std::optional<Candidate>& candidate =
+            own.candidates.emplace_back(candidateOf(contact, planner));
+        own.isNew.push_back(false);
+        if (!candidate) continue;
+        own.people.insert(candidate->asSpelled);
+        if (!rowsInList) rowsInList = identityCounts(list, true);
+        const Cells& person = candidate->person;
+        const auto cell = [&](int col) -> std::string_view { return person[col]; };
+        if (takenFrom(*rowsInList, rowIdentityOf(cell)))
+            takenFrom(inList, identityOf(person));
+        else
+            own.isNew.back() = true;
     }
-    return candidates;
+    return own;
 }
 
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const TextConverters& converters) {
+    const Planner planner(file, converters);
     ImportPlan plan;
-    Candidates candidates = candidatesOf(file, Planner(file, converters), plan);
-    const std::size_t count = candidates.size();
-    std::vector<bool> isNew(count, false);
     IdentityCounts inList = identityCounts(list, false);
-
-    // Festorin's own rows first, wherever they stand: one the list holds is
-    // that row's person there, whom no other card can stand for; another
-    // card of a person they bring adds nothing beside them.
-    std::optional<IdentityCounts> rowsInList;
-    std::unordered_set<std::string> broughtByOwnRows;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!candidates[i] || !candidates[i]->ownRow) continue;
-        const Cells& person = candidates[i]->person;
-        broughtByOwnRows.insert(candidates[i]->asSpelled);
-        if (!rowsInList) rowsInList = identityCounts(list, true);
-        const auto cell = [&](int col) -> std::string_view { return person[col]; };
-        if (takenFrom(*rowsInList, rowIdentityOf(cell)))
-            takenFrom(inList, identityOf(person));
-        else
-            isNew[i] = true;
-    }
-
+    OwnRows own = ownRowsOf(file, planner, list, inList);
+    std::size_t ownAt = 0;
     std::unordered_set<std::string> earlierInFile;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!candidates[i] || candidates[i]->ownRow) continue;
-        const std::string& asSpelled = candidates[i]->asSpelled;
-        isNew[i] = !broughtByOwnRows.contains(asSpelled) &&
-                   earlierInFile.insert(asSpelled).second &&
-                   !takenFrom(inList, identityOf(candidates[i]->person));
-    }
-
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!candidates[i]) continue;
-        if (!isNew[i]) {
+    for (const Contact& contact : file.contacts) {
+        if (!hasBirthday(contact)) {
+            ++plan.withoutBirthday;
+            continue;
+        }
+        const bool ownRow = isOwnRow(contact);
+        std::optional<Candidate> candidate =
+            ownRow ? std::move(own.candidates[ownAt]) : candidateOf(contact, planner);
+        if (!candidate) {
+            ownAt += ownRow;
+            ++plan.withoutName;
+            continue;
+        }
+        const bool isNew = ownRow ? own.isNew[ownAt++]
+                                  : !own.people.contains(candidate->asSpelled) &&
+                                        earlierInFile.insert(candidate->asSpelled).second &&
+                                        !takenFrom(inList, identityOf(candidate->person));
+        if (!isNew) {
             ++plan.alreadyInList;
             continue;
         }
         ++plan.newPeople;
         if (static_cast<int>(plan.people.size()) < room)
-            plan.people.push_back(std::move(candidates[i]->person));
+            plan.people.push_back(std::move(candidate->person));
     }
     return plan;
 }
