@@ -144,10 +144,13 @@ std::optional<Candidate> candidateOf(const Contact& contact, const Planner& plan
 // Festorin's own rows of a file, matched first, wherever they stand: one the
 // list holds is that row's person there, whom no other card can stand for;
 // another card of a person they bring adds nothing beside them.
+struct OwnRow {
+    std::optional<Candidate> candidate;
+    bool isNew = false;
+};
+
 struct OwnRows {
-    // Those with a birthday, in file order.
-    std::vector<std::optional<Candidate>> candidates;
-    std::vector<bool> isNew;
+    std::vector<OwnRow> withBirthday;  // in file order
     std::unordered_set<std::string> people;
 };
 
@@ -157,18 +160,16 @@ OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platfor
     std::optional<IdentityCounts> rowsInList;
     for (const Contact& contact : file.contacts) {
         if (!isOwnRow(contact) || !hasBirthday(contact)) continue;
-        std::optional<Candidate>& candidate =
-            own.candidates.emplace_back(candidateOf(contact, planner));
-        own.isNew.push_back(false);
-        if (!candidate) continue;
-        own.people.insert(candidate->asSpelled);
+        OwnRow& row = own.withBirthday.emplace_back(OwnRow{candidateOf(contact, planner)});
+        if (!row.candidate) continue;
+        own.people.insert(row.candidate->asSpelled);
         if (!rowsInList) rowsInList = identityCounts(list, true);
-        const Cells& person = candidate->person;
+        const Cells& person = row.candidate->person;
         const auto cell = [&](int col) -> std::string_view { return person[col]; };
         if (takenFrom(*rowsInList, rowIdentityOf(cell)))
             takenFrom(inList, identityOf(person));
         else
-            own.isNew.back() = true;
+            row.isNew = true;
     }
     return own;
 }
@@ -189,14 +190,14 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
             continue;
         }
         const bool ownRow = isOwnRow(contact);
-        std::optional<Candidate> candidate =
-            ownRow ? std::move(own.candidates[ownAt]) : candidateOf(contact, planner);
+        OwnRow row =
+            ownRow ? std::move(own.withBirthday[ownAt++]) : OwnRow{candidateOf(contact, planner)};
+        std::optional<Candidate>& candidate = row.candidate;
         if (!candidate) {
-            ownAt += ownRow;
             ++plan.withoutName;
             continue;
         }
-        const bool isNew = ownRow ? own.isNew[ownAt++]
+        const bool isNew = ownRow ? row.isNew
                                   : !own.people.contains(candidate->asSpelled) &&
                                         earlierInFile.insert(candidate->asSpelled).second &&
                                         !takenFrom(inList, identityOf(candidate->person));
