@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "book/text.h"
+#include "text_encoding.h"
 
 namespace address_book {
 
@@ -83,6 +84,10 @@ public:
 
     // The contact's texts in the ANSI code page; an empty text is not handed
     // over, as Windows' converters take no empty text.
+    std::string inUtf8(const std::string& text) const {
+        return file_.encoding == TextEncoding::Ansi ? converters_.ansiToUtf8(text) : text;
+    }
+
     Contact inAnsi(const Contact& contact) const {
         if (file_.encoding == TextEncoding::Ansi) return contact;
         const auto ansi = [this](const std::string& text) {
@@ -174,6 +179,20 @@ OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platfor
     return own;
 }
 
+// The box names the first birthday it could not read, and no more of it than
+// a line shows.
+constexpr std::size_t longestUnreadShown = 40;
+
+void countWithoutBirthday(const Contact& contact, const Planner& planner, ImportPlan& plan) {
+    if (contact.unreadBirthday.empty()) {
+        ++plan.withoutBirthday;
+        return;
+    }
+    if (plan.unreadBirthday++ == 0)
+        plan.firstUnreadBirthday =
+            std::string(cutAtCharacter(planner.inUtf8(contact.unreadBirthday), longestUnreadShown));
+}
+
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
@@ -186,7 +205,7 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
     std::unordered_set<std::string> earlierInFile;
     for (const Contact& contact : file.contacts) {
         if (!hasBirthday(contact)) {
-            ++plan.withoutBirthday;
+            countWithoutBirthday(contact, planner, plan);
             continue;
         }
         const bool ownRow = isOwnRow(contact);

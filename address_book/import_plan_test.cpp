@@ -148,7 +148,12 @@ TEST_F(ImportPlanTest, NamesTheCodePageCannotHold) {
     EXPECT_EQ(again.newPeople, 1);
     const ImportPlan withOwnRow =
         plan(utf8Book({{"Олег", "", "", "", "", MonthDay{1, 1}},
-                       {"Иван", "", "", "", "", MonthDay{1, 1},
+                       {"Иван",
+                        "",
+                        "",
+                        "",
+                        "",
+                        MonthDay{1, 1},
                         {"January, 1", "Other", "The exact day", "Birtday"}},
                        {"Петр", "", "", "", "", MonthDay{1, 1}}}),
              list);

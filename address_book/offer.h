@@ -8,11 +8,12 @@
 namespace address_book {
 
 enum class OfferKind {
-    Question,    // a Yes/No question: add the plan's people?
-    NothingNew,  // every contact is left out
-    ListFull,    // new people, but the list has no room for any
-    Unreadable,  // no format the program reads
-    FileFault    // the file could not be opened or read
+    Question,         // a Yes/No question: add the plan's people?
+    NothingNew,       // every contact is left out
+    BirthdaysUnread,  // nothing new, and birthdays the program could not read
+    ListFull,         // new people, but the list has no room for any
+    Unreadable,       // no format the program reads
+    FileFault         // the file could not be opened or read
 };
 
 struct Offer {
