@@ -355,10 +355,24 @@ struct Header {
     FieldDecoder decoded;  // for a file in another code page than the system's
 };
 
+// Excel's first line "sep=;" names the separator of the lines after it.
+std::optional<char> excelSeparator(std::string_view& text) {
+    if (text.size() < 5 || !sameIgnoringCase(text.substr(0, 4), "sep=")) return std::nullopt;
+    std::string_view rest = text.substr(4);
+    const char separator = rest.starts_with("\\t") ? '\t' : rest.front();
+    rest.remove_prefix(rest.starts_with("\\t") ? 2 : 1);
+    if (!rest.empty() && rest.front() != '\r' && rest.front() != '\n') return std::nullopt;
+    if (rest.starts_with("\r")) rest.remove_prefix(1);
+    if (rest.starts_with("\n")) rest.remove_prefix(1);
+    text = rest;
+    return separator;
+}
+
 // Tries each separator, first for a header with birthdays, then for one of an
 // address book without them; a header that is not UTF-8 is read in the
 // system's code page, then in each language's.
-std::optional<Header> readHeader(std::string_view text, const TextConverters& converters) {
+std::optional<Header> readHeader(std::string_view text, std::optional<char> named,
+                                 const TextConverters& converters) {
     const bool utf8 = isUtf8(text);
     std::vector<std::pair<HeaderDecoder, FieldDecoder>> readings;
     if (utf8) {
@@ -379,7 +393,9 @@ std::optional<Header> readHeader(std::string_view text, const TextConverters& co
                                 }});
     }
     std::optional<Header> addressBook;
-    for (char separator : {',', ';', '\t'}) {
+    const std::vector<char> separators =
+        named ? std::vector<char>{*named} : std::vector<char>{',', ';', '\t'};
+    for (char separator : separators) {
         for (std::size_t reading = 0; reading < readings.size(); ++reading) {
             bool nonAscii = false;
             const Columns columns =
@@ -400,7 +416,8 @@ std::optional<Header> readHeader(std::string_view text, const TextConverters& co
 
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters) {
-    const std::optional<Header> header = readHeader(text, converters);
+    const std::optional<char> named = excelSeparator(text);
+    const std::optional<Header> header = readHeader(text, named, converters);
     if (!header) return std::nullopt;
     CsvContacts read{header->encoding, {}};
     // The whole column shows the order of its dates: the rows are read again

@@ -309,7 +309,8 @@ TEST(CsvReader, EveryLanguage) {
     };
     const Contacts ann{{"Ann", "Lee", "ann@example.org", "06 12", "01 11", MonthDay{12, 24}}};
     for (const Language& language : languages) {
-        for (DateOrder regional : {DateOrder::MonthDayYear, DateOrder::DayMonthYear}) {
+        for (DateOrder regional :
+             {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay}) {
             const auto outlook =
                 read(std::string(language.outlook) + "\r\nAnn,Lee,ann@example.org,06 12,01 11," +
                          language.date + "\r\n",
@@ -325,12 +326,30 @@ TEST(CsvReader, EveryLanguage) {
     }
 }
 
-// Bytes that are not UTF-8 are the ANSI code page's, left as they are.
+// Bytes that are not UTF-8 are the ANSI code page's, left as they are, or
+// else those of the code page the header reads in: a Russian Outlook's
+// Windows-1251 on a Windows-1252 system.
 TEST(CsvReader, AnsiFile) {
-    const auto csv = read("First Name,Last Name,Birthday\r\nJos\xe9,M\xfcller,1/2/1980\r\n");
-    ASSERT_TRUE(csv);
-    EXPECT_EQ(csv->encoding, TextEncoding::Ansi);
-    EXPECT_EQ(csv->contacts, (Contacts{{"Jos\xe9", "M\xfcller", "", "", "", MonthDay{1, 2}}}));
+    const struct {
+        const char* file;
+        TextEncoding encoding;
+        Contact person;
+    } files[] = {
+        {"First Name,Last Name,Birthday\r\nJos\xe9,M\xfcller,1/2/1980\r\n",
+         TextEncoding::Ansi,
+         {"Jos\xe9", "M\xfcller", "", "", "", MonthDay{1, 2}}},
+        {"\xc8\xec\xff,\xd4\xe0\xec\xe8\xeb\xe8\xff,\xc4\xe5\xed\xfc \xf0\xee\xe6\xe4\xe5\xed"
+         "\xe8\xff\r\n\xc8\xe2\xe0\xed,\xcf\xe5\xf2\xf0\xee\xe2,24.12.1980\r\n",
+         TextEncoding::Utf8,
+         {"\u0418\u0432\u0430\u043d", "\u041f\u0435\u0442\u0440\u043e\u0432", "", "", "",
+          MonthDay{12, 24}}},
+    };
+    for (const auto& [file, encoding, person] : files) {
+        const auto csv = read(file);
+        ASSERT_TRUE(csv) << file;
+        EXPECT_EQ(csv->encoding, encoding);
+        EXPECT_EQ(csv->contacts, Contacts{person});
+    }
 }
 
 // An address book names its people beside their birthdays, addresses or

@@ -290,8 +290,12 @@ private:
 }  // namespace
 
 bool holdsVCard(std::string_view bytes) {
-    for (PhysicalLines lines(bytes); !lines.atEnd(); lines.advance())
-        if (isCardLine(lines.current(), "BEGIN:VCARD")) return true;
+    bool inQuotes = false;
+    for (PhysicalLines lines(bytes); !lines.atEnd(); lines.advance()) {
+        const std::string_view line = lines.current();
+        if (!inQuotes && isCardLine(line, "BEGIN:VCARD")) return true;
+        inQuotes = inQuotes != (std::count(line.begin(), line.end(), '"') % 2 == 1);
+    }
     return false;
 }
 

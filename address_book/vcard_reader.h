@@ -10,7 +10,8 @@ namespace address_book {
 
 // Both take a file's text in the readers' form (see inReadersForm).
 
-// Whether the file holds a line BEGIN:VCARD, in any case.
+// Whether the file holds a line BEGIN:VCARD, in any case, that does not
+// stand inside a quoted field of a CSV file (a card kept in a note).
 bool holdsVCard(std::string_view bytes);
 
 // Every card in file order, its texts in UTF-8. A card that the file's end

@@ -184,7 +184,7 @@ TEST_F(Import, FilesNamedOnTheCommandLineOrHandedOverAreOfferedOnceStarted) {
     const std::string noelInAnsi = noel.substr(0, noel.size() - 9) + "No\xebl.vcf";
     hl::handOver(*form, app::ansiHandOverTag, "Festorin.exe \"" + noelInAnsi + "\"");
     hl::runLaterActions();
-    expectBox(3, "Add 1 people from No\xebl.vcf?", platform::MbIcon::Question);
+    expectBox(3, "Add 1 person from No\xebl.vcf?", platform::MbIcon::Question);
     drop({contacts});
     expectBox(4, "No new birthday in ????????.vcf.", platform::MbIcon::Information);
 }

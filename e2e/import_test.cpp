@@ -82,17 +82,17 @@ TEST(ImportTest, AFileOnTheCommandLineAndOneHandedOverByASecondStartAreOffered) 
               "the list.");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, std::string("Add 1 people from ") + cyrillicNameShown + "?");
+    EXPECT_EQ(box.text, std::string("Add 1 person from ") + cyrillicNameShown + "?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({emmy, blaise, ada}));
     EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{emmy, blaise, ada}));
 
     ASSERT_TRUE(e2e::runUntilItEnds(quoted(csv) + " " + quoted(otherCyrillic)));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, "Add 1 people from google.csv?");
+    EXPECT_EQ(box.text, "Add 1 person from google.csv?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, std::string("Add 1 people from ") + otherCyrillicNameShown + "?");
+    EXPECT_EQ(box.text, std::string("Add 1 person from ") + otherCyrillicNameShown + "?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"),
               e2e::contactRecords({sofia, emmy, blaise, dora, ada}));
@@ -128,12 +128,12 @@ TEST(ImportTest, AGermanOutlookFileAndAUtf16GoogleFileBringTheirPeople) {
     ASSERT_TRUE(festorin.started());
     e2e::MessageBoxSeen box = festorin.waitForMessageBox();
     EXPECT_EQ(box.text,
-              "Add 1 people from Kontakte.csv?\r\nLeft out: 1 without a birthday, 0 already in "
+              "Add 1 person from Kontakte.csv?\r\nLeft out: 1 without a birthday, 0 already in "
               "the list.");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     ASSERT_TRUE(e2e::runUntilItEnds(quoted(google)));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, "Add 1 people from google.csv?");
+    EXPECT_EQ(box.text, "Add 1 person from google.csv?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({zoe, joerg}));
     EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{zoe, joerg}));
