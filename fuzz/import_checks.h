@@ -107,11 +107,13 @@ inline void checkPlan(const address_book::AddressBook& file, int room) {
     platform::StringGrid list(nullptr, book::columnCount);
     const address_book::ImportPlan plan = address_book::planImport(file, list, room, converters);
 
-    int withoutBirthday = 0;
+    int withoutBirthday = 0, unreadBirthday = 0;
     for (const address_book::Contact& contact : file.contacts)
-        if (!isBirthday(contact.birthday)) ++withoutBirthday;
-    require(plan.withoutBirthday == withoutBirthday);
-    require(plan.withoutBirthday + plan.withoutName + plan.alreadyInList + plan.newPeople ==
+        if (!isBirthday(contact.birthday))
+            ++(contact.unreadBirthday.empty() ? withoutBirthday : unreadBirthday);
+    require(plan.withoutBirthday == withoutBirthday && plan.unreadBirthday == unreadBirthday);
+    require(plan.withoutBirthday + plan.unreadBirthday + plan.withoutName + plan.alreadyInList +
+                plan.newPeople ==
             static_cast<int>(file.contacts.size()));
     require(static_cast<int>(plan.people.size()) == std::min(room, plan.newPeople));
 
@@ -132,7 +134,8 @@ inline void checkPlan(const address_book::AddressBook& file, int room) {
     require(address_book::appendPeople(list, plan.people) == static_cast<int>(plan.people.size()));
     const address_book::ImportPlan again =
         address_book::planImport(file, list, address_book::roomLeft(list), converters);
-    require(again.withoutBirthday == plan.withoutBirthday);
+    require(again.withoutBirthday == plan.withoutBirthday &&
+            again.unreadBirthday == plan.unreadBirthday);
     require(again.newPeople == plan.newPeople - static_cast<int>(plan.people.size()));
 }
 
