@@ -263,6 +263,8 @@ void takePhones(const Row& row, const Columns& columns, Contact& contact) {
     if (phones.size() > 1) contact.phone2 = phones[1];
 }
 
+// The order a column's dates are read in: those apart by other separators,
+// and those apart by dots.
 struct DateOrders {
     DateOrder numbers;
     DateOrder dotted = DateOrder::DayMonthYear;
