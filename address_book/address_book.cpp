@@ -11,7 +11,7 @@ AddressBook readAddressBook(std::string_view bytes, DateOrder order,
     std::string converted;
     const std::string_view text = inReadersForm(bytes, converted);
     if (holdsVCard(text))
-        return {FileFormat::VCard, TextEncoding::Utf8, readVCards(text, converters)};
+        return {FileFormat::VCard, TextEncoding::Utf8, readVCards(text, order, converters)};
     if (auto csv = readCsv(text, order, converters))
         return {FileFormat::Csv, csv->encoding, std::move(csv->contacts)};
     return {};

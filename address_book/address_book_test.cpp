@@ -5,6 +5,7 @@
 #include "app/system_converters.h"
 #include "contact_printer_test.h"
 #include "offer.h"
+#include "text_encoding.h"
 
 namespace address_book {
 namespace {
@@ -62,6 +63,56 @@ TEST(AddressBook, Utf16FilesOfEitherByteOrder) {
             EXPECT_EQ(fromVCard.contacts, ContactList{zoe}) << bigEndian << marked;
         }
     }
+}
+
+// Files as Excel and phones write them, on a day-first, a month-first and a
+// year-first PC: Excel's "sep=" line; a card in a CSV note; UTF-16 without a
+// mark whose first characters are not ASCII, or with a stray last byte; UTF-8
+// with a cut sequence, which becomes "?"; a character beyond the Basic
+// Multilingual Plane.
+TEST(AddressBook, FilesAsExcelAndPhonesWriteThem) {
+    const std::string utf8Ann = "First Name,Birthday\r\nAnn,24/12/1980\r\n";
+    const struct {
+        std::string file;
+        Contact person;
+    } files[] = {
+        {"sep=;\r\nFirst Name;Birthday\r\nAnn;1980-12-24\r\n", {"Ann", "", "", "", "", {}}},
+        {"\xEF\xBB\xBFsep=,\nFirst Name,Birthday\nAnn,1980-12-24\n", {"Ann"}},
+        {"sep=\t\nFirst Name\tBirthday\nAnn\t1980-12-24\n", {"Ann"}},
+        {utf16Of(u"sep=;\r\nFirst Name;Birthday\r\nAnn;24/12/1980\r\n", false, true), {"Ann"}},
+        {"First Name,Notes,Birthday\r\nAnn,\"his card:\r\nBEGIN:VCARD\r\nFN:Bo Li\r\nEND:VCARD\","
+         "1980-12-24\r\n",
+         {"Ann"}},
+        {utf16Of(u"\u0418\u043c\u044f\t\u0424\u0430\u043c\u0438\u043b\u0438\u044f\t\u0414"
+                 u"\u0435\u043d\u044c \u0440\u043e\u0436\u0434\u0435\u043d\u0438\u044f\r\n"
+                 u"\u0418\u0432\u0430\u043d\t\u041f\u0435\u0442\u0440\u043e\u0432\t24.12.1980\r\n",
+                 false, false),
+         {"\u0418\u0432\u0430\u043d", "\u041f\u0435\u0442\u0440\u043e\u0432"}},
+        {utf16Of(u"Pr\u00e9nom,Nom,Anniversaire\r\nZo\u00e9,Roy,24/12/1980\r\n", true, false),
+         {"Zo\u00e9", "Roy"}},
+        {utf16Of(u"\u540d,\u59d3,\u8a95\u751f\u65e5\r\n\u592a\u90ce,\u5c71\u7530,1980/12/24\r\n",
+                 false, false),
+         {"\u592a\u90ce", "\u5c71\u7530"}},
+        {utf16Of(u"First Name,Birthday\r\nAnn,24/12/1980\r\n", false, true) + "\n", {"Ann"}},
+        {utf16Of(u"First Name,Birthday\r\n\U0001F600,24/12/1980", false, false) + "\xFF",
+         {"\U0001F600"}},
+        {"First Name,Last Name,Birthday,Notes\nJ\u00f6rg,Wei\u00df,1980-12-24,cut \xE2\x82 x\n",
+         {"J\u00f6rg", "Wei\u00df"}},
+    };
+    for (const auto& [file, person] : files)
+        for (DateOrder order :
+             {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay}) {
+            const AddressBook book = readAddressBook(file, order, systemConverters());
+            EXPECT_EQ(book.format, FileFormat::Csv) << file;
+            EXPECT_EQ(book.encoding, TextEncoding::Utf8) << file;
+            Contact expected = person;
+            expected.birthday = MonthDay{12, 24};
+            EXPECT_EQ(book.contacts, ContactList{expected}) << file;
+        }
+    std::string converted;
+    EXPECT_EQ(inReadersForm("a\u00e9\u00e9\u00e9\u00e9\xC3(\xE2\x82", converted),
+              "a\u00e9\u00e9\u00e9\u00e9?(?");
+    EXPECT_EQ(inReadersForm("J\xf6rg Wei\xdf \u00e9", converted), "J\xf6rg Wei\xdf \u00e9");
 }
 
 // Cards without a birthday are contacts all the same: nothing new, rather

@@ -38,6 +38,8 @@ struct Contact {
     std::string phone2{};
     std::optional<MonthDay> birthday{};
     OwnColumns own{};
+    // A birthday written in a form the program does not read, as written.
+    std::string unreadBirthday{};
     bool operator==(const Contact&) const = default;
 };
 

@@ -22,6 +22,7 @@ constexpr std::size_t largestBlock = 1024 * 1024;
 // high bit set.
 constexpr unsigned char hasBirthday = 1 << 5;
 constexpr unsigned char hasOwnColumns = 1 << 6;
+constexpr std::array<unsigned char, 6> hasText{1 << 0, 1 << 1, 1 << 2, 1 << 3, 1 << 4, 1 << 7};
 
 void appendNumber(std::string& bytes, unsigned number) {
     while (number >= 0x80) {
@@ -42,14 +43,15 @@ unsigned numberAt(const std::string& bytes, std::size_t& pos) {
 
 // Every field of a contact, in order; a field added to Contact stops the
 // build here until it is kept too.
-std::array<std::string*, 5> textsOf(Contact& contact) {
-    auto& [firstName, surname, email, phone1, phone2, birthday, own] = contact;
-    return {&firstName, &surname, &email, &phone1, &phone2};
+std::array<std::string*, 6> textsOf(Contact& contact) {
+    auto& [firstName, surname, email, phone1, phone2, birthday, own, unreadBirthday] = contact;
+    return {&firstName, &surname, &email, &phone1, &phone2, &unreadBirthday};
 }
 
-std::array<const std::string*, 5> textsOf(const Contact& contact) {
-    const auto& [firstName, surname, email, phone1, phone2, birthday, own] = contact;
-    return {&firstName, &surname, &email, &phone1, &phone2};
+std::array<const std::string*, 6> textsOf(const Contact& contact) {
+    const auto& [firstName, surname, email, phone1, phone2, birthday, own, unreadBirthday] =
+        contact;
+    return {&firstName, &surname, &email, &phone1, &phone2, &unreadBirthday};
 }
 
 // The own columns that may be there, even empty, and the one kept only when
@@ -114,11 +116,11 @@ void appendOwnColumns(std::string& bytes, const OwnColumns& own) {
 }
 
 void appendContact(std::string& bytes, const Contact& contact) {
-    const std::array<const std::string*, 5> texts = textsOf(contact);
+    const std::array<const std::string*, 6> texts = textsOf(contact);
     unsigned char flags = contact.birthday ? hasBirthday : 0;
     if (holdsOwnColumns(contact.own)) flags |= hasOwnColumns;
     for (std::size_t i = 0; i < texts.size(); ++i)
-        if (!texts[i]->empty()) flags |= static_cast<unsigned char>(1 << i);
+        if (!texts[i]->empty()) flags |= hasText[i];
     bytes += static_cast<char>(flags);
     for (const std::string* text : texts)
         if (!text->empty()) appendText(bytes, *text);
@@ -152,9 +154,9 @@ void readOwnColumns(const std::string& bytes, std::size_t& pos, OwnColumns* own)
 void readContact(const std::string& bytes, std::size_t& pos, Contact* contact) {
     const auto flags = static_cast<unsigned char>(bytes[pos++]);
     Contact passedOver;
-    const std::array<std::string*, 5> texts = textsOf(contact ? *contact : passedOver);
+    const std::array<std::string*, 6> texts = textsOf(contact ? *contact : passedOver);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        if (flags & (1 << i)) readText(bytes, pos, contact ? texts[i] : nullptr);
+        if (flags & hasText[i]) readText(bytes, pos, contact ? texts[i] : nullptr);
     if (flags & hasBirthday) {
         const int month = static_cast<int>(numberAt(bytes, pos));
         const int day = static_cast<int>(numberAt(bytes, pos));

@@ -17,7 +17,7 @@ inline void PrintTo(const Contact& contact, std::ostream* out) {
     for (const std::optional<std::string>* text :
          {&own.dayOfBirth, &own.action, &own.lead, &own.reason})
         *out << " | " << (*text ? "[" + **text + "]" : std::string("none"));
-    *out << " | " << own.phone2 << "}";
+    *out << " | " << own.phone2 << " | unread [" << contact.unreadBirthday << "]}";
 }
 
 }  // namespace address_book

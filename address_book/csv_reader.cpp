@@ -263,24 +263,36 @@ void takePhones(const Row& row, const Columns& columns, Contact& contact) {
     if (phones.size() > 1) contact.phone2 = phones[1];
 }
 
-// A birthday column, or Thunderbird's month and day columns.
-std::optional<MonthDay> birthdayOf(const Row& row, const Columns& columns, DateOrder order) {
-    if (const std::string_view date = row.field(columns.of(Birthday)); !date.empty()) {
-        if (auto iso = isoBirthday(date)) return iso;
-        if (auto regional = regionalBirthday(date, order)) return regional;
+// The order a column's dates are read in: those apart by other separators,
+// and those apart by dots.
+struct DateOrders {
+    DateOrder numbers;
+    DateOrder dotted = DateOrder::DayMonthYear;
+    bool operator==(const DateOrders&) const = default;
+};
+
+// A birthday column, or Thunderbird's month and day columns; a date that
+// says something else than "none" in a form the program cannot read is
+// kept as written.
+void takeBirthday(const Row& row, const Columns& columns, DateOrders orders, Contact& contact) {
+    const std::string_view date = row.field(columns.of(Birthday));
+    if (!statesNoBirthday(date)) {
+        contact.birthday = writtenBirthday(date, orders.numbers, orders.dotted);
+        if (contact.birthday) return;
     }
-    if (!columns.has(BirthMonth) || !columns.has(BirthDay)) return std::nullopt;
-    const auto month = dayOrMonth(row.field(columns.of(BirthMonth)));
-    const auto day = dayOrMonth(row.field(columns.of(BirthDay)));
-    if (!month || !day) return std::nullopt;
-    return MonthDay{*month, *day};
+    if (columns.has(BirthMonth) && columns.has(BirthDay)) {
+        const auto month = dayOrMonth(row.field(columns.of(BirthMonth)));
+        const auto day = dayOrMonth(row.field(columns.of(BirthDay)));
+        if (month && day) contact.birthday = MonthDay{*month, *day};
+    }
+    if (!contact.birthday && !statesNoBirthday(date)) contact.unreadBirthday = date;
 }
 
 // Turns a field's text into the file's text encoding; the identity but for a
 // file in a code page that is not the system's.
 using FieldDecoder = std::function<std::string(std::string_view field)>;
 
-Contact contactOf(const Row& row, const Columns& columns, DateOrder order,
+Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
                   const FieldDecoder& decoded) {
     Contact contact;
     contact.firstName = row.field(columns.of(FirstName));
@@ -292,19 +304,19 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrder order,
     }
     if (columns.has(Email)) contact.email = firstValue(row.field(columns.of(Email)));
     takePhones(row, columns, contact);
-    contact.birthday = birthdayOf(row, columns, order);
+    takeBirthday(row, columns, orders, contact);
     if (decoded) {
         for (std::string* text : {&contact.firstName, &contact.surname, &contact.email,
-                                  &contact.phone1, &contact.phone2})
+                                  &contact.phone1, &contact.phone2, &contact.unreadBirthday})
             *text = decoded(*text);
     }
     return contact;
 }
 
-// The rows after the header, their numeric birthdays read in `order`; the
+// The rows after the header, their numeric birthdays read in `orders`; the
 // judge sees every birthday.
 ContactList contactsOf(std::string_view text, char separator, const Columns& columns,
-                       DateOrder order, const FieldDecoder& decoded, DateOrderJudge& judge) {
+                       DateOrders orders, const FieldDecoder& decoded, DateOrderJudge& judge) {
     RecordReader records(text, separator);
     records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
     Row row(columns.read());
@@ -312,7 +324,7 @@ ContactList contactsOf(std::string_view text, char separator, const Columns& col
     while (!records.atEnd()) {
         if (!row.read(records)) continue;
         judge.see(row.field(columns.of(Birthday)));
-        contacts.push_back(contactOf(row, columns, order, decoded));
+        contacts.push_back(contactOf(row, columns, orders, decoded));
     }
     return contacts;
 }
@@ -345,10 +357,24 @@ struct Header {
     FieldDecoder decoded;  // for a file in another code page than the system's
 };
 
+// Excel's first line "sep=;" names the separator of the lines after it.
+std::optional<char> excelSeparator(std::string_view& text) {
+    if (text.size() < 5 || !sameIgnoringCase(text.substr(0, 4), "sep=")) return std::nullopt;
+    std::string_view rest = text.substr(4);
+    const char separator = rest.starts_with("\\t") ? '\t' : rest.front();
+    rest.remove_prefix(rest.starts_with("\\t") ? 2 : 1);
+    if (!rest.empty() && rest.front() != '\r' && rest.front() != '\n') return std::nullopt;
+    if (rest.starts_with("\r")) rest.remove_prefix(1);
+    if (rest.starts_with("\n")) rest.remove_prefix(1);
+    text = rest;
+    return separator;
+}
+
 // Tries each separator, first for a header with birthdays, then for one of an
 // address book without them; a header that is not UTF-8 is read in the
 // system's code page, then in each language's.
-std::optional<Header> readHeader(std::string_view text, const TextConverters& converters) {
+std::optional<Header> readHeader(std::string_view text, std::optional<char> named,
+                                 const TextConverters& converters) {
     const bool utf8 = isUtf8(text);
     std::vector<std::pair<HeaderDecoder, FieldDecoder>> readings;
     if (utf8) {
@@ -369,7 +395,9 @@ std::optional<Header> readHeader(std::string_view text, const TextConverters& co
                                 }});
     }
     std::optional<Header> addressBook;
-    for (char separator : {',', ';', '\t'}) {
+    const std::vector<char> separators =
+        named ? std::vector<char>{*named} : std::vector<char>{',', ';', '\t'};
+    for (char separator : separators) {
         for (std::size_t reading = 0; reading < readings.size(); ++reading) {
             bool nonAscii = false;
             const Columns columns =
@@ -390,15 +418,17 @@ std::optional<Header> readHeader(std::string_view text, const TextConverters& co
 
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters) {
-    const std::optional<Header> header = readHeader(text, converters);
+    const std::optional<char> named = excelSeparator(text);
+    const std::optional<Header> header = readHeader(text, named, converters);
     if (!header) return std::nullopt;
     CsvContacts read{header->encoding, {}};
     // The whole column shows the order of its dates: the rows are read again
     // in that order when it is not the regional one.
     DateOrderJudge judge(order);
+    const DateOrders regional{order};
     read.contacts =
-        contactsOf(text, header->separator, header->columns, order, header->decoded, judge);
-    if (const DateOrder shown = judge.order(); shown != order) {
+        contactsOf(text, header->separator, header->columns, regional, header->decoded, judge);
+    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional) {
         read.contacts = ContactList();
         read.contacts =
             contactsOf(text, header->separator, header->columns, shown, header->decoded, judge);

@@ -22,7 +22,9 @@ struct CsvContacts {
 // file that is not UTF-8 is in the system's code page, or else in the code
 // page its header reads in. Rows that hold no text are passed over. Numeric
 // birthdays are read in the order their column shows, or else in `order`.
-// The text is in the readers' form (see inReadersForm).
+// A first line "sep=;" (or any other character), as Excel writes it, is no
+// header: it names the separator. The text is in the readers' form (see
+// inReadersForm).
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters);
 

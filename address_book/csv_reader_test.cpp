@@ -103,6 +103,67 @@ TEST(CsvReader, SemicolonsAndTheRegionalOrder) {
             << odd;
 }
 
+// Each date on a day-first, a month-first and a year-first PC: dots put the
+// day first unless a year begins them; year 4501 is no birthday in any form;
+// times, months' names and Chinese, Japanese and Korean forms are read; a
+// date that cannot be read is kept as written.
+TEST(CsvReader, BirthdaysOnEveryPC) {
+    constexpr MonthDay dec24{12, 24};
+    const struct {
+        const char* date;
+        std::array<std::optional<MonthDay>, 3> onPC;  // day, month, year first
+    } forms[] = {
+        {"24.12.1980", {dec24, dec24, dec24}},
+        {"05.03.1970", {MonthDay{3, 5}, MonthDay{3, 5}, MonthDay{3, 5}}},
+        {"10.11.12", {MonthDay{11, 10}, MonthDay{11, 10}, MonthDay{11, 10}}},
+        {"80.12.24", {dec24, dec24, dec24}},
+        {"05/03/1970", {MonthDay{3, 5}, MonthDay{5, 3}, MonthDay{3, 5}}},
+        {"4501-01-01", {}},
+        {"45010101", {}},
+        {"1.1.4501", {}},
+        {"4501/01/01", {}},
+        {"24/12/1980 00:00:00", {dec24, dec24, dec24}},
+        {"12/24/1980 0:00", {dec24, dec24, dec24}},
+        {"1980-12-24 00:00:00", {dec24, dec24, dec24}},
+        {"1980-12-24+01:00", {dec24, dec24, dec24}},
+        {"24-Dec-80", {dec24, dec24, dec24}},
+        {"Dec 24, 1980", {dec24, dec24, dec24}},
+        {"24 December 1980", {dec24, dec24, dec24}},
+        {"24 d\u00e9cembre 1980", {dec24, dec24, dec24}},
+        {"24. Dezember 1980", {dec24, dec24, dec24}},
+        {"24 grudnia 1980", {dec24, dec24, dec24}},
+        {"24. joulukuuta 1980", {dec24, dec24, dec24}},
+        {"24 \u0434\u0435\u043a\u0430\u0431\u0440\u044f 1980", {dec24, dec24, dec24}},
+        {"24 mrt 1980", {MonthDay{3, 24}, MonthDay{3, 24}, MonthDay{3, 24}}},
+        {"1980\u5e7412\u670824\u65e5", {dec24, dec24, dec24}},
+        {"1980\u5e7412\u670824", {dec24, dec24, dec24}},
+        {"12\u670824\u65e5", {dec24, dec24, dec24}},
+    };
+    constexpr DateOrder orders[] = {DateOrder::DayMonthYear, DateOrder::MonthDayYear,
+                                    DateOrder::YearMonthDay};
+    for (const auto& [date, onPC] : forms)
+        for (std::size_t pc = 0; pc < 3; ++pc) {
+            const Contact read1 =
+                read(std::string("First Name,Birthday\nA,") + date + "\n", orders[pc])
+                    ->contacts.front();
+            EXPECT_EQ(read1.birthday, onPC[pc]) << date << " on PC " << pc;
+            EXPECT_EQ(read1.unreadBirthday, "") << date;
+        }
+    for (DateOrder order : orders) {
+        EXPECT_EQ(
+            read("Vorname,Nachname,Geburtstag\nAnna,Berg,24.12.1980\nBo,Li,05.03.1970\n"
+                 "Cleo,Dahl,10.11.12\nDan,Eck,around Easter\n",
+                 order)
+                ->contacts,
+            (Contacts{{"Anna", "Berg", "", "", "", dec24},
+                      {"Bo", "Li", "", "", "", MonthDay{3, 5}},
+                      {"Cleo", "Dahl", "", "", "", MonthDay{11, 10}},
+                      {.firstName = "Dan", .surname = "Eck", .unreadBirthday = "around Easter"}}));
+        EXPECT_EQ(read("First Name,Birthday\nA,80.12.24\nB,81.03.05\n", order)->contacts.back(),
+                  (Contact{"B", "", "", "", "", MonthDay{3, 5}}));
+    }
+}
+
 // The whole column shows its order when a first number is over 12 somewhere
 // (the day comes first) or a second one is (the month does); only a column
 // that shows neither, or both, is read in the regional order.
@@ -248,7 +309,8 @@ TEST(CsvReader, EveryLanguage) {
     };
     const Contacts ann{{"Ann", "Lee", "ann@example.org", "06 12", "01 11", MonthDay{12, 24}}};
     for (const Language& language : languages) {
-        for (DateOrder regional : {DateOrder::MonthDayYear, DateOrder::DayMonthYear}) {
+        for (DateOrder regional :
+             {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay}) {
             const auto outlook =
                 read(std::string(language.outlook) + "\r\nAnn,Lee,ann@example.org,06 12,01 11," +
                          language.date + "\r\n",
@@ -264,12 +326,30 @@ TEST(CsvReader, EveryLanguage) {
     }
 }
 
-// Bytes that are not UTF-8 are the ANSI code page's, left as they are.
+// Bytes that are not UTF-8 are the ANSI code page's, left as they are, or
+// else those of the code page the header reads in: a Russian Outlook's
+// Windows-1251 on a Windows-1252 system.
 TEST(CsvReader, AnsiFile) {
-    const auto csv = read("First Name,Last Name,Birthday\r\nJos\xe9,M\xfcller,1/2/1980\r\n");
-    ASSERT_TRUE(csv);
-    EXPECT_EQ(csv->encoding, TextEncoding::Ansi);
-    EXPECT_EQ(csv->contacts, (Contacts{{"Jos\xe9", "M\xfcller", "", "", "", MonthDay{1, 2}}}));
+    const struct {
+        const char* file;
+        TextEncoding encoding;
+        Contact person;
+    } files[] = {
+        {"First Name,Last Name,Birthday\r\nJos\xe9,M\xfcller,1/2/1980\r\n",
+         TextEncoding::Ansi,
+         {"Jos\xe9", "M\xfcller", "", "", "", MonthDay{1, 2}}},
+        {"\xc8\xec\xff,\xd4\xe0\xec\xe8\xeb\xe8\xff,\xc4\xe5\xed\xfc \xf0\xee\xe6\xe4\xe5\xed"
+         "\xe8\xff\r\n\xc8\xe2\xe0\xed,\xcf\xe5\xf2\xf0\xee\xe2,24.12.1980\r\n",
+         TextEncoding::Utf8,
+         {"\u0418\u0432\u0430\u043d", "\u041f\u0435\u0442\u0440\u043e\u0432", "", "", "",
+          MonthDay{12, 24}}},
+    };
+    for (const auto& [file, encoding, person] : files) {
+        const auto csv = read(file);
+        ASSERT_TRUE(csv) << file;
+        EXPECT_EQ(csv->encoding, encoding);
+        EXPECT_EQ(csv->contacts, Contacts{person});
+    }
 }
 
 // An address book names its people beside their birthdays, addresses or
@@ -292,10 +372,11 @@ TEST(CsvReader, DamagedRows) {
         "First Name,Birthday,Last Name\nAnn\nBob,1/2/3,\"Dee\"x\nEd,1/2/3,O\"Brien\"\nCid,\"1/2/3\n"
         "Dan,4/5/6\n");
     ASSERT_TRUE(csv);
-    EXPECT_EQ(csv->contacts, (Contacts{{"Ann"},
-                                       {"Bob", "Deex", "", "", "", MonthDay{1, 2}},
-                                       {"Ed", "O\"Brien\"", "", "", "", MonthDay{1, 2}},
-                                       {"Cid"}}));
+    EXPECT_EQ(csv->contacts,
+              (Contacts{{"Ann"},
+                        {"Bob", "Deex", "", "", "", MonthDay{1, 2}},
+                        {"Ed", "O\"Brien\"", "", "", "", MonthDay{1, 2}},
+                        {.firstName = "Cid", .unreadBirthday = "1/2/3\nDan,4/5/6"}}));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "book/text.h"
+#include "identity_set.h"
+#include "text_encoding.h"
 
 namespace address_book {
 
@@ -81,12 +83,17 @@ public:
     Planner(const AddressBook& file, const TextConverters& converters)
         : file_(file), converters_(converters) {}
 
-    // The contact's texts in the ANSI code page; an empty text is not handed
-    // over, as Windows' converters take no empty text.
+    std::string inUtf8(const std::string& text) const {
+        return file_.encoding == TextEncoding::Ansi ? converters_.ansiToUtf8(text) : text;
+    }
+
+    // The contact's texts in the ANSI code page; ASCII, which every ANSI code
+    // page holds as it is, and an empty text, which Windows' converters do
+    // not take, are not handed over.
     Contact inAnsi(const Contact& contact) const {
         if (file_.encoding == TextEncoding::Ansi) return contact;
         const auto ansi = [this](const std::string& text) {
-            return text.empty() ? text : converters_.utf8ToAnsi(text);
+            return isAscii(text) ? text : converters_.utf8ToAnsi(text);
         };
         const auto ansiOwn = [&](const std::optional<std::string>& text) {
             return text ? std::optional(ansi(*text)) : std::nullopt;
@@ -174,6 +181,20 @@ OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platfor
     return own;
 }
 
+// The box names the first birthday it could not read, and no more of it than
+// a line shows.
+constexpr std::size_t longestUnreadShown = 40;
+
+void countWithoutBirthday(const Contact& contact, const Planner& planner, ImportPlan& plan) {
+    if (contact.unreadBirthday.empty()) {
+        ++plan.withoutBirthday;
+        return;
+    }
+    if (plan.unreadBirthday++ == 0)
+        plan.firstUnreadBirthday =
+            std::string(cutAtCharacter(planner.inUtf8(contact.unreadBirthday), longestUnreadShown));
+}
+
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
@@ -183,10 +204,11 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
     IdentityCounts inList = identityCounts(list, false);
     OwnRows own = ownRowsOf(file, planner, list, inList);
     std::size_t ownAt = 0;
-    std::unordered_set<std::string> earlierInFile;
+    IdentitySet earlierInFile;
+    earlierInFile.reserve(file.contacts.size());
     for (const Contact& contact : file.contacts) {
         if (!hasBirthday(contact)) {
-            ++plan.withoutBirthday;
+            countWithoutBirthday(contact, planner, plan);
             continue;
         }
         const bool ownRow = isOwnRow(contact);
@@ -199,7 +221,7 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
         }
         const bool isNew = ownRow ? row.isNew
                                   : !own.people.contains(candidate->asSpelled) &&
-                                        earlierInFile.insert(candidate->asSpelled).second &&
+                                        earlierInFile.insert(candidate->asSpelled) &&
                                         !takenFrom(inList, identityOf(candidate->person));
         if (!isNew) {
             ++plan.alreadyInList;

@@ -1,5 +1,6 @@
 #pragma once
 // What importing a file adds to the list, and what it leaves out.
+#include <string>
 #include <vector>
 
 #include "contact.h"
@@ -10,11 +11,13 @@
 namespace address_book {
 
 struct ImportPlan {
-    std::vector<Cells> people;  // to add, in file order, as many as fit
-    int withoutBirthday = 0;    // no birthday, or one that forms no date
-    int withoutName = 0;        // neither first name nor surname
-    int alreadyInList = 0;      // or earlier in the same file
-    int newPeople = 0;          // all that would be added if the list had room
+    std::vector<Cells> people;        // to add, in file order, as many as fit
+    int withoutBirthday = 0;          // no birthday, or one that forms no date
+    int unreadBirthday = 0;           // a birthday in a form the program does not read
+    std::string firstUnreadBirthday;  // in UTF-8, as the file writes it
+    int withoutName = 0;              // neither first name nor surname
+    int alreadyInList = 0;            // or earlier in the same file
+    int newPeople = 0;                // all that would be added if the list had room
 
     bool allFit() const { return static_cast<int>(people.size()) == newPeople; }
 };

@@ -6,8 +6,9 @@ namespace address_book {
 
 namespace {
 
-// "people" for every count, one included, as the offer has always said it.
-std::string peopleCount(int count) { return std::to_string(count) + " people"; }
+std::string peopleCount(int count) {
+    return std::to_string(count) + (count == 1 ? " person" : " people");
+}
 
 // Why contacts are left out; one without a name is rare enough to be named
 // only when there is one.
@@ -23,11 +24,21 @@ std::string listLimit() {
     return "the list holds " + std::to_string(book::maxPeople) + " people at most.";
 }
 
+// The lines of what is left out, each only when it counts someone.
+std::string leftOutLines(const ImportPlan& plan) {
+    std::string lines;
+    if (plan.withoutBirthday + plan.alreadyInList + plan.withoutName > 0)
+        lines += "\r\n" + leftOutLine(plan);
+    if (plan.unreadBirthday > 0)
+        lines += "\r\nLeft out: " + std::to_string(plan.unreadBirthday) +
+                 " whose birthday Festorin could not read (first: \"" + plan.firstUnreadBirthday +
+                 "\")";
+    return lines;
+}
+
 std::string question(const ImportPlan& plan, const std::string& name) {
     const int fit = static_cast<int>(plan.people.size());
-    std::string text = "Add " + peopleCount(fit) + " from " + name + "?";
-    if (plan.withoutBirthday + plan.alreadyInList + plan.withoutName > 0)
-        text += "\r\n" + leftOutLine(plan);
+    std::string text = "Add " + peopleCount(fit) + " from " + name + "?" + leftOutLines(plan);
     if (!plan.allFit()) text += "\r\nOnly " + std::to_string(fit) + " fit: " + listLimit();
     return text;
 }
@@ -42,6 +53,9 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
     const std::string name = fileNameOf(file);
     if (book.format == FileFormat::None)
         return {OfferKind::Unreadable, name + " holds no contacts that Festorin can read."};
+    if (plan.newPeople == 0 && plan.unreadBirthday > 0)
+        return {OfferKind::BirthdaysUnread,
+                "No new birthday that Festorin could read in " + name + "." + leftOutLines(plan)};
     if (plan.newPeople == 0) return {OfferKind::NothingNew, "No new birthday in " + name + "."};
     if (plan.people.empty())
         return {OfferKind::ListFull, "No room for " + peopleCount(plan.newPeople) + " from " +
@@ -55,6 +69,12 @@ Offer notOpened(const std::string& file, const std::string& why) {
 
 Offer notRead(const std::string& file, const std::string& why) {
     return {OfferKind::FileFault, fileNameOf(file) + " could not be read: " + why};
+}
+
+Offer tooLarge(const std::string& file, long long largestMegabytes) {
+    return {OfferKind::FileFault, fileNameOf(file) + " is larger than the " +
+                                      std::to_string(largestMegabytes) +
+                                      " MB that Festorin reads."};
 }
 
 }  // namespace address_book

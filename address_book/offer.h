@@ -8,11 +8,12 @@
 namespace address_book {
 
 enum class OfferKind {
-    Question,    // a Yes/No question: add the plan's people?
-    NothingNew,  // every contact is left out
-    ListFull,    // new people, but the list has no room for any
-    Unreadable,  // no format the program reads
-    FileFault    // the file could not be opened or read
+    Question,         // a Yes/No question: add the plan's people?
+    NothingNew,       // every contact is left out
+    BirthdaysUnread,  // nothing new, and birthdays the program could not read
+    ListFull,         // new people, but the list has no room for any
+    Unreadable,       // no format the program reads
+    FileFault         // the file could not be opened or read
 };
 
 struct Offer {
@@ -30,5 +31,7 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
 // system's words for why.
 Offer notOpened(const std::string& file, const std::string& why);
 Offer notRead(const std::string& file, const std::string& why);
+// A file larger than the program reads: it is not the file's fault.
+Offer tooLarge(const std::string& file, long long largestMegabytes);
 
 }  // namespace address_book

@@ -112,26 +112,34 @@ namespace {
 
 enum class Utf16 { No, LittleEndian, BigEndian };
 
-// The first characters of a file, each one ASCII byte beside a zero, show
-// UTF-16 without a mark: at least this many, and as many as the file has up
-// to the longest sign.
-constexpr std::size_t shortestUnmarkedSign = 4;
-constexpr std::size_t longestUnmarkedSign = 8;
+// UTF-16 without a mark is told by the zero bytes of its first characters:
+// text in any script has separators, digits and line ends, whose high byte
+// is zero, while text in any 8-bit encoding has no zero byte at all. The
+// zeros fall on one side of the pairs: at least one pair in this many has
+// one, and the other side has at most a quarter as many (a Chinese
+// character such as U+4E00 has a zero low byte).
+constexpr std::size_t pairsLooked = 256;
+constexpr std::size_t pairsPerZero = 16;
+constexpr std::size_t shortestUnmarked = 4;
 
 Utf16 utf16Of(std::string_view bytes, std::size_t& markSize) {
     markSize = 2;
     if (bytes.starts_with("\xFF\xFE")) return Utf16::LittleEndian;
     if (bytes.starts_with("\xFE\xFF")) return Utf16::BigEndian;
     markSize = 0;
-    const std::size_t looked = std::min(bytes.size() / 2, longestUnmarkedSign);
-    if (looked < shortestUnmarkedSign) return Utf16::No;
-    bool littleEndian = true, bigEndian = true;
-    for (std::size_t i = 0; i < looked; ++i) {
-        const unsigned char first = byteAt(bytes, 2 * i), second = byteAt(bytes, 2 * i + 1);
-        littleEndian = littleEndian && first != 0 && first < 0x80 && second == 0;
-        bigEndian = bigEndian && second != 0 && second < 0x80 && first == 0;
+    const std::size_t pairs = std::min(bytes.size() / 2, pairsLooked);
+    if (pairs < shortestUnmarked) return Utf16::No;
+    std::size_t firstZeros = 0, secondZeros = 0;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        firstZeros += byteAt(bytes, 2 * i) == 0;
+        secondZeros += byteAt(bytes, 2 * i + 1) == 0;
     }
-    return littleEndian ? Utf16::LittleEndian : bigEndian ? Utf16::BigEndian : Utf16::No;
+    const auto onOneSide = [pairs](std::size_t zeros, std::size_t others) {
+        return zeros > 0 && zeros * pairsPerZero >= pairs && others * 4 <= zeros;
+    };
+    if (onOneSide(secondZeros, firstZeros)) return Utf16::LittleEndian;
+    if (onOneSide(firstZeros, secondZeros)) return Utf16::BigEndian;
+    return Utf16::No;
 }
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -154,8 +162,8 @@ void appendUtf8(std::string& out, char32_t c) {
 
 std::size_t utf8Size(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
 
-// Hands `take` each character; a surrogate without its other half, and an odd
-// last byte, are U+FFFD.
+// Hands `take` each character; a surrogate without its other half is
+// U+FFFD, and an odd last byte, which no character has, is passed over.
 template <class Take>
 void forEachUtf16Character(std::string_view bytes, Utf16 order, Take take) {
     constexpr char32_t replacement = 0xFFFD;
@@ -163,8 +171,7 @@ void forEachUtf16Character(std::string_view bytes, Utf16 order, Take take) {
         const unsigned first = byteAt(bytes, pos), second = byteAt(bytes, pos + 1);
         return order == Utf16::LittleEndian ? first | second << 8 : first << 8 | second;
     };
-    std::size_t pos = 0;
-    for (; pos + 1 < bytes.size(); pos += 2) {
+    for (std::size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
         const char32_t unit = unitAt(pos);
         const bool high = unit >= 0xD800 && unit <= 0xDBFF;
         const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
@@ -178,7 +185,6 @@ void forEachUtf16Character(std::string_view bytes, Utf16 order, Take take) {
         }
         take(high || low ? replacement : unit);
     }
-    if (pos < bytes.size()) take(replacement);
 }
 
 // Measured first, so that the largest file costs its UTF-8 once, not the
@@ -192,14 +198,53 @@ std::string utf8OfUtf16(std::string_view bytes, Utf16 order) {
     return out;
 }
 
+// Hands `take` each UTF-8 character's bytes, and `bad` each sequence that is
+// none: a byte that cannot start a character, with the continuation bytes
+// after it.
+template <class Take, class Bad>
+void forEachSequence(std::string_view bytes, Take take, Bad bad) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (const auto decoded = decodeAt(bytes, pos)) {
+            take(bytes.substr(pos, decoded->length));
+            pos += decoded->length;
+            continue;
+        }
+        for (++pos; pos < bytes.size() && isContinuation(byteAt(bytes, pos));) ++pos;
+        bad();
+    }
+}
+
+// A file of UTF-8 characters beyond ASCII and a few sequences that are none
+// (one cut short somewhere) is UTF-8: at least this many characters for each
+// bad sequence. A file in a code page has few sequences that read as UTF-8.
+constexpr std::size_t charactersPerBadSequence = 2;
+
+// Each bad sequence becomes "?", when the text is UTF-8 but for a few.
+bool repairedUtf8(std::string_view bytes, std::string& repaired) {
+    std::size_t characters = 0, bad = 0;
+    forEachSequence(
+        bytes, [&](std::string_view character) { characters += character.size() > 1; },
+        [&] { ++bad; });
+    if (bad == 0 || bad * charactersPerBadSequence > characters) return false;
+    repaired.reserve(bytes.size());
+    forEachSequence(
+        bytes, [&](std::string_view character) { repaired.append(character); },
+        [&] { repaired += '?'; });
+    return true;
+}
+
 }  // namespace
 
 std::string_view inReadersForm(std::string_view bytes, std::string& converted) {
     std::size_t markSize = 0;
     const Utf16 utf16 = utf16Of(bytes, markSize);
-    if (utf16 == Utf16::No) return withoutByteOrderMark(bytes);
-    converted = utf8OfUtf16(bytes.substr(markSize), utf16);
-    return withoutByteOrderMark(converted);
+    if (utf16 != Utf16::No) {
+        converted = utf8OfUtf16(bytes.substr(markSize), utf16);
+        return withoutByteOrderMark(converted);
+    }
+    const std::string_view text = withoutByteOrderMark(bytes);
+    if (isAscii(text) || !repairedUtf8(text, converted)) return text;
+    return converted;
 }
 
 namespace {

@@ -29,9 +29,10 @@ std::string bytesOfBase64(std::string_view text);
 std::string_view withoutByteOrderMark(std::string_view bytes);
 
 // An address book's bytes in the one form the readers take: without a
-// byte-order mark, and UTF-16 (told by its mark, or by a zero in every other
-// byte of its first characters) turned into UTF-8, in `converted`. Any other
-// bytes stay as they are.
+// byte-order mark, and UTF-16 (told by its mark, or by the zero bytes on one
+// side of the pairs of its first characters) turned into UTF-8, in
+// `converted`; UTF-8 with a few sequences that are none has each of them as
+// "?", in `converted` too. Any other bytes stay as they are.
 std::string_view inReadersForm(std::string_view bytes, std::string& converted);
 
 }  // namespace address_book

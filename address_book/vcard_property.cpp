@@ -74,9 +74,6 @@ void VCardProperty::takeParameter(std::string_view text) {
     } else if (parameter == "CHARSET") {
         if (!charsetSeen_) charset = std::string(parameterValue);
         charsetSeen_ = true;
-    } else if (parameter == "VALUE") {
-        if (!valueSeen_) valueIsText = sameIgnoringCase(parameterValue, "TEXT");
-        valueSeen_ = true;
     } else if (parameter == "PREF") {
         if (!pref_) pref_ = std::string(parameterValue);
     } else if (parameter == phoneColumnParameter) {

@@ -26,7 +26,6 @@ public:
     bool quotedPrintable = false;
     bool base64 = false;  // ENCODING=b, in which Festorin writes a text with a carriage return
     std::string charset;
-    bool valueIsText = false;
     // Which of the list's phones Festorin's export says the number is.
     std::string festorinPhoneColumn;
 
@@ -35,7 +34,7 @@ private:
     void takeEncoding(std::string_view encoding);
     void takeType(std::string_view type);
 
-    bool encodingSeen_ = false, charsetSeen_ = false, valueSeen_ = false;
+    bool encodingSeen_ = false, charsetSeen_ = false;
     std::optional<std::string> pref_;
     bool typePref_ = false, fax_ = false, pager_ = false, voice_ = false, cell_ = false;
 };

@@ -103,6 +103,7 @@ struct Card {
     TopRanked<2> phones;            // that take calls
     TopRanked<2> phonesForNoCalls;  // faxes and pagers, when there is no other
     std::optional<MonthDay> birthday;
+    std::string unreadBirthday;
     OwnColumns own;
     // Festorin's exact texts, where the standard properties changed a line break.
     std::optional<std::string> exactFirstName, exactSurname, exactEmail, exactPhone1, exactPhone2;
@@ -135,6 +136,7 @@ Contact contactOf(const Card& card) {
     if (phones.count() > 0) contact.phone1 = phones[0];
     if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;
+    if (!card.birthday) contact.unreadBirthday = card.unreadBirthday;
     contact.own = card.own;
     takeExactTexts(card, contact);
     return contact;
@@ -146,7 +148,8 @@ Contact contactOf(const Card& card) {
 // BEGIN:VCARD ends the cards still open: their END:VCARD is missing.
 class CardReader {
 public:
-    explicit CardReader(const TextConverters& converters) : converters_(converters) {}
+    CardReader(DateOrder order, const TextConverters& converters)
+        : order_(order), converters_(converters) {}
 
     bool keepsFoldBlank() const { return version_ == "2.1"; }
 
@@ -265,11 +268,17 @@ private:
             .offer(property.rank(), std::move(text));
     }
 
+    // Any form of date a person or a program writes; a text value too, when
+    // it names a day and a month ("24 December").
     void takeBirthday(const VCardProperty& property) {
-        if (card_.birthday || property.valueIsText) return;
-        card_.birthday = isoBirthday(textOf(property));
+        if (card_.birthday) return;
+        const std::string text = textOf(property);
+        if (statesNoBirthday(text)) return;
+        card_.birthday = writtenBirthday(text, order_);
+        if (!card_.birthday && card_.unreadBirthday.empty()) card_.unreadBirthday = text;
     }
 
+    DateOrder order_;
     const TextConverters& converters_;
     int depth_ = 0;
     bool agentOpensCard_ = false;
@@ -281,14 +290,18 @@ private:
 }  // namespace
 
 bool holdsVCard(std::string_view bytes) {
-    for (PhysicalLines lines(bytes); !lines.atEnd(); lines.advance())
-        if (isCardLine(lines.current(), "BEGIN:VCARD")) return true;
+    bool inQuotes = false;
+    for (PhysicalLines lines(bytes); !lines.atEnd(); lines.advance()) {
+        const std::string_view line = lines.current();
+        if (!inQuotes && isCardLine(line, "BEGIN:VCARD")) return true;
+        inQuotes = inQuotes != (std::count(line.begin(), line.end(), '"') % 2 == 1);
+    }
     return false;
 }
 
-ContactList readVCards(std::string_view bytes, const TextConverters& converters) {
+ContactList readVCards(std::string_view bytes, DateOrder order, const TextConverters& converters) {
     LogicalLines lines(bytes);
-    CardReader reader(converters);
+    CardReader reader(order, converters);
     while (!lines.atEnd()) reader.take(VCardProperty(lines.next(reader.keepsFoldBlank())));
     return reader.finish();
 }

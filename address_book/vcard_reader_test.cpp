@@ -14,7 +14,7 @@ using Contacts = ContactList;
 // Through the door that every file takes.
 ContactList read(const std::string& file) {
     std::string converted;
-    return readVCards(inReadersForm(file, converted), systemConverters());
+    return readVCards(inReadersForm(file, converted), DateOrder::DayMonthYear, systemConverters());
 }
 
 // A phone's export: quoted-printable names in UTF-8 and in ISO-8859-1, bare
@@ -113,7 +113,8 @@ TEST(VCardReader, NamesFromFullNameWhenNHasNone) {
         (Contacts{{"Cher", "", "cher@example.org"}, {}, {"Ann Mary", "Lee"}, {"Ada", "Lovelace"}}));
 }
 
-// A time, in any zone, leaves the written date as it is.
+// A time, in any zone, leaves the written date as it is; dates as people
+// write them are read too, a text value's included; year 4501 is none.
 TEST(VCardReader, BirthdayForms) {
     const auto birthdayIn = [](const std::string& bday) {
         const Contacts cards = read("BEGIN:VCARD\nVERSION:4.0\n" + bday + "\nEND:VCARD\n");
@@ -123,11 +124,12 @@ TEST(VCardReader, BirthdayForms) {
          {"BDAY:1990-03-05", "BDAY:19900305", "BDAY:--03-05", "BDAY:--0305",
           "BDAY:1990-03-05T00:00:00Z", "BDAY:1990-03-05T23:00:00Z", "BDAY:1990-03-05t10:00",
           "BDAY:19900305T120000", "BDAY;VALUE=date:--0305", "BDAY:  1990-03-05  ",
-          "BDAY:broken\nBDAY:1990-03-05"})
+          "BDAY:broken\nBDAY:1990-03-05", "BDAY:1990-3-5", "BDAY:March 5", "BDAY:05.03.1990",
+          "BDAY;VALUE=text:--0305", "BDAY;VALUE=text:5 March", "BDAY:1990-03-05 00:00:00"})
         EXPECT_EQ(birthdayIn(bday), (MonthDay{3, 5})) << bday;
     EXPECT_EQ(birthdayIn("BDAY:2001-02-30"), (MonthDay{2, 30}));
-    for (const char* bday : {"BDAY:---05", "BDAY:1990-03", "BDAY:--03", "BDAY:1990-3-5",
-                             "BDAY:March 5", "BDAY;VALUE=text:--0305", "BDAY:", "NOTE:--0305"})
+    for (const char* bday : {"BDAY:---05", "BDAY:1990-03", "BDAY:--03", "BDAY:", "NOTE:--0305",
+                             "BDAY:4501-01-01", "BDAY:45010101", "BDAY;VALUE=text:circa 1800"})
         EXPECT_EQ(birthdayIn(bday), std::nullopt) << bday;
 }
 

@@ -76,7 +76,7 @@ TEST_F(FileMenu, ImportOffersEachChosenFileAsADropDoes) {
     test_support::writeBytes(notes, "Shopping: bread\r\n");
     choose(form->importItem, {friends, notes});
     ASSERT_EQ(hl::shownBoxes().size(), 2u);
-    EXPECT_EQ(hl::shownBoxes()[0].text, "Add 1 people from friends.vcf?");
+    EXPECT_EQ(hl::shownBoxes()[0].text, "Add 1 person from friends.vcf?");
     EXPECT_EQ(hl::shownBoxes()[1].text, "notes.txt holds no contacts that Festorin can read.");
     const Person ada{"1210",        "Ada",   "Lovelace",      "",       "", "",
                      "December,10", "Other", "The exact day", "Birtday"};

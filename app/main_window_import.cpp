@@ -16,7 +16,7 @@
 
 namespace {
 
-// A larger file is no address book a person keeps; it is not read at all.
+// The most of a file that is read whole; a larger one is not read at all.
 constexpr std::int64_t largestAddressBook = 64 * 1024 * 1024;
 
 address_book::DateOrder usersDateOrder() {
@@ -40,6 +40,8 @@ std::optional<address_book::Offer> readingFault(const platform::FileReading& rea
             return address_book::notOpened(utf8Path, platform::ansiToUtf8(reading.why));
         case platform::FileReading::Outcome::NotRead:
             return address_book::notRead(utf8Path, platform::ansiToUtf8(reading.why));
+        case platform::FileReading::Outcome::TooLarge:
+            return address_book::tooLarge(utf8Path, largestAddressBook / (1024 * 1024));
         default:
             return std::nullopt;
     }
@@ -101,11 +103,8 @@ void MainWindow::importAddressBook(const std::string& utf8Path) {
         tell(fault->text, platform::MbIcon::Exclamation);
         return;
     }
-    // A file too large is read as no address book at all.
     const address_book::AddressBook book =
-        reading.outcome == platform::FileReading::Outcome::Read
-            ? address_book::readAddressBook(bytes, usersDateOrder(), systemConverters())
-            : address_book::AddressBook{};
+        address_book::readAddressBook(bytes, usersDateOrder(), systemConverters());
     const address_book::ImportPlan plan = address_book::planImport(
         book, peopleGrid, address_book::roomLeft(peopleGrid), systemConverters());
     const address_book::Offer offer = address_book::offerOf(book, plan, utf8Path);

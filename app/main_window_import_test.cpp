@@ -89,8 +89,8 @@ TEST_F(Import, YesAddsSortsAndSavesOnceNoChangesNothing) {
     EXPECT_EQ(hl::shownBoxes().size(), 3u);
 }
 
-// A file of no known kind, or over 64 MB (even one that begins with a card)
-// is refused; one that cannot be opened says so, in the system's words;
+// A file of no known kind is refused; one over 64 MB (even one that begins
+// with a card) is named as too large; one that cannot be opened says so, in the system's words;
 // nothing changes. A file another program holds open for writing, as a
 // spreadsheet holds the one it shows, is read.
 TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
@@ -102,7 +102,7 @@ TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
           appData.path() + "\\folder.vcf"});
     expectBox(0, "notes.txt holds no contacts that Festorin can read.",
               platform::MbIcon::Exclamation);
-    expectBox(1, "large.vcf holds no contacts that Festorin can read.",
+    expectBox(1, "large.vcf is larger than the 64 MB that Festorin reads.",
               platform::MbIcon::Exclamation);
     const auto expectNotOpened = [](std::size_t index, const std::string& name) {
         ASSERT_GT(hl::shownBoxes().size(), index);
@@ -184,7 +184,7 @@ TEST_F(Import, FilesNamedOnTheCommandLineOrHandedOverAreOfferedOnceStarted) {
     const std::string noelInAnsi = noel.substr(0, noel.size() - 9) + "No\xebl.vcf";
     hl::handOver(*form, app::ansiHandOverTag, "Festorin.exe \"" + noelInAnsi + "\"");
     hl::runLaterActions();
-    expectBox(3, "Add 1 people from No\xebl.vcf?", platform::MbIcon::Question);
+    expectBox(3, "Add 1 person from No\xebl.vcf?", platform::MbIcon::Question);
     drop({contacts});
     expectBox(4, "No new birthday in ????????.vcf.", platform::MbIcon::Information);
 }

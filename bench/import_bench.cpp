@@ -142,7 +142,10 @@ std::string vcardTinyCards() {
 void BM_ReadWorstVCard(benchmark::State& state, std::string (*make)()) {
     const std::string file = make();
     std::size_t contacts = 0;
-    for (auto _ : state) contacts = address_book::readVCards(file, systemConverters()).size();
+    for (auto _ : state)
+        contacts = address_book::readVCards(file, address_book::DateOrder::DayMonthYear,
+                                            systemConverters())
+                       .size();
     state.SetLabel(std::to_string(file.size()) + " bytes, " + std::to_string(contacts) +
                    " contacts");
 }

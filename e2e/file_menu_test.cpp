@@ -169,10 +169,10 @@ TEST_F(FileMenuTest, ImportOffersTheChosenFilesInTurnAndCancelChangesNothing) {
     ASSERT_TRUE(IsWindow(open)) << "a folder is opened, not chosen";
     ASSERT_TRUE(enterAndClose(festorin, open, "\"friends.vcf\" \"google.csv\""));
     e2e::MessageBoxSeen box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, "Add 1 people from friends.vcf?");
+    EXPECT_EQ(box.text, "Add 1 person from friends.vcf?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, "Add 1 people from google.csv?");
+    EXPECT_EQ(box.text, "Add 1 person from google.csv?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     const Person blaise{"0619",    "Blaise",       "Pascal",        "",       "0102", "",
                         "June,19", "Call phone 1", "The exact day", "Birtday"};
@@ -186,7 +186,7 @@ TEST_F(FileMenuTest, ImportOffersTheChosenFilesInTurnAndCancelChangesNothing) {
     open = openDialog(festorin, importItem, "Import birthdays");
     ASSERT_TRUE(enterAndClose(festorin, open, cyrillicName));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, std::string("Add 1 people from ") + cyrillicNameShown + "?");
+    EXPECT_EQ(box.text, std::string("Add 1 person from ") + cyrillicNameShown + "?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     const Person emmy{"0323",     "Emmy",  "Noether",       "",       "", "",
                       "March,23", "Other", "The exact day", "Birtday"};

@@ -4,6 +4,10 @@
 // over while a question is open waits for its answer.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <optional>
+#include <string>
+
 #include "e2e/harness.h"
 
 namespace {
@@ -82,17 +86,17 @@ TEST(ImportTest, AFileOnTheCommandLineAndOneHandedOverByASecondStartAreOffered) 
               "the list.");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, std::string("Add 1 people from ") + cyrillicNameShown + "?");
+    EXPECT_EQ(box.text, std::string("Add 1 person from ") + cyrillicNameShown + "?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({emmy, blaise, ada}));
     EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{emmy, blaise, ada}));
 
     ASSERT_TRUE(e2e::runUntilItEnds(quoted(csv) + " " + quoted(otherCyrillic)));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, "Add 1 people from google.csv?");
+    EXPECT_EQ(box.text, "Add 1 person from google.csv?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, std::string("Add 1 people from ") + otherCyrillicNameShown + "?");
+    EXPECT_EQ(box.text, std::string("Add 1 person from ") + otherCyrillicNameShown + "?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"),
               e2e::contactRecords({sofia, emmy, blaise, dora, ada}));
@@ -128,12 +132,12 @@ TEST(ImportTest, AGermanOutlookFileAndAUtf16GoogleFileBringTheirPeople) {
     ASSERT_TRUE(festorin.started());
     e2e::MessageBoxSeen box = festorin.waitForMessageBox();
     EXPECT_EQ(box.text,
-              "Add 1 people from Kontakte.csv?\r\nLeft out: 1 without a birthday, 0 already in "
+              "Add 1 person from Kontakte.csv?\r\nLeft out: 1 without a birthday, 0 already in "
               "the list.");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     ASSERT_TRUE(e2e::runUntilItEnds(quoted(google)));
     box = festorin.waitForMessageBox();
-    EXPECT_EQ(box.text, "Add 1 people from google.csv?");
+    EXPECT_EQ(box.text, "Add 1 person from google.csv?");
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({zoe, joerg}));
     EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{zoe, joerg}));
@@ -203,6 +207,82 @@ TEST(ImportTest, AFileHandedOverDuringAQuestionWaitsForItsAnswer) {
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise, ada}));
     EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{blaise, ada}));
     DeleteFileA(cards.c_str());
+}
+
+// The user's short date, as Control Panel's Region keeps it, for the time of
+// one test; Festorin reads it when it starts.
+class ShortDateFormat {
+public:
+    ShortDateFormat(const char* order, const char* format) {
+        RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\International", 0,
+                      KEY_QUERY_VALUE | KEY_SET_VALUE, &key_);
+        keep("iDate", order, oldOrder_);
+        keep("sShortDate", format, oldFormat_);
+    }
+    ~ShortDateFormat() {
+        restore("iDate", oldOrder_);
+        restore("sShortDate", oldFormat_);
+        RegCloseKey(key_);
+    }
+    ShortDateFormat(const ShortDateFormat&) = delete;
+    ShortDateFormat& operator=(const ShortDateFormat&) = delete;
+
+private:
+    void keep(const char* name, const char* value, std::optional<std::string>& old) {
+        char buffer[80];
+        DWORD size = sizeof buffer;
+        if (RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
+                             &size) == ERROR_SUCCESS)
+            old = std::string(buffer, strnlen(buffer, size));
+        set(name, value);
+    }
+    void restore(const char* name, const std::optional<std::string>& old) {
+        if (old)
+            set(name, old->c_str());
+        else
+            RegDeleteValueA(key_, name);
+    }
+    void set(const char* name, const char* value) {
+        RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                       static_cast<DWORD>(strlen(value) + 1));
+    }
+
+    HKEY key_ = nullptr;
+    std::optional<std::string> oldOrder_, oldFormat_;
+};
+
+// On a PC whose short date begins with the year, a German Outlook's dotted
+// dates are day first, and Excel's "sep=;" line names the separator.
+TEST(ImportTest, DottedDatesAndExcelsFilesOnAYearFirstPC) {
+    const ShortDateFormat yearFirst("2", "yyyy-MM-dd");
+    e2e::clearDataFolder();
+    const std::string outlook =
+        addressBook("outlook-de.csv",
+                    "Vorname,Nachname,Geburtstag\r\nAnna,Berg,24.12.1980\r\nBo,Li,05.03.1970\r\n"
+                    "Cleo,Dahl,10.11.12\r\n");
+    const std::string excel = addressBook(
+        "excel.csv", "sep=;\r\nVorname;Nachname;Geburtstag\r\nEmil;Nolde;07.08.1867\r\n");
+    const auto person = [](const char* key, const char* firstName, const char* surname,
+                           const char* shown) {
+        return Person{key,   firstName, surname,         "",       "", "",
+                      shown, "Other",   "The exact day", "Birtday"};
+    };
+    const Person anna = person("1224", "Anna", "Berg", "December,24");
+    const Person bo = person("0305", "Bo", "Li", "March, 5");
+    const Person cleo = person("1110", "Cleo", "Dahl", "November,10");
+    const Person emil = person("0807", "Emil", "Nolde", "August, 7");
+    Festorin festorin(Festorin::Start::Shown, quoted(outlook) + " " + quoted(excel));
+    ASSERT_TRUE(festorin.started());
+    e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, "Add 3 people from outlook-de.csv?");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, "Add 1 person from excel.csv?");
+    ASSERT_TRUE(festorin.answer(box, IDYES));
+    EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({bo, emil, cleo, anna}));
+    EXPECT_EQ(festorin.gridPeople(), (std::vector<Person>{bo, emil, cleo, anna}));
+    DeleteFileA(outlook.c_str());
+    DeleteFileA(excel.c_str());
 }
 
 }  // namespace

@@ -28,8 +28,9 @@ void checkLines(const std::string& file) {
 address_book::AddressBook exportedAndRead(const std::vector<address_book::Cells>& people) {
     const std::string file = address_book::vCardsOf(people, systemConverters());
     checkLines(file);
-    return {address_book::FileFormat::VCard, address_book::TextEncoding::Utf8,
-            address_book::readVCards(file, systemConverters())};
+    return {
+        address_book::FileFormat::VCard, address_book::TextEncoding::Utf8,
+        address_book::readVCards(file, address_book::DateOrder::DayMonthYear, systemConverters())};
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ void checkCardAfter(std::string_view bytes, const address_book::ContactList& rea
     const std::string probed = std::string(bytes) +
                                "\r\nX-ONE:\r\nX-TWO:\r\nBEGIN:VCARD\r\nN:Probe;Fuzz\r\n"
                                "BDAY:--0229\r\nEND:VCARD\r\n";
-    const address_book::ContactList withCard = address_book::readVCards(probed, systemConverters());
+    const address_book::ContactList withCard =
+        address_book::readVCards(probed, address_book::DateOrder::DayMonthYear, systemConverters());
     fuzz::require(withCard.size() == read.size() + 1);
     fuzz::require(withCard.back() == address_book::Contact{"Fuzz", "Probe", "", "", "",
                                                            address_book::MonthDay{2, 29}});
@@ -26,9 +27,9 @@ void checkCardAfter(std::string_view bytes, const address_book::ContactList& rea
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const address_book::AddressBook file{address_book::FileFormat::VCard,
-                                         address_book::TextEncoding::Utf8,
-                                         address_book::readVCards(bytes, systemConverters())};
+    const address_book::AddressBook file{
+        address_book::FileFormat::VCard, address_book::TextEncoding::Utf8,
+        address_book::readVCards(bytes, address_book::DateOrder::DayMonthYear, systemConverters())};
     fuzz::checkContacts(file);
     checkCardAfter(bytes, file.contacts);
     for (int room : {book::maxPeople, 0, static_cast<int>(size % 4)}) fuzz::checkPlan(file, room);

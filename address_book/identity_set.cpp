@@ -1,0 +1,69 @@
+#include "identity_set.h"
+
+#include <functional>
+
+namespace address_book {
+
+namespace {
+
+constexpr std::size_t fewestSlots = 64;
+
+// At most three slots in four are taken, so that a look finds an empty one
+// soon.
+bool roomFor(std::size_t count, std::size_t slots) { return 4 * count <= 3 * slots; }
+
+std::size_t slotsFor(std::size_t count) {
+    std::size_t slots = fewestSlots;
+    while (!roomFor(count, slots)) slots *= 2;
+    return slots;
+}
+
+}  // namespace
+
+std::uint64_t IdentitySet::hashOf(std::string_view identity) {
+    return std::hash<std::string_view>{}(identity);
+}
+
+std::uint32_t IdentitySet::tagOf(std::uint64_t hash) {
+    const auto tag = static_cast<std::uint32_t>(hash >> 32);
+    return tag == 0 ? 1 : tag;
+}
+
+std::string_view IdentitySet::textOf(const Slot& slot) const {
+    return std::string_view(bytes_).substr(static_cast<std::size_t>(slot.offset), slot.size);
+}
+
+void IdentitySet::reserve(std::size_t count) {
+    if (slotsFor(count) > slots_.size()) grow(slotsFor(count));
+}
+
+// Each identity moves to its place in the larger table; the bytes stay.
+void IdentitySet::grow(std::size_t slots) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(slots, Slot{});
+    for (const Slot& slot : old)
+        if (slot.tag != 0) slotFor(textOf(slot), hashOf(textOf(slot))) = slot;
+}
+
+// The identity's slot, or the empty one where it would go.
+IdentitySet::Slot& IdentitySet::slotFor(std::string_view identity, std::uint64_t hash) {
+    const std::uint32_t tag = tagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
+        Slot& slot = slots_[at];
+        if (slot.tag == 0 || (slot.tag == tag && textOf(slot) == identity)) return slot;
+    }
+}
+
+bool IdentitySet::insert(std::string_view identity) {
+    if (!roomFor(count_ + 1, slots_.size())) grow(slotsFor(count_ + 1));
+    const std::uint64_t hash = hashOf(identity);
+    Slot& slot = slotFor(identity, hash);
+    if (slot.tag != 0) return false;
+    slot = {bytes_.size(), static_cast<std::uint32_t>(identity.size()), tagOf(hash)};
+    bytes_.append(identity);
+    ++count_;
+    return true;
+}
+
+}  // namespace address_book
