@@ -166,7 +166,7 @@ BirthdayCalendar birthdayCalendarOf(const std::vector<Cells>& people,
     std::string& out = calendar.bytes;
     out +=
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Festorin//Birthdays//EN\r\n"
-        "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\nX-WR-CALNAME:Festorin birthdays\r\n";
+        "CALSCALE:GREGORIAN\r\nX-WR-CALNAME:Festorin birthdays\r\n";
     EventWriter writer(out, exportMoment, converters);
     for (const Cells& person : people) {
         const std::optional<reminders::MonthDay> birthday =

@@ -44,7 +44,7 @@ TEST(ICalendarWriter, OneYearlyEventWithItsAlarmForEachPerson) {
     EXPECT_EQ(calendar.leftOut, 1);
     EXPECT_EQ(calendar.bytes,
               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Festorin//Birthdays//EN\r\n"
-              "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\nX-WR-CALNAME:Festorin birthdays\r\n"
+              "CALSCALE:GREGORIAN\r\nX-WR-CALNAME:Festorin birthdays\r\n"
               "BEGIN:VEVENT\r\nUID:" +
                   valuesOf(calendar.bytes, "UID:").at(0) +
                   "\r\nDTSTAMP:20261211T140509Z\r\n"
@@ -56,7 +56,7 @@ TEST(ICalendarWriter, OneYearlyEventWithItsAlarmForEachPerson) {
                   "END:VEVENT\r\nEND:VCALENDAR\r\n");
     EXPECT_EQ(birthdayCalendarOf({}, exported, systemConverters()).bytes,
               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Festorin//Birthdays//EN\r\n"
-              "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\nX-WR-CALNAME:Festorin birthdays\r\n"
+              "CALSCALE:GREGORIAN\r\nX-WR-CALNAME:Festorin birthdays\r\n"
               "END:VCALENDAR\r\n");
 }
 
