@@ -167,10 +167,13 @@ TEST_F(FileMenuTest, ExportWritesACalendarOfTheTypeChosenOrTyped) {
     ASSERT_TRUE(festorin.started());
     HWND save = openDialog(festorin, exportItem, "Export birthdays");
     ASSERT_TRUE(save);
-    SendMessageA(GetDlgItem(save, cmb1), CB_SHOWDROPDOWN, TRUE, 0);
-    // The README's picture is taken while the list of types is open, when asked.
+    HWND types = GetDlgItem(save, cmb1);
+    // The README's picture is taken while the list of types is open, once the
+    // dialog's first drawing is done, when asked.
+    ASSERT_TRUE(festorin.settle());
+    SendMessageA(types, CB_SHOWDROPDOWN, TRUE, 0);
     e2e::holdForPicture("FESTORIN_EXPORT_TYPES_PICTURE");
-    SendMessageA(GetDlgItem(save, cmb1), CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageA(types, CB_SHOWDROPDOWN, FALSE, 0);
     chooseType(save, 1);
     ASSERT_TRUE(enterAndClose(festorin, save, appDataFolder() + "chosen"));
     e2e::MessageBoxSeen box = festorin.waitForMessageBox();

@@ -9,4 +9,4 @@ source "$root/scripts/lib/screenshot_common.sh"
 
 take_picture_during_test FESTORIN_EXPORT_TYPES_PICTURE \
     'FileMenuTest.ExportWritesACalendarOfTheTypeChosenOrTyped' \
-    "${1:-$root/docs/export-types.png}" ${FESTORIN_PICTURE_CROP:--crop 600x200+200+380 +repage}
+    "${1:-$root/docs/export-types.png}" ${FESTORIN_PICTURE_CROP:--crop 566x92+112+514 +repage}
