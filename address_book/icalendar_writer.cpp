@@ -1,9 +1,9 @@
 #include "icalendar_writer.h"
 
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 
 #include "book/choices.h"
 #include "book/content_hash.h"
@@ -105,7 +105,7 @@ public:
     }
 
 private:
-    std::map<std::string, int> seen_;
+    std::unordered_map<std::string, int> seen_;
 };
 
 class EventWriter {
@@ -120,21 +120,21 @@ public:
     void write(const Cells& person, const reminders::MonthDay& birthday) {
         const reminders::RowCells cells = reminderCellsOf(person);
         const reminders::Date start = reminders::birthdayIn(year_, birthday);
-        const std::string summary = summaryOf(cells);
-        const std::string description = descriptionOf(cells);
+        const std::string summary = text(summaryOf(cells));
+        const std::string description = text(descriptionOf(cells));
         line("BEGIN:VEVENT");
         line("UID:" + identifiers_.next(person));
         line("DTSTAMP:" + stamp_);
         line("DTSTART;VALUE=DATE:" + dateValue(start));
         line("DTEND;VALUE=DATE:" + dateValue(reminders::addDays(start, 1)));
         line(recurrenceOf(birthday));
-        textLine("SUMMARY:", summary);
-        if (!description.empty()) textLine("DESCRIPTION:", description);
+        line("SUMMARY:" + summary);
+        if (!description.empty()) line("DESCRIPTION:" + description);
         line("TRANSP:TRANSPARENT");
         line("CATEGORIES:Birthday");
         line("BEGIN:VALARM");
         line("ACTION:DISPLAY");
-        textLine("DESCRIPTION:", summary);
+        line("DESCRIPTION:" + summary);
         line("TRIGGER:" + alarmTrigger(reminders::leadTime(person[book::colWhen], leadChoices)));
         line("END:VALARM");
         line("END:VEVENT");
@@ -142,11 +142,12 @@ public:
 
 private:
     void line(std::string_view whole) { appendFolded(out_, whole); }
-    // An empty text is not handed over: Windows' converters take no empty text.
-    void textLine(std::string_view head, const std::string& ansi) {
-        line_.assign(head);
-        if (!ansi.empty()) appendEscaped(line_, withoutControls(converters_.ansiToUtf8(ansi)));
-        appendFolded(out_, line_);
+    // A text value in UTF-8, escaped. An empty text is not handed over:
+    // Windows' converters take no empty text.
+    std::string text(const std::string& ansi) const {
+        std::string value;
+        if (!ansi.empty()) appendEscaped(value, withoutControls(converters_.ansiToUtf8(ansi)));
+        return value;
     }
 
     std::string& out_;
@@ -154,7 +155,6 @@ private:
     const int year_;
     const TextConverters& converters_;
     Identifiers identifiers_;
-    std::string line_;
 };
 
 }  // namespace
