@@ -161,6 +161,8 @@ public:
     // dropped files are, and the list written to a vCard file.
     void onImport();
     void onExport();
+    void exportCalendar(const std::vector<address_book::Cells>& people, const std::string& utf8Path,
+                        const std::string& shownName);
 
 private:
     // Start-up.
@@ -250,6 +252,7 @@ private:
     // The folder of the last file chosen in a File menu dialog in this run,
     // in UTF-8.
     std::string lastFileFolderUtf8_;
+    std::size_t lastExportType_ = 0;  // its place in the Save dialog's list of types
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<ReminderWindow>> reminderWindows_;

@@ -37,8 +37,9 @@ protected:
 
     // The menu item clicked with the dialog's answer scripted: files, or none
     // for Cancel; then the message loop runs what it was asked to.
-    void choose(platform::MenuItem& item, const std::vector<std::string>& files) {
-        hl::answerNextFileDialog(files);
+    void choose(platform::MenuItem& item, const std::vector<std::string>& files,
+                std::optional<std::size_t> type = std::nullopt) {
+        hl::answerNextFileDialog(files, type);
         hl::click(item);
         hl::runLaterActions();
     }
@@ -93,9 +94,12 @@ TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
     ASSERT_EQ(hl::shownFileDialogs().size(), 1u);
     EXPECT_EQ(hl::shownFileDialogs()[0].kind, hl::FileDialogKind::Save);
     EXPECT_EQ(lastDialog().title, "Export birthdays");
-    ASSERT_EQ(lastDialog().filters.size(), 1u);
+    ASSERT_EQ(lastDialog().filters.size(), 2u);
     EXPECT_EQ(lastDialog().filters[0].description, "vCard (*.vcf)");
     EXPECT_EQ(lastDialog().filters[0].patterns, "*.vcf");
+    EXPECT_EQ(lastDialog().filters[1].description, "Calendar (*.ics)");
+    EXPECT_EQ(lastDialog().filters[1].patterns, "*.ics");
+    EXPECT_EQ(lastDialog().chosenFilter, 0u);
     EXPECT_EQ(lastDialog().fileNameUtf8, "Festorin birthdays.vcf");
     EXPECT_EQ(lastDialog().defaultExtension, "vcf");
     ASSERT_EQ(hl::shownBoxes().size(), 1u);
@@ -126,6 +130,44 @@ TEST_F(FileMenu, ExportWritesThePeopleShownAndTheImportBringsThemBack) {
     EXPECT_EQ(lastBox().icon, platform::MbIcon::Information);
     EXPECT_EQ(lastBox().buttons, platform::MbButtons::Ok);
     EXPECT_EQ(test_support::readBytes(file), cards);
+}
+
+// The type chosen, or else the extension typed, decides what is written, and
+// the next dialog offers it; a birthday that is no day is left out and said.
+TEST_F(FileMenu, ExportWritesACalendarOfTheTypeChosenOrTyped) {
+    const Person leftOut{"0230", "Gauss", "", "", "", "", "February,30", "Other", "", ""};
+    start({noe, leftOut, dara});
+    hl::setNow({2026, 12, 11, 9, 30, 0});
+    struct Case {
+        std::string name;
+        std::optional<std::size_t> type;
+        bool calendar;
+        std::size_t offered;  // the type the dialog opened with
+    };
+    const Case cases[] = {{"a.ics", 1, true, 0},
+                          {"b", 1, true, 1},
+                          {"c.vcf", std::nullopt, false, 1},
+                          {"d.ICS", 0, true, 0},
+                          {"e", std::nullopt, true, 1},
+                          {"f.txt", 0, false, 1}};
+    for (const Case& c : cases) {
+        const std::string file = inAppData(c.name);
+        choose(form->exportItem, {file}, c.type);
+        EXPECT_EQ(lastDialog().chosenFilter, c.offered) << c.name;
+        EXPECT_EQ(lastDialog().fileNameUtf8,
+                  c.offered ? "Festorin birthdays.ics" : "Festorin birthdays.vcf");
+        EXPECT_EQ(lastDialog().defaultExtension, c.offered ? "ics" : "vcf");
+        const std::string bytes = test_support::readBytes(file);
+        EXPECT_EQ(bytes.starts_with("BEGIN:VCALENDAR\r\n"), c.calendar) << c.name;
+        EXPECT_EQ(lastBox().text,
+                  c.calendar ? "Exported 2 people to " + c.name +
+                                   ".\nLeft out 1 person whose birthday is not a real day, such "
+                                   "as 30 February."
+                             : "Exported 3 people to " + c.name + ".");
+    }
+    EXPECT_NE(test_support::readBytes(inAppData("a.ics"))
+                  .find("\r\nDTSTAMP:20261211T093000Z\r\nDTSTART;VALUE=DATE:20261224\r\n"),
+              std::string::npos);
 }
 
 // Cancel writes nothing; a write that fails is reported, naming the file,

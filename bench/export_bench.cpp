@@ -1,10 +1,11 @@
 // File > Export... at the table's limit: the people of the grid as a vCard
-// file, converted, escaped, folded and written whole, beside the same bytes
-// through the same atomic replace.
+// file and as a calendar, converted, escaped, folded and written whole,
+// beside the vCard's bytes through the same atomic replace.
 #include <benchmark/benchmark.h>
 
 #include <array>
 
+#include "address_book/icalendar_writer.h"
 #include "address_book/people_list.h"
 #include "address_book/vcard_writer.h"
 #include "app/system_converters.h"
@@ -42,6 +43,19 @@ void BM_ExportVCardFile(benchmark::State& state) {
     }
 }
 
+// The same people as a calendar of yearly birthdays with their alarms.
+void BM_ExportCalendarFile(benchmark::State& state) {
+    platform::StringGrid grid(nullptr, book::columnCount);
+    fillPeople(grid);
+    const std::string file = exportedFile();
+    for (auto _ : state) {
+        const std::vector<address_book::Cells> people = address_book::rowsOfPeople(grid);
+        platform::writeFileAtomically(file, address_book::birthdayCalendarOf(
+                                                people, {2026, 12, 11, 9, 0, 0}, systemConverters())
+                                                .bytes);
+    }
+}
+
 void BM_ExportBaseline(benchmark::State& state) {
     platform::StringGrid grid(nullptr, book::columnCount);
     fillPeople(grid);
@@ -52,6 +66,7 @@ void BM_ExportBaseline(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ExportVCardFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportCalendarFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportBaseline)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -23,3 +23,5 @@ endif()
 add_test(NAME install_deps_decisions COMMAND ${CMAKE_SOURCE_DIR}/scripts/install-deps_test.sh)
 add_test(NAME wine_run_refuses_a_folder_it_did_not_make
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run_test.sh)
+
+include(cmake/calendar_check.cmake)

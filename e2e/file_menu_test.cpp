@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "e2e/harness.h"
+// After windows.h.
+#include <dlgs.h>
 
 namespace {
 
@@ -50,7 +52,8 @@ protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 1252u) << "the names shown are those of a Windows-1252 system";
         e2e::clearDataFolder();
-        for (const char* name : {"export.vcf", "friends.vcf", "google.csv", cyrillicName})
+        for (const char* name :
+             {"export.vcf", "friends.vcf", "google.csv", "chosen.ics", "typed.ics", cyrillicName})
             e2e::removeFileUtf8(appDataFolder() + name);
     }
 
@@ -145,6 +148,54 @@ TEST_F(FileMenuTest, ExportWritesThePeopleShownAndImportBringsThemBack) {
     ASSERT_TRUE(festorin.answer(box, IDYES));
     EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords(shown));
     EXPECT_EQ(festorin.gridPeople(), shown);
+}
+
+// The type chosen in the Save dialog's list, as a user picks it.
+void chooseType(HWND dialog, int type) {
+    HWND types = GetDlgItem(dialog, cmb1);
+    SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(type), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(types));
+}
+
+// A name without an extension is written in the type chosen, which the next
+// dialog offers; a name typed with ".ics" is a calendar whatever the list
+// shows.
+TEST_F(FileMenuTest, ExportWritesACalendarOfTheTypeChosenOrTyped) {
+    e2e::writeDataFile("dates.txt", e2e::contactRecords(shown));
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    HWND save = openDialog(festorin, exportItem, "Export birthdays");
+    ASSERT_TRUE(save);
+    HWND types = GetDlgItem(save, cmb1);
+    // The README's picture is taken while the list of types is open, once the
+    // dialog's first drawing is done, when asked.
+    ASSERT_TRUE(festorin.settle());
+    SendMessageA(types, CB_SHOWDROPDOWN, TRUE, 0);
+    e2e::holdForPicture("FESTORIN_EXPORT_TYPES_PICTURE");
+    SendMessageA(types, CB_SHOWDROPDOWN, FALSE, 0);
+    chooseType(save, 1);
+    ASSERT_TRUE(enterAndClose(festorin, save, appDataFolder() + "chosen"));
+    e2e::MessageBoxSeen box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, "Exported 3 people to chosen.ics.");
+    ASSERT_TRUE(festorin.answer(box, IDOK));
+    const std::string chosen = festorin.dataFile("..\\chosen.ics");
+    EXPECT_TRUE(chosen.starts_with("BEGIN:VCALENDAR\r\n")) << chosen;
+    EXPECT_NE(chosen.find("\r\nSUMMARY:Birthday of Ada Lovelace\r\n"
+                          "DESCRIPTION:Send an E-mail at ada@example.org\r\n"),
+              std::string::npos);
+
+    save = openDialog(festorin, exportItem, "Export birthdays");
+    ASSERT_TRUE(save);
+    EXPECT_EQ(festorin.fileNameIn(save), "Festorin birthdays.ics");
+    chooseType(save, 0);
+    ASSERT_TRUE(enterAndClose(festorin, save, appDataFolder() + "typed.ics"));
+    box = festorin.waitForMessageBox();
+    EXPECT_EQ(box.text, "Exported 3 people to typed.ics.");
+    ASSERT_TRUE(festorin.answer(box, IDOK));
+    const std::string typed = festorin.dataFile("..\\typed.ics");
+    EXPECT_TRUE(typed.starts_with("BEGIN:VCALENDAR\r\n")) << typed;
+    EXPECT_EQ(typed.size(), chosen.size()) << "the same people, stamped at another moment";
 }
 
 // Several files chosen at once are offered one after another, as dropped

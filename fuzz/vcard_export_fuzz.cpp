@@ -2,10 +2,12 @@
 // in UTF-8 with one card a person, whose import keeps every rule of the plan
 // (see import_checks.h); and a list as the editor and the import leave it,
 // exported then imported, comes back the same, cell for cell, and adds
-// nobody to itself.
+// nobody to itself. The same list as a calendar is folded CR LF lines in
+// UTF-8 too, with an event for every person it does not leave out.
 #include <cstdint>
 #include <string_view>
 
+#include "address_book/icalendar_writer.h"
 #include "address_book/vcard_reader.h"
 #include "address_book/vcard_writer.h"
 #include "app/system_converters.h"
@@ -44,6 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         listed.push_back(test_support::listedPerson(person.texts, person.month, person.day,
                                                     person.typedWithZero));
     }
+
+    const address_book::BirthdayCalendar calendar =
+        address_book::birthdayCalendarOf(anyList, {2028, 2, 29, 9, 0, 0}, systemConverters());
+    checkLines(calendar.bytes);
+    fuzz::require(calendar.written + calendar.leftOut == static_cast<int>(anyList.size()));
 
     const address_book::AddressBook any = exportedAndRead(anyList);
     fuzz::require(any.contacts.size() == anyList.size());

@@ -18,10 +18,13 @@ int positionOf(const std::string& text, std::span<const std::string> choices) {
 
 }  // namespace
 
-std::string reminderSentence(const RowCells& row, const Date& birthday) {
+std::string reminderOf(const RowCells& row) {
     using book::trimmed;
-    return trimmed(row.reason) + " of " + trimmed(row.firstName) + " " + trimmed(row.surname) +
-           " on " + dayName(birthday) + " " + trimmed(row.shownDate) + ".";
+    return trimmed(row.reason) + " of " + trimmed(row.firstName) + " " + trimmed(row.surname);
+}
+
+std::string reminderSentence(const RowCells& row, const Date& birthday) {
+    return reminderOf(row) + " on " + dayName(birthday) + " " + book::trimmed(row.shownDate) + ".";
 }
 
 ActionLine actionLine(const RowCells& row, std::span<const std::string> actionChoices) {

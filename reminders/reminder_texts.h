@@ -18,6 +18,9 @@ struct ReminderTexts {
     std::string subject;   // the e-mail link's subject
 };
 
+// The sentence's beginning: the reason, " of " and the names.
+std::string reminderOf(const RowCells& row);
+
 // The sentence names the week day of the birthday, not of today.
 std::string reminderSentence(const RowCells& row, const Date& birthday);
 

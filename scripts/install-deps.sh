@@ -20,7 +20,8 @@ packages=(cmake g++ googletest libbenchmark-dev clang-format
           clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 fonts-wine xvfb imagemagick xauth x11-utils nsis locales
-          g++-mingw-w64-x86-64 wine64)
+          g++-mingw-w64-x86-64 wine64
+          python3-icalendar python3-dateutil libical-dev pkg-config)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 // sees (clock, folders, answers to message boxes) and act as its user.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,14 +94,16 @@ void duringNextBox(std::function<void()> action);
 
 // The Open and Save dialogs the program showed, and the user's choice in the
 // next ones, in order: the files chosen, or none for Cancel. An unscripted
-// dialog is cancelled; a Save dialog takes the first file.
+// dialog is cancelled; a Save dialog takes the first file, and the filter
+// given, or else keeps the one it opened with.
 enum class FileDialogKind { Open, Save };
 struct FileDialogShown {
     FileDialogKind kind;
     FileDialogRequest request;
 };
 const std::vector<FileDialogShown>& shownFileDialogs();
-void answerNextFileDialog(std::vector<std::string> paths);
+void answerNextFileDialog(std::vector<std::string> paths,
+                          std::optional<std::size_t> filter = std::nullopt);
 
 // The user's hands.
 void type(Edit& edit, const std::string& characters);

@@ -11,6 +11,13 @@ namespace platform {
 
 namespace {
 
+// The files the user chooses, none for Cancel, and the type chosen in a
+// Save dialog.
+struct FileDialogAnswer {
+    std::vector<std::string> paths;
+    std::optional<std::size_t> filter;
+};
+
 struct World {
     DateTime now{2026, 12, 8, 9, 0, 0};
     char dateSeparator = '/';
@@ -43,7 +50,7 @@ struct World {
     Form* created = nullptr;
     std::deque<std::function<void()>> later;
     std::vector<headless::FileDialogShown> fileDialogs;
-    std::deque<std::vector<std::string>> fileDialogAnswers;
+    std::deque<FileDialogAnswer> fileDialogAnswers;
 };
 
 World& world() {
@@ -85,12 +92,11 @@ MbResult messageBox(const std::string& text, const std::string& caption, MbIcon 
 namespace {
 
 // The next scripted answer; an unscripted dialog is cancelled.
-std::vector<std::string> fileDialogAnswer(headless::FileDialogKind kind,
-                                          const FileDialogRequest& request) {
+FileDialogAnswer fileDialogAnswer(headless::FileDialogKind kind, const FileDialogRequest& request) {
     World& w = world();
     w.fileDialogs.push_back({kind, request});
     if (w.fileDialogAnswers.empty()) return {};
-    std::vector<std::string> answer = std::move(w.fileDialogAnswers.front());
+    FileDialogAnswer answer = std::move(w.fileDialogAnswers.front());
     w.fileDialogAnswers.pop_front();
     return answer;
 }
@@ -98,14 +104,13 @@ std::vector<std::string> fileDialogAnswer(headless::FileDialogKind kind,
 }  // namespace
 
 std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request) {
-    return fileDialogAnswer(headless::FileDialogKind::Open, request);
+    return fileDialogAnswer(headless::FileDialogKind::Open, request).paths;
 }
 
-std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) {
-    const std::vector<std::string> answer =
-        fileDialogAnswer(headless::FileDialogKind::Save, request);
-    if (answer.empty()) return std::nullopt;
-    return answer.front();
+std::optional<FileToSave> chooseFileToSave(const FileDialogRequest& request) {
+    const FileDialogAnswer answer = fileDialogAnswer(headless::FileDialogKind::Save, request);
+    if (answer.paths.empty()) return std::nullopt;
+    return FileToSave{answer.paths.front(), answer.filter.value_or(request.chosenFilter)};
 }
 
 void shellNotifyIcon(unsigned message, const NotifyIconData& data) {
@@ -243,8 +248,8 @@ void runLaterActions() {
 }
 
 void answerNextBox(MbResult answer) { world().answers.push_back(answer); }
-void answerNextFileDialog(std::vector<std::string> paths) {
-    world().fileDialogAnswers.push_back(std::move(paths));
+void answerNextFileDialog(std::vector<std::string> paths, std::optional<std::size_t> filter) {
+    world().fileDialogAnswers.push_back({std::move(paths), filter});
 }
 const std::vector<FileDialogShown>& shownFileDialogs() { return world().fileDialogs; }
 void duringNextBox(std::function<void()> action) { world().duringBox = std::move(action); }

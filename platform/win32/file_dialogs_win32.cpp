@@ -44,7 +44,7 @@ struct Dialog {
         names.lStructSize = sizeof names;
         names.hwndOwner = win32::boxOwner();
         names.lpstrFilter = filters.c_str();
-        names.nFilterIndex = 1;
+        names.nFilterIndex = static_cast<DWORD>(request.chosenFilter + 1);
         names.lpstrFile = paths.data();
         names.nMaxFile = static_cast<DWORD>(paths.size());
         names.lpstrInitialDir = orNull(folder);
@@ -91,10 +91,12 @@ std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request) {
     return chosenPaths(dialog.paths);
 }
 
-std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) {
+std::optional<FileToSave> chooseFileToSave(const FileDialogRequest& request) {
     Dialog dialog(request, OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN);
     if (!dialog.chosen(GetSaveFileNameW(&dialog.names))) return std::nullopt;
-    return win32::utf8FromWide(dialog.paths.c_str());
+    const DWORD filterIndex = dialog.names.nFilterIndex;
+    return FileToSave{win32::utf8FromWide(dialog.paths.c_str()),
+                      filterIndex == 0 ? 0 : std::size_t{filterIndex - 1}};
 }
 
 }  // namespace platform
