@@ -7,6 +7,7 @@ FindBox::FindBox(platform::Form* owner) : platform::Form(owner) {
     minimizeBox = false;
     setClientSize(330, 66);
     defaultButton = &findNextButton;
+    escapeButton = &closeButton;
     findWhatLabel.setText("Find what:");
     findWhatLabel.setBounds(8, 14, 0, 13);
     findWhatBox.setBounds(68, 10, 160, 21);

@@ -165,6 +165,8 @@ TEST_F(EditMenu, FindSelectsTheNextPersonWithTheTextAndF3TheOneAfter) {
     hl::type(form->findBox()->findWhatBox, "nobody");
     hl::click(form->findBox()->findNextButton);
     EXPECT_EQ(selectedName(), "Maria");
+    hl::pressEscape(*form->findBox());
+    EXPECT_FALSE(form->findBox()->visible());
     ASSERT_EQ(hl::shownBoxes().size(), 1u);
     EXPECT_EQ(hl::shownBoxes()[0].text,
               "Nobody's first name, surname or e-mail contains \"nobody\".");

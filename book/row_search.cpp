@@ -1,17 +1,19 @@
 #include "row_search.h"
 
+#include <string_view>
+
 #include "platform/services.h"
 
 namespace book {
 
 namespace {
 
-bool beginsWith(const std::string& cell, const std::string& text) {
+bool beginsWith(std::string_view cell, std::string_view text) {
     return cell.size() >= text.size() &&
            platform::sameTextIgnoringCase(cell.substr(0, text.size()), text);
 }
 
-bool contains(const std::string& cell, const std::string& text) {
+bool contains(std::string_view cell, std::string_view text) {
     for (std::size_t at = 0; at + text.size() <= cell.size(); ++at)
         if (platform::sameTextIgnoringCase(cell.substr(at, text.size()), text)) return true;
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -32,7 +33,7 @@ std::string appDataFolder();
 std::string documentsFolderUtf8();
 // The two texts are the same without regard to case, compared as the
 // system compares texts of the ANSI code page.
-bool sameTextIgnoringCase(const std::string& a, const std::string& b);
+bool sameTextIgnoringCase(std::string_view a, std::string_view b);
 // The full path of the program's own executable.
 std::string executablePath();
 // The desktop without the taskbar.

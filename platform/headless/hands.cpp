@@ -76,6 +76,10 @@ void pressEnter(Form& form) {
     if (form.defaultButton) click(*form.defaultButton);
 }
 
+void pressEscape(Form& form) {
+    if (form.escapeButton) click(*form.escapeButton);
+}
+
 void tick(Timer& timer) {
     if (timer.enabled) fire(timer.onTimer);
 }

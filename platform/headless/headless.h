@@ -118,6 +118,8 @@ void typeInGrid(StringGrid& grid, const std::string& letters);
 // Enter in a text box of the form presses its default button, when the
 // user can reach it.
 void pressEnter(Form& form);
+// Esc in the form presses its Esc button.
+void pressEscape(Form& form);
 void tick(Timer& timer);
 // Another program hands data to the form under a tag; true when taken.
 bool handOver(Form& form, std::uintptr_t tag, std::string_view data);

@@ -65,7 +65,7 @@ std::string executablePath() { return world().executablePath; }
 
 // As Windows-1252 has it: the ASCII letters, and the Latin-1 letters from
 // 0xC0 on, whose small letters stand 0x20 above them (0xD7 is a sign).
-bool sameTextIgnoringCase(const std::string& a, const std::string& b) {
+bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
     auto small = [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         const bool capital =

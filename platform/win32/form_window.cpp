@@ -221,6 +221,9 @@ void FormWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     // A menu item's command comes with 0, its shortcut's with 1.
     if (lParam == 0) {
         if (HIWORD(wParam) > 1) return;
+        // The dialog manager's answer to Esc.
+        if (LOWORD(wParam) == IDCANCEL && form_.escapeButton)
+            return fire(form_.escapeButton->onClick);
         if (MenuItem* item = menuItemOfCommand(LOWORD(wParam))) fire(item->onClick);
         return;
     }

@@ -84,7 +84,7 @@ std::string appDataFolder() { return shellFolder(CSIDL_APPDATA); }
 std::string documentsFolderUtf8() { return shellFolderUtf8(CSIDL_PERSONAL); }
 
 // String sort: a hyphen or an apostrophe counts as the other characters do.
-bool sameTextIgnoringCase(const std::string& a, const std::string& b) {
+bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.data(),
                           static_cast<int>(a.size()), b.data(),
                           static_cast<int>(b.size())) == CSTR_EQUAL;
