@@ -5,6 +5,7 @@ FindBox::FindBox(platform::Form* owner) : platform::Form(owner) {
     setText(caption);
     borderStyle = platform::BorderStyle::ToolWindow;
     minimizeBox = false;
+    centered = true;
     setClientSize(330, 66);
     defaultButton = &findNextButton;
     escapeButton = &closeButton;
