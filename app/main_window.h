@@ -2,12 +2,15 @@
 // MainWindow: the main window, its controls, menus and state.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "address_book/person.h"
+#include "app/find_box.h"
+#include "book/change_history.h"
 #include "book/contact_file.h"
 #include "platform/button.h"
 #include "platform/combo_box.h"
@@ -56,6 +59,11 @@ public:
     platform::MenuItem exportItem{&fileMenu, "&Export..."};
     platform::MenuItem fileMenuSeparator{&fileMenu, "-"};
     platform::MenuItem quitItem{&fileMenu, "&Quit"};
+    platform::MenuItem editMenu{&menuBar, "&Edit"};
+    platform::MenuItem undoItem{&editMenu, "&Undo\tCtrl+Z"};
+    platform::MenuItem editMenuSeparator{&editMenu, "-"};
+    platform::MenuItem findItem{&editMenu, "&Find...\tCtrl+F"};
+    platform::MenuItem findNextItem{&editMenu, "Find &Next\tF3"};
     platform::MenuItem optionsMenu{&menuBar, "&Options"};
     platform::MenuItem orderMenu{&optionsMenu, "Order"};
     platform::MenuItem byDateItem{&orderMenu, "by date"};
@@ -133,6 +141,14 @@ public:
     // of the program.
     void saveUnsavedChanges();
 
+    // The Edit menu, and the list's own search as the user types in it.
+    void onUndo();
+    void onFind();
+    void onFindNext();
+    void findTypedText(platform::RowSearch& search);
+    // The Find box, once Find... has opened it.
+    FindBox* findBox() { return findBox_.get(); }
+
     // The notification-area icon and the window's life cycle.
     void addTrayIcon();
     void removeTrayIcon();
@@ -190,6 +206,18 @@ private:
     void followDeletion(int row);
     void followSort(const std::vector<int>& order);
     void saveChanges();
+    // Saves, making `change` once the other PC's changes are merged in.
+    void saveContactsChangedBy(const std::function<void()>& change);
+
+    // The Edit menu.
+    void wireEditMenu();
+    void recordChange(book::Change change);
+    void showUndoItem();
+    book::UndoOutcome undoLastChange();
+    void selectAfterUndo(const book::PersonRow& selected, const book::UndoOutcome& outcome);
+    void tellWhatUndoLeft(const book::UndoOutcome& outcome);
+    int searchColumn() const;
+    void openFindBox();
 
     // Importing.
     void wireImport();
@@ -253,6 +281,10 @@ private:
     // in UTF-8.
     std::string lastFileFolderUtf8_;
     std::size_t lastExportType_ = 0;  // its place in the Save dialog's list of types
+
+    // The changes made to the list in this run, for Undo.
+    book::ChangeHistory changes_;
+    std::unique_ptr<FindBox> findBox_;
 
     // Every reminder window opened, kept until the program ends.
     std::vector<std::unique_ptr<ReminderWindow>> reminderWindows_;

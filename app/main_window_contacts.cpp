@@ -10,13 +10,16 @@ const char* const contactFileName = "dates.txt";
 
 std::string MainWindow::contactFilePath() const { return dataFolder + contactFileName; }
 
-void MainWindow::saveContacts() {
+void MainWindow::saveContacts() { saveContactsChangedBy(nullptr); }
+
+void MainWindow::saveContactsChangedBy(const std::function<void()>& change) {
     const std::string path = contactFilePath();
     if (contactsUnreadable_)
         throw platform::IoError("The people in \"" + path +
                                 "\" could not be read at start, so changes are not saved: "
                                 "the file stays as it is until Festorin can read it.");
     const OutsideMerge merge = mergeOutsideContacts();
+    if (change) change();
     knownContacts_ = {book::writeContactFile(path, peopleGrid), book::peopleRows(peopleGrid)};
     reportMerge(merge);
 }

@@ -79,6 +79,7 @@ void MainWindow::onModify() {
 void MainWindow::onDelete() {
     const int row = peopleGrid.row();
     if (!book::holdsPerson(peopleGrid, row)) return;
+    const book::PersonRow deleted = book::rowAt(peopleGrid, row);
     if (peopleGrid.rowCount() == 2) {
         book::clearPlaceholder(peopleGrid);
         modifyButton.hide();
@@ -86,6 +87,7 @@ void MainWindow::onDelete() {
     } else {
         removeRow(peopleGrid, row);
     }
+    recordChange(book::deleteOf(deleted));
     followDeletion(row);
     saveChanges();
 }
@@ -94,9 +96,16 @@ void MainWindow::onOk() {
     if (!entriesAccepted()) return;
     const int row = rowForEntries();
     if (row == 0) return;
+    const bool adding = entryMode == panelAdding;
+    const book::PersonRow before = book::rowAt(peopleGrid, row);
     writeEntries(row);
+    const book::PersonRow after = book::rowAt(peopleGrid, row);
     sortPeople();
     closeEntryPanel();
+    if (adding)
+        recordChange(book::addOf(after));
+    else if (after != before)
+        recordChange(book::modifyOf(before, after));
     saveChanges();
 }
 
@@ -125,6 +134,7 @@ void MainWindow::openEntryPanel(const char* caption) {
     addButton.hide();
     modifyButton.hide();
     deleteButton.hide();
+    showUndoItem();
 }
 
 // Modify and Delete come back for a selected person; a list changed from
@@ -139,6 +149,7 @@ void MainWindow::closeEntryPanel() {
     peopleGrid.setHeight(gridHeightAlone);
     entryMode = panelClosed;
     editedRow = 0;
+    showUndoItem();
     peopleGrid.setFocus();
 }
 

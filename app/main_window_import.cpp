@@ -124,7 +124,8 @@ void MainWindow::importAddressBook(const std::string& utf8Path) {
 // As after Ok: sorted once, Modify and Delete at hand, saved once; an open
 // entry panel keeps its person and its place on the screen.
 void MainWindow::addImportedPeople(const std::vector<address_book::Cells>& people) {
-    address_book::appendPeople(peopleGrid, people);
+    const int added = address_book::appendPeople(peopleGrid, people);
+    recordChange(book::importOf({people.begin(), people.begin() + added}));
     followSort(sortPeople());
     if (entryMode == panelClosed) {
         modifyButton.show();

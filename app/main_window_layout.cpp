@@ -34,6 +34,7 @@ MainWindow::MainWindow() {
     wireOrderMenu();
     wireImport();
     wireFileMenu();
+    wireEditMenu();
     aboutItem.onClick = [this] { onAbout(); };
     checkTimer.onTimer = [this] { onCheckTimer(); };
     showMissedRemindersItem.onClick = [this] { onShowMissedReminders(); };

@@ -36,6 +36,7 @@ public:
     bool centered = false;     // centred on the desktop when first shown
     MenuItem* menu = nullptr;  // the menu bar, if any
     Button* defaultButton = nullptr;
+    Button* escapeButton = nullptr;   // pressed by Esc
     std::string iconResource;         // the window's icon, by resource name
     std::string className = "TForm";  // the real window's class, which other programs see
 

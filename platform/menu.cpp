@@ -21,6 +21,16 @@ void MenuItem::setChecked(bool checked) {
     backend::menuChanged(*this);
 }
 
+void MenuItem::setCaption(const std::string& caption) {
+    caption_ = caption;
+    backend::menuChanged(*this);
+}
+
+void MenuItem::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    backend::menuChanged(*this);
+}
+
 void PopupMenu::popup(int screenX, int screenY) { backend::popupMenu(*this, screenX, screenY); }
 
 }  // namespace platform

@@ -17,6 +17,13 @@ public:
     MenuItem* parent() const { return parent_; }
     const std::vector<MenuItem*>& items() const { return items_; }
     const std::string& caption() const { return caption_; }
+    // A caption may end in a tab and the item's shortcut, as "&Undo\tCtrl+Z";
+    // the shortcut works while the item's window is active. The item keeps
+    // the command of its first caption.
+    void setCaption(const std::string& caption);
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
 
     bool checked() const { return checked_; }
     void setChecked(bool checked);
@@ -32,6 +39,7 @@ private:
     std::vector<MenuItem*> items_;
     std::string caption_;
     bool checked_ = false;
+    bool enabled_ = true;
 };
 
 // A menu that opens at a point of the screen; its items are its children.

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -30,6 +31,9 @@ std::string appDataFolder();
 // The user's Documents folder in UTF-8, or an empty text when the shell has
 // none.
 std::string documentsFolderUtf8();
+// The two texts are the same without regard to case, compared as the
+// system compares texts of the ANSI code page.
+bool sameTextIgnoringCase(std::string_view a, std::string_view b);
 // The full path of the program's own executable.
 std::string executablePath();
 // The desktop without the taskbar.

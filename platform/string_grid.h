@@ -8,6 +8,17 @@
 
 namespace platform {
 
+// Typing in the grid looks for the row whose text begins with what was
+// typed (partial) or is it, from fromRow down, then from row 1 when wrap;
+// the handler sets foundRow, or leaves 0 for none.
+struct RowSearch {
+    std::string text;
+    int fromRow = 1;
+    bool partial = true;
+    bool wrap = true;
+    int foundRow = 0;
+};
+
 // A grid of texts: row 0 is the header row, column 0 a fixed column.
 // It owns its cells; the real window only shows them.
 class StringGrid : public Control {
@@ -42,6 +53,7 @@ public:
     void endUpdate();
 
     std::function<void(int col, int row, bool& canSelect)> onSelectCell;
+    std::function<void(RowSearch& search)> onFindRow;
 
     // For the backend: the user moved the selection to this row.
     void adoptRow(int row) { row_ = row; }

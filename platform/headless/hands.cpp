@@ -49,7 +49,9 @@ void click(Button& button) {
     if (button.reachable()) fire(button.onClick);
 }
 
-void click(MenuItem& item) { fire(item.onClick); }
+void click(MenuItem& item) {
+    if (item.enabled()) fire(item.onClick);
+}
 
 void click(Label& label) {
     if (label.reachable()) fire(label.onClick);
@@ -61,8 +63,21 @@ void selectRow(StringGrid& grid, int row) {
     if (canSelect) grid.adoptRow(row);
 }
 
+void typeInGrid(StringGrid& grid, const std::string& letters) {
+    RowSearch search;
+    search.text = letters;
+    search.fromRow = letters.size() > 1 ? grid.row() : grid.row() + 1;
+    if (search.fromRow < 1 || search.fromRow >= grid.rowCount()) search.fromRow = 1;
+    fire(grid.onFindRow, search);
+    if (search.foundRow >= 1) selectRow(grid, search.foundRow);
+}
+
 void pressEnter(Form& form) {
     if (form.defaultButton) click(*form.defaultButton);
+}
+
+void pressEscape(Form& form) {
+    if (form.escapeButton) click(*form.escapeButton);
 }
 
 void tick(Timer& timer) {

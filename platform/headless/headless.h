@@ -114,9 +114,15 @@ void click(Button& button);
 void click(MenuItem& item);
 void click(Label& label);
 void selectRow(StringGrid& grid, int row);
+// Letters typed in the grid within a second, as the list view looks for
+// them: a first letter from the row after the selected one, more letters
+// from the selected row itself; the row found is selected as by a click.
+void typeInGrid(StringGrid& grid, const std::string& letters);
 // Enter in a text box of the form presses its default button, when the
 // user can reach it.
 void pressEnter(Form& form);
+// Esc in the form presses its Esc button.
+void pressEscape(Form& form);
 void tick(Timer& timer);
 // Another program hands data to the form under a tag; true when taken.
 bool handOver(Form& form, std::uintptr_t tag, std::string_view data);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <deque>
 #include <map>
 
@@ -68,6 +69,19 @@ std::string fullPathUtf8(const std::string& utf8Path) { return utf8Path; }
 std::string appDataFolder() { return world().appDataFolder; }
 std::string documentsFolderUtf8() { return world().documentsFolder; }
 std::string executablePath() { return world().executablePath; }
+
+// As Windows-1252 has it: the ASCII letters, and the Latin-1 letters from
+// 0xC0 on, whose small letters stand 0x20 above them (0xD7 is a sign).
+bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
+    auto small = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool capital =
+            (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+        return capital ? byte + 0x20 : byte;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return small(x) == small(y); });
+}
 Rect workArea() { return world().workArea; }
 Point cursorPos() { return world().cursor; }
 void shellOpen(const std::string& link) { world().links.push_back(link); }

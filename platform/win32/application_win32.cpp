@@ -61,6 +61,25 @@ HWND mainFormWindow() { return theMainForm ? windowOf(*theMainForm) : nullptr; }
 
 bool isIconic(HWND window) { return window && IsIconic(window); }
 
+// A text box keeps its own editing keys (Ctrl+Z undoes its typing); any
+// other key of a menu item's shortcut runs that item.
+bool textBoxEditingKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+    char className[16] = "";
+    GetClassNameA(message.hwnd, className, sizeof className);
+    if (lstrcmpiA(className, "Edit") != 0) return false;
+    return message.wParam == 'Z' || message.wParam == 'X' || message.wParam == 'C' ||
+           message.wParam == 'V' || message.wParam == 'A';
+}
+
+bool shortcutKey(MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    if (textBoxEditingKey(message)) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    FormWindow* form = root ? FormWindow::of(root) : nullptr;
+    return form && form->translateShortcut(message);
+}
+
 // Keys for a form go through the dialog manager first, for Tab, Enter and
 // the default button.
 bool dialogKey(MSG& message) {
@@ -133,6 +152,7 @@ void run(Form& mainForm) {
     mainForm.show();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (win32::shortcutKey(message)) continue;
         if (win32::dialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -80,6 +80,7 @@ void FormWindow::create(Form& form) {
         return;
     }
     window->created_ = true;
+    if (form.menu) window->shortcuts_ = buildShortcuts(*form.menu);
     formCreated(form);
     window->fitClientArea();
     window->setIcons();
@@ -103,6 +104,8 @@ void FormWindow::attach(HWND window) {
 void FormWindow::detach() {
     formWindows().erase(hwnd_);
     forgetCommands(menuCommands_);
+    if (shortcuts_) DestroyAcceleratorTable(shortcuts_);
+    shortcuts_ = nullptr;
     form_.native = nullptr;
     hwnd_ = nullptr;
     if (created_) delete this;
@@ -115,6 +118,10 @@ void FormWindow::abandon() {
     formGone(form_);
     detach();
     DestroyWindow(window);
+}
+
+bool FormWindow::translateShortcut(MSG& message) {
+    return shortcuts_ && TranslateAcceleratorA(hwnd_, shortcuts_, &message);
 }
 
 // Every message is offered to the form's own message handler first.
@@ -211,8 +218,12 @@ void FormWindow::onEndSession(bool ending) {
 }
 
 void FormWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    // A menu item's command comes with 0, its shortcut's with 1.
     if (lParam == 0) {
-        if (HIWORD(wParam) != 0) return;
+        if (HIWORD(wParam) > 1) return;
+        // The dialog manager's answer to Esc.
+        if (LOWORD(wParam) == IDCANCEL && form_.escapeButton)
+            return fire(form_.escapeButton->onClick);
         if (MenuItem* item = menuItemOfCommand(LOWORD(wParam))) fire(item->onClick);
         return;
     }

@@ -27,6 +27,9 @@ public:
     int nextControlId() { return nextControlId_++; }
     // The form object is going away before its window.
     void abandon();
+    // Offers a key message to the shortcuts of the form's menu bar; true when
+    // it was one of them.
+    bool translateShortcut(MSG& message);
 
 private:
     explicit FormWindow(Form& form) : form_(form) {}
@@ -65,6 +68,7 @@ private:
     std::map<UINT_PTR, Timer*> timers_;
     UINT_PTR nextTimerId_ = 1;
     std::vector<unsigned> menuCommands_;
+    HACCEL shortcuts_ = nullptr;
 };
 
 }  // namespace platform::win32

@@ -189,6 +189,29 @@ void userSelected(HWND window, StringGrid& grid, int row) {
     }
 }
 
+// The list view's own search as the user types: the program finds the row,
+// and the list view selects and shows it as a click would.
+LRESULT findItem(StringGrid& grid, int start, UINT flags, std::string text) {
+    if (!(flags & (LVFI_STRING | LVFI_PARTIAL))) return -1;
+    RowSearch search;
+    search.text = std::move(text);
+    search.fromRow = start >= 0 && start + 1 < grid.rowCount() ? start + 1 : 1;
+    search.partial = (flags & LVFI_PARTIAL) != 0;
+    search.wrap = (flags & LVFI_WRAP) != 0;
+    fire(grid.onFindRow, search);
+    return search.foundRow >= 1 ? search.foundRow - 1 : -1;
+}
+
+std::string ansiOf(const wchar_t* text) {
+    if (!text) return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
+    ansi.resize(static_cast<std::size_t>(size - 1));
+    return ansi;
+}
+
 }  // namespace
 
 HWND createGridWindow(StringGrid& grid, HWND parent, Form& form, int id) {
@@ -263,6 +286,15 @@ LRESULT gridNotify(StringGrid& grid, NMHDR& header) {
             if (item.mask & LVIF_TEXT)
                 copyCell(cellOf(grid, item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
             return 0;
+        }
+        case LVN_ODFINDITEMA: {
+            auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);
+            return findItem(grid, find.iStart, find.lvfi.flags,
+                            find.lvfi.psz ? std::string(find.lvfi.psz) : std::string());
+        }
+        case LVN_ODFINDITEMW: {
+            auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
+            return findItem(grid, find.iStart, find.lvfi.flags, ansiOf(find.lvfi.psz));
         }
         case LVN_ITEMCHANGED: {
             // A range marked with Shift comes as LVN_ODSTATECHANGED, which

@@ -1,5 +1,7 @@
 #include "platform/win32/menus_win32.h"
 
+#include <cctype>
+#include <cstdlib>
 #include <string>
 #include <unordered_map>
 
@@ -25,7 +27,9 @@ unsigned claimCommand(unsigned wanted, MenuItem& item) {
     return id;
 }
 
-UINT checkFlag(const MenuItem& item) { return item.checked() ? MF_CHECKED : MF_UNCHECKED; }
+UINT stateFlags(const MenuItem& item) {
+    return (item.checked() ? MF_CHECKED : MF_UNCHECKED) | (item.enabled() ? MF_ENABLED : MF_GRAYED);
+}
 
 bool isSeparator(const MenuItem& item) { return item.caption() == "-"; }
 
@@ -44,7 +48,7 @@ void appendBarItems(HMENU menu, MenuItem& parent, std::vector<std::string>& path
         } else {
             item->commandId = claimCommand(commandIdFor(path), *item);
             commands.push_back(item->commandId);
-            AppendMenuA(menu, MF_STRING | checkFlag(*item), item->commandId,
+            AppendMenuA(menu, MF_STRING | stateFlags(*item), item->commandId,
                         item->caption().c_str());
         }
         path.pop_back();
@@ -63,13 +67,56 @@ void appendPopupItems(HMENU menu, MenuItem& parent, std::vector<MenuItem*>& byNu
                         item->caption().c_str());
         } else {
             byNumber.push_back(item);
-            AppendMenuA(menu, MF_STRING | checkFlag(*item), byNumber.size(),
+            AppendMenuA(menu, MF_STRING | stateFlags(*item), byNumber.size(),
                         item->caption().c_str());
         }
     }
 }
 
+// The shortcut after a caption's tab: Ctrl and a letter or digit, or a
+// function key; false for any other text.
+bool shortcutOf(const std::string& caption, ACCEL& shortcut) {
+    const std::size_t tab = caption.find('\t');
+    if (tab == std::string::npos) return false;
+    std::string keys = caption.substr(tab + 1);
+    shortcut.fVirt = FVIRTKEY;
+    const std::string ctrl = "Ctrl+";
+    if (keys.rfind(ctrl, 0) == 0) {
+        shortcut.fVirt |= FCONTROL;
+        keys.erase(0, ctrl.size());
+    }
+    if (keys.size() == 1 && std::isalnum(static_cast<unsigned char>(keys[0]))) {
+        shortcut.key = static_cast<WORD>(std::toupper(static_cast<unsigned char>(keys[0])));
+        return true;
+    }
+    if (keys.size() >= 2 && keys[0] == 'F' && std::isdigit(static_cast<unsigned char>(keys[1]))) {
+        const int number = std::atoi(keys.c_str() + 1);
+        if (number < 1 || number > 24) return false;
+        shortcut.key = static_cast<WORD>(VK_F1 + number - 1);
+        return true;
+    }
+    return false;
+}
+
+void collectShortcuts(const MenuItem& parent, std::vector<ACCEL>& shortcuts) {
+    for (const MenuItem* item : parent.items()) {
+        collectShortcuts(*item, shortcuts);
+        ACCEL shortcut{};
+        if (item->commandId && shortcutOf(item->caption(), shortcut)) {
+            shortcut.cmd = static_cast<WORD>(item->commandId);
+            shortcuts.push_back(shortcut);
+        }
+    }
+}
+
 }  // namespace
+
+HACCEL buildShortcuts(const MenuItem& top) {
+    std::vector<ACCEL> shortcuts;
+    collectShortcuts(top, shortcuts);
+    if (shortcuts.empty()) return nullptr;
+    return CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size()));
+}
 
 HMENU buildMenuBar(MenuItem& top, std::vector<unsigned>& commands) {
     HMENU bar = CreateMenu();
@@ -93,8 +140,9 @@ namespace platform::backend {
 
 void menuChanged(MenuItem& item) {
     if (!item.native || !item.commandId) return;
-    CheckMenuItem(static_cast<HMENU>(item.native), item.commandId,
-                  MF_BYCOMMAND | (item.checked() ? MF_CHECKED : MF_UNCHECKED));
+    ModifyMenuA(static_cast<HMENU>(item.native), item.commandId,
+                MF_BYCOMMAND | MF_STRING | win32::stateFlags(item), item.commandId,
+                item.caption().c_str());
 }
 
 // The owner is put in front first and sent a null message after, or the

@@ -83,6 +83,13 @@ std::string appDataFolder() { return shellFolder(CSIDL_APPDATA); }
 // which may be named in any language.
 std::string documentsFolderUtf8() { return shellFolderUtf8(CSIDL_PERSONAL); }
 
+// String sort: a hyphen or an apostrophe counts as the other characters do.
+bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.data(),
+                          static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
 std::string executablePath() {
     char path[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, path, sizeof path);
