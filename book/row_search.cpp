@@ -13,16 +13,16 @@ bool beginsWith(std::string_view cell, std::string_view text) {
            platform::sameTextIgnoringCase(cell.substr(0, text.size()), text);
 }
 
-bool contains(std::string_view cell, std::string_view text) {
-    for (std::size_t at = 0; at + text.size() <= cell.size(); ++at)
-        if (platform::sameTextIgnoringCase(cell.substr(at, text.size()), text)) return true;
-    return false;
-}
-
+// `smallText` is the looked-for text in small letters; `cell` is lowered into
+// `lowered`, which the search reuses, so that one pass of the system's
+// lowering serves every position of the cell.
 bool anyContains(const platform::StringGrid& grid, int row, const std::vector<int>& cols,
-                 const std::string& text) {
-    for (int col : cols)
-        if (contains(grid.cell(col, row), text)) return true;
+                 const std::string& smallText, std::string& lowered) {
+    for (int col : cols) {
+        lowered.assign(grid.cell(col, row));
+        platform::lowerInPlace(lowered);
+        if (lowered.find(smallText) != std::string::npos) return true;
+    }
     return false;
 }
 
@@ -51,8 +51,11 @@ int nextRowContaining(const platform::StringGrid& grid, const std::vector<int>& 
                       const std::string& text, int selected) {
     if (text.empty()) return 0;
     const int first = selected >= 1 && selected + 1 < grid.rowCount() ? selected + 1 : 1;
-    return firstRowRoundFrom(grid, first, true,
-                             [&](int row) { return anyContains(grid, row, cols, text); });
+    std::string smallText = text, lowered;
+    platform::lowerInPlace(smallText);
+    return firstRowRoundFrom(grid, first, true, [&](int row) {
+        return anyContains(grid, row, cols, smallText, lowered);
+    });
 }
 
 }  // namespace book

@@ -34,6 +34,9 @@ std::string documentsFolderUtf8();
 // The two texts are the same without regard to case, compared as the
 // system compares texts of the ANSI code page.
 bool sameTextIgnoringCase(std::string_view a, std::string_view b);
+// Puts the text's letters in small letters, as the system lowers the letters
+// of the ANSI code page.
+void lowerInPlace(std::string& text);
 // The full path of the program's own executable.
 std::string executablePath();
 // The desktop without the taskbar.

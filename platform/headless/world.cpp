@@ -70,17 +70,26 @@ std::string appDataFolder() { return world().appDataFolder; }
 std::string documentsFolderUtf8() { return world().documentsFolder; }
 std::string executablePath() { return world().executablePath; }
 
+namespace {
+
 // As Windows-1252 has it: the ASCII letters, and the Latin-1 letters from
 // 0xC0 on, whose small letters stand 0x20 above them (0xD7 is a sign).
+char smallLetter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool capital =
+        (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+    return static_cast<char>(capital ? byte + 0x20 : byte);
+}
+
+}  // namespace
+
 bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
-    auto small = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool capital =
-            (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
-        return capital ? byte + 0x20 : byte;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return small(x) == small(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return smallLetter(x) == smallLetter(y);
+           });
+}
+void lowerInPlace(std::string& text) {
+    for (char& c : text) c = smallLetter(c);
 }
 Rect workArea() { return world().workArea; }
 Point cursorPos() { return world().cursor; }

@@ -90,6 +90,10 @@ bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
                           static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
+void lowerInPlace(std::string& text) {
+    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+}
+
 std::string executablePath() {
     char path[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, path, sizeof path);
