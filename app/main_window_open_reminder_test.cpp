@@ -59,7 +59,7 @@ TEST_F(OpenReminder, TheLinkHandedToTheShellKeepsTheAddressWhole) {
 
 // The closed window goes at once and its object once the message loop runs;
 // the day's next window still stands above the last one opened.
-TEST_F(OpenReminder, ClosingDestroysItsWindowAndMovesNoOther) {
+TEST_F(OpenReminder, ClosingDestroysItsWindowAndTheNextStillOpensAboveTheLast) {
     ReminderWindow& first = open("Call the 01 23", "", "");
     const ReminderWindow& second = open("Call the 01 23", "", "");
     const int windows = headless::openWindows();

@@ -145,8 +145,9 @@ void MainWindow::openReminder(const std::string& sentence, const std::string& ac
     window.bringToFront();
 }
 
-// The closed reminder's window is gone. Its object still serves the end of
-// its own destroy handler, so it goes once the message loop runs again.
+// The closed reminder's window is gone, but its object still serves the rest
+// of the window's destroy message: the object goes once the message loop
+// runs again.
 void MainWindow::forgetReminder(const ReminderWindow& window) {
     const auto held = std::find_if(reminderWindows_.begin(), reminderWindows_.end(),
                                    [&](const auto& open) { return open.get() == &window; });
