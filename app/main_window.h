@@ -286,8 +286,10 @@ private:
     book::ChangeHistory changes_;
     std::unique_ptr<FindBox> findBox_;
 
-    // Every reminder window opened, kept until the program ends.
+    // Every reminder window open, in the order they opened; a closed one
+    // leaves the list.
     std::vector<std::unique_ptr<ReminderWindow>> reminderWindows_;
+    void forgetReminder(const ReminderWindow& window);
 };
 
 // Titles the application, builds the main window and its real window, and

@@ -57,12 +57,23 @@ TEST_F(OpenReminder, TheLinkHandedToTheShellKeepsTheAddressWhole) {
     EXPECT_TRUE(odd.visible()) << "following the link leaves the reminder open";
 }
 
-TEST_F(OpenReminder, ClosingOnlyHidesIt) {
-    ReminderWindow& window = open("Call the 01 23", "", "");
-    window.close();
-    EXPECT_FALSE(window.visible());
-    EXPECT_FALSE(window.destroyed());
-    EXPECT_EQ(form_->reminderWindows().size(), 1u);
+// The closed window goes at once and its object once the message loop runs;
+// the day's next window still stands above the last one opened.
+TEST_F(OpenReminder, ClosingDestroysItsWindowAndTheNextStillOpensAboveTheLast) {
+    ReminderWindow& first = open("Call the 01 23", "", "");
+    const ReminderWindow& second = open("Call the 01 23", "", "");
+    const int windows = headless::openWindows();
+    first.close();
+    EXPECT_FALSE(first.visible());
+    EXPECT_TRUE(first.destroyed());
+    EXPECT_EQ(headless::openWindows(), windows - 1);
+    ASSERT_EQ(form_->reminderWindows().size(), 1u);
+    EXPECT_EQ(form_->reminderWindows()[0].get(), &second);
+    headless::runLaterActions();
+
+    const ReminderWindow& third = open("Call the 01 23", "", "");
+    EXPECT_EQ(third.top(), second.top() - second.outerHeight());
+    EXPECT_EQ(headless::openWindows(), windows);
 }
 
 }  // namespace

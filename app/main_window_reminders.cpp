@@ -1,17 +1,21 @@
 // The main window's daily reminder check and the reminder windows it opens.
+#include <algorithm>
 #include <exception>
+#include <memory>
 #include <span>
 #include <vector>
 
 #include "app/main_window.h"
 #include "app/option_marker.h"
 #include "book/contact_table.h"
+#include "platform/application.h"
 #include "platform/dispatch.h"
 #include "platform/errors.h"
 #include "reminders/calendar.h"
 #include "reminders/check_date_file.h"
 #include "reminders/due_date.h"
 #include "reminders/missed_days.h"
+#include "reminders/reminder_placement.h"
 #include "reminders/reminder_texts.h"
 
 namespace {
@@ -131,12 +135,24 @@ void MainWindow::openReminder(const std::string& sentence, const std::string& ac
         window.actionLabel.setWidth(window.outerWidth());
         window.addressLink.hide();
     }
+    window.onDestroy = [this, &window] { forgetReminder(window); };
     ++remindersShown;
-    // The work area's size, not its edges, places the windows from the
-    // screen's top-left corner.
-    const platform::Rect area = platform::workArea();
-    window.moveTo(area.right - area.left - window.outerWidth() - 1,
-                  area.bottom - area.top - window.outerHeight() * remindersShown);
+    const platform::Point place =
+        reminders::reminderPlace(remindersShown - 1, {window.outerWidth(), window.outerHeight()},
+                                 platform::workArea(), platform::toolCaptionHeight());
+    window.moveTo(place.x, place.y);
     window.show();
     window.bringToFront();
+}
+
+// The closed reminder's window is gone, but its object still serves the rest
+// of the window's destroy message: the object goes once the message loop
+// runs again.
+void MainWindow::forgetReminder(const ReminderWindow& window) {
+    const auto held = std::find_if(reminderWindows_.begin(), reminderWindows_.end(),
+                                   [&](const auto& open) { return open.get() == &window; });
+    if (held == reminderWindows_.end()) return;
+    std::shared_ptr<ReminderWindow> closed = std::move(*held);
+    reminderWindows_.erase(held);
+    platform::application::later([closed] {});
 }

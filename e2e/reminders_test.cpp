@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "e2e/harness.h"
 
@@ -175,6 +179,53 @@ TEST(RemindersTest, MissedDaysRemindersOpenFirstWithTheOptionWhoseMarkSurvivesAR
     festorin.menuCommand(showMissed);
     ASSERT_TRUE(festorin.settle());
     EXPECT_FALSE(e2e::dataFileExists("catch_up.txt"));
+    EXPECT_TRUE(festorin.closeAndWait());
+}
+
+// Sixty people due today: more than the work area of a 1024x768 screen holds
+// side by side. Every window opens with its caption inside the work area, no
+// two in one place; closing fifty destroys their windows.
+TEST(RemindersTest, SixtyRemindersOpenInsideTheWorkAreaAndClosingFiftyDestroysThem) {
+    e2e::clearDataFolder();
+    const SYSTEMTIME today = dayFromToday(0);
+    std::vector<e2e::Person> people;
+    for (int i = 0; i < 60; ++i)
+        people.push_back({e2e::birthdayKey(today), "Guest" + std::to_string(i), "", "", "", "",
+                          shownDate(today), "Other", "The exact day", "Birtday"});
+    e2e::writeDataFile("dates.txt", e2e::contactRecords(people));
+    e2e::writeDataFile("date_verif.txt", checkDateLine(dayFromToday(-1)));
+
+    Festorin festorin;
+    ASSERT_TRUE(festorin.started());
+    festorin.postMessage(WM_TIMER, reminderTimerId, 0);
+    ASSERT_TRUE(festorin.settle());
+    const std::vector<HWND> reminders = festorin.windowsOfClass(e2e::reminderWindowClass);
+    ASSERT_EQ(reminders.size(), 60u);
+
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    const int caption = GetSystemMetrics(SM_CYSMCAPTION);
+    std::set<std::pair<int, int>> places;
+    for (HWND window : reminders) {
+        const e2e::Placement place = e2e::placementOf(window);
+        SCOPED_TRACE(testing::Message() << place.left << ", " << place.top);
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_GE(place.left, area.left);
+        EXPECT_LE(place.left + place.width, area.right);
+        EXPECT_GE(place.top, area.top);
+        EXPECT_LE(place.top + caption, area.bottom);
+        EXPECT_TRUE(places.insert({place.left, place.top}).second) << "two in one place";
+    }
+
+    const std::size_t windowsBefore = festorin.windowsOfClass("").size();
+    for (std::size_t i = 0; i < 50; ++i) PostMessageA(reminders[i], WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(festorin.windowsOfClass("").size(), windowsBefore - 50);
+    std::vector<HWND> left = festorin.windowsOfClass(e2e::reminderWindowClass);
+    std::vector<HWND> kept(reminders.begin() + 50, reminders.end());
+    std::sort(left.begin(), left.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(left, kept);
     EXPECT_TRUE(festorin.closeAndWait());
 }
 

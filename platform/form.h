@@ -33,6 +33,9 @@ public:
     int fontPoints = 8;
     BorderStyle borderStyle = BorderStyle::Single;
     bool minimizeBox = true;
+    // Closing a window other than the main one hides it, unless this is set:
+    // then the window is destroyed.
+    bool destroyedWhenClosed = false;
     bool centered = false;     // centred on the desktop when first shown
     MenuItem* menu = nullptr;  // the menu bar, if any
     Button* defaultButton = nullptr;

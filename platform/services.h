@@ -41,6 +41,8 @@ void lowerInPlace(std::string& text);
 std::string executablePath();
 // The desktop without the taskbar.
 Rect workArea();
+// The height of a tool window's caption bar, in the screen's pixels.
+int toolCaptionHeight();
 // The mouse cursor, in screen coordinates.
 Point cursorPos();
 // Hands a link to the shell's "open", with the desktop as parent window.

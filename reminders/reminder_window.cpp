@@ -26,11 +26,7 @@ ReminderWindow::ReminderWindow(platform::Form* owner) : platform::Form(owner) {
     addressLink.onClick = [this] { onAddressClick(); };
     linkSubject.hide();
     linkAddress.hide();
-    // Closing a reminder only hides it; it goes with the main window.
-    onCloseQuery = [this](bool& canClose) {
-        canClose = false;
-        hide();
-    };
+    destroyedWhenClosed = true;
 }
 
 void ReminderWindow::onAddressClick() {

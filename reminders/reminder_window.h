@@ -5,7 +5,7 @@
 
 class ReminderWindow : public platform::Form {
 public:
-    // Owned by the main window, which destroys it when the program ends.
+    // Owned by the main window. Closing it destroys its window.
     explicit ReminderWindow(platform::Form* owner);
 
     // How other programs find the reminder windows.

@@ -73,6 +73,8 @@ const std::vector<PopupCall>& popups();
 int repaintsNow(const Form& form);
 // The form whose window was built last.
 Form* createdForm();
+// How many forms have a window now: built, and neither destroyed nor deleted.
+int openWindows();
 // What this run handed to the running one.
 struct HandedOver {
     std::uintptr_t tag;

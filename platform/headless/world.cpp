@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <set>
 
 #include "platform/application.h"
 #include "platform/backend.h"
@@ -49,6 +50,7 @@ struct World {
     std::function<void()> duringHandOver;
     int pausedMs = 0;
     Form* created = nullptr;
+    std::set<const Form*> forms;  // whose window was built, until the object goes
     std::deque<std::function<void()>> later;
     std::vector<headless::FileDialogShown> fileDialogs;
     std::deque<FileDialogAnswer> fileDialogAnswers;
@@ -92,6 +94,7 @@ void lowerInPlace(std::string& text) {
     for (char& c : text) c = smallLetter(c);
 }
 Rect workArea() { return world().workArea; }
+int toolCaptionHeight() { return 16; }
 Point cursorPos() { return world().cursor; }
 void shellOpen(const std::string& link) { world().links.push_back(link); }
 void pause(int milliseconds) { world().pausedMs += milliseconds; }
@@ -183,7 +186,10 @@ HandOverResult handToRunningRun(const std::string&, const std::string&, std::uin
 
 namespace backend {
 
-void created(Form& form) { world().created = &form; }
+void created(Form& form) {
+    world().created = &form;
+    world().forms.insert(&form);
+}
 void changed(Control&, Prop) {}
 void focus(Control& control) { world().focused = &control; }
 void selectAll(Edit& edit) { world().wholeTextSelected = &edit; }
@@ -193,15 +199,21 @@ void popupMenu(PopupMenu& menu, int screenX, int screenY) {
     world().popups.push_back({&menu, screenX, screenY});
 }
 
+// As on Windows: the main form's close ends the program; any other form is
+// only hidden, unless it goes when closed.
 void close(Form& form) {
-    if (form.queryClose()) form.destroy();
+    if (!form.queryClose()) return;
+    if (form.owner() && !form.destroyedWhenClosed)
+        form.hide();
+    else
+        form.destroy();
 }
 
 void bringToFront(Form& form) { world().front = &form; }
 
 void repaintNow(Form& form) { ++world().repaints[&form]; }
 
-void deleted(Form&) {}
+void deleted(Form& form) { world().forms.erase(&form); }
 
 // Frame sizes of the classic Windows look at 96 dots per inch.
 void outerSize(const Form& form, int& width, int& height) {
@@ -241,6 +253,11 @@ const std::vector<IconHandle>& destroyedIcons() { return world().destroyedIcons;
 const std::vector<PopupCall>& popups() { return world().popups; }
 int repaintsNow(const Form& form) { return world().repaints[&form]; }
 Form* createdForm() { return world().created; }
+int openWindows() {
+    const auto& forms = world().forms;
+    return static_cast<int>(std::count_if(forms.begin(), forms.end(),
+                                          [](const Form* form) { return !form->destroyed(); }));
+}
 void setCommandLineArguments(const std::vector<std::string>& utf8Arguments) {
     world().commandLineArguments = utf8Arguments;
 }

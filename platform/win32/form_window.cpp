@@ -91,7 +91,7 @@ void FormWindow::create(Form& form) {
 }
 
 FormWindow* FormWindow::of(HWND window) {
-    if (!formWindows().count(window)) return nullptr;
+    if (!window || !formWindows().count(window)) return nullptr;
     return reinterpret_cast<FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
@@ -191,10 +191,11 @@ LRESULT FormWindow::onEraseBackground(HDC dc) {
     return 1;
 }
 
-// The main form's close ends the program; any other form is only hidden.
+// The main form's close ends the program; any other form is only hidden,
+// unless it goes when closed.
 void FormWindow::onClose() {
     if (!form_.queryClose()) return;
-    if (isMain()) {
+    if (isMain() || form_.destroyedWhenClosed) {
         DestroyWindow(hwnd_);
     } else {
         form_.adoptVisible(false);

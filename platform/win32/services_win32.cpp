@@ -106,6 +106,8 @@ Rect workArea() {
     return {area.left, area.top, area.right, area.bottom};
 }
 
+int toolCaptionHeight() { return GetSystemMetrics(SM_CYSMCAPTION); }
+
 Point cursorPos() {
     POINT point{};
     GetCursorPos(&point);
