@@ -57,8 +57,7 @@ void MainWindow::onExport() {
                                     "vcf"});
     if (!utf8Path) return;
     rememberFolderOf(*utf8Path);
-    platform::writeFileAtomically(*utf8Path, address_book::vCardsOf(people, systemConverters()),
-                                  platform::PathEncoding::Utf8);
+    platform::writeFileAtomically(*utf8Path, address_book::vCardsOf(people, systemConverters()));
     // The name as the system shows it, in the box's ANSI code page.
     platform::messageBox("Exported " + std::to_string(people.size()) + " people to " +
                              platform::utf8ToAnsi(address_book::fileNameOf(*utf8Path)) + ".",
