@@ -111,11 +111,12 @@ void MainWindow::copyDataFilesTo(const std::string& folder) {
         written.push_back(contactFileName);
         const book::FileStamp stamp = book::writeContactFile(folder + contactFileName, peopleGrid);
         for (const char* name : settingsFiles) {
-            std::string content;
-            if (!platform::readSmallFile(dataFolder + name, content)) {
+            if (!platform::fs::fileExists(dataFolder + name)) {
                 removeSetting(folder + name);
                 continue;
             }
+            std::string content;
+            if (!platform::readSmallFile(dataFolder + name, content)) continue;
             written.push_back(name);
             platform::writeFileAtomically(folder + name, content);
         }
