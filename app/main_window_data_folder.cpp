@@ -3,6 +3,7 @@
 // kept in "folder.txt" of the standard folder.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "app/main_window.h"
 #include "app/option_marker.h"
@@ -73,6 +74,16 @@ std::string refusedChoiceText(const book::ChosenDataFolder& chosen) {
     }
 }
 
+// The list this PC left in its standard folder when it chose another is
+// older than "folder.txt", which was written with that choice; one saved
+// there since, while the chosen folder was missing, is newer. A tie, within
+// the clock's step, counts as newer: a merge loses nobody.
+bool leftWhenChosenElsewhere(const std::string& standard) {
+    const std::int64_t list = platform::fs::lastWriteTime(standard + contactFileName);
+    const std::int64_t choice = platform::fs::lastWriteTime(standard + book::folderChoiceFileName);
+    return list >= 0 && choice >= 0 && list < choice;
+}
+
 }  // namespace
 
 // A folder named in "folder.txt" that cannot serve now, as a sync drive not
@@ -85,9 +96,9 @@ void MainWindow::findDataFolder() {
 }
 
 // The folder left keeps its files, as other PCs may still read them there.
-// The standard folder is this PC's own: the list it holds is the one this PC
-// left there, so going back writes the list over it rather than bringing
-// back people deleted since.
+// Going back to the standard folder writes the list over the one this PC
+// left there, rather than bringing back people deleted since; a list saved
+// there since is merged, so that nobody added to it is lost.
 void MainWindow::onDataFolder() {
     const std::optional<std::string> chosen =
         platform::chooseFolder("Where Festorin keeps its list", dataFolder);
@@ -95,8 +106,9 @@ void MainWindow::onDataFolder() {
     const std::string folder = book::withBackslash(*chosen);
     if (sameFolder(folder, dataFolder)) return;
     if (contactsUnreadable_) saveContacts();  // refused, with its reason
+    const std::string standard = book::resolveDataFolder();
     if (platform::fs::fileExists(folder + contactFileName) &&
-        !sameFolder(folder, book::resolveDataFolder()))
+        !(sameFolder(folder, standard) && leftWhenChosenElsewhere(standard)))
         mergeListInto(folder);
     else
         copyDataFilesTo(folder);

@@ -79,6 +79,7 @@ TEST_F(DataFolderChoice, AFolderWithoutAListTakesTheDataFilesAndIsKeptForTheNext
     EXPECT_EQ(form->dataFolder, synced);
     EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann}));
 
+    test_support::setWrittenSecondsAgo(dataFile("dates.txt"), 60);
     choose(dataFolder());
     EXPECT_EQ(form->dataFolder, dataFolder()) << "back to the standard folder";
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann}))
@@ -88,6 +89,14 @@ TEST_F(DataFolderChoice, AFolderWithoutAListTakesTheDataFilesAndIsKeptForTheNext
     EXPECT_EQ(test_support::readBytes(synced + "dates.txt"), test_support::records({ann}))
         << "the other PCs keep the list";
     EXPECT_TRUE(has(synced, "ordre_tri.txt"));
+
+    // Cid was saved here after the choice of the synced folder, while it was
+    // missing: going back merges him.
+    choose(synced);
+    test_support::writeBytes(dataFile("dates.txt"), test_support::records({ann, cid}));
+    choose(dataFolder());
+    EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, cid}));
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, cid}));
 }
 
 TEST_F(DataFolderChoice, AFolderHoldingTheOtherPcsListMergesBothKeepingEveryRowOnce) {
