@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "e2e/harness.h"
+// After windows.h.
+#include <shlobj.h>
 
 namespace {
 
@@ -35,8 +37,24 @@ protected:
     }
 };
 
-// The folder browser opens on the data folder in use; "FN" is typed to the
-// folder tree, which selects that sibling, and OK takes it.
+// Selects a folder in the browser by its path, written into Festorin's
+// memory, where the browser's own message takes it from.
+void selectInBrowser(HWND browser, const std::string& utf8Path) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(browser, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    ASSERT_NE(process, nullptr);
+    const std::wstring path = e2e::wideFromUtf8(utf8Path);
+    const SIZE_T size = (path.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_TRUE(remote && WriteProcessMemory(process, remote, path.c_str(), size, nullptr));
+    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+}
+
+// The folder browser, opened by the menu item, is pointed at the standard
+// folder and closed with OK.
 void chooseStandardFolder(const Festorin& festorin) {
     festorin.menuCommand({"&Options", "Data folder..."});
     HWND browser = nullptr;
@@ -45,13 +63,8 @@ void chooseStandardFolder(const Festorin& festorin) {
         browser = dialogs.empty() ? nullptr : dialogs.front();
         return browser && e2e::shownAndPainted(browser);
     }));
-    HWND tree = e2e::childWindow(browser, "SysTreeView32");
-    ASSERT_NE(tree, nullptr);
-    const auto selected = [&] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
-    ASSERT_TRUE(e2e::waitUntil([&] { return selected() != 0; })) << "the folder in use";
-    const LRESULT folderInUse = selected();
-    for (char c : std::string("FN")) SendMessageA(tree, WM_CHAR, static_cast<WPARAM>(c), 1);
-    ASSERT_NE(selected(), folderInUse) << "typing selects \"FN\"";
+    const std::string standard = e2e::dataFolder();
+    selectInBrowser(browser, standard.substr(0, standard.size() - 1));
     PostMessageA(browser, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(e2e::waitUntil([&] { return !IsWindow(browser); }));
 }
