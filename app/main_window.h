@@ -249,7 +249,7 @@ private:
 
     // The data folder chosen in Options > Data folder...
     void findDataFolder();
-    void moveDataFilesTo(const std::string& folder);
+    void copyDataFilesTo(const std::string& folder);
     void mergeListInto(const std::string& folder);
 
     // The life cycle.

@@ -15,7 +15,7 @@ void MainWindow::saveContacts() { saveContactsChangedBy(nullptr); }
 void MainWindow::saveContactsChangedBy(const std::function<void()>& change) {
     const std::string path = contactFilePath();
     if (contactsUnreadable_)
-        throw platform::IoError("The people in \"" + path +
+        throw platform::IoError("The people in \"" + platform::shownPath(path) +
                                 "\" could not be read at start, so changes are not saved: "
                                 "the file stays as it is until Festorin can read it.");
     const OutsideMerge merge = mergeOutsideContacts();
@@ -35,7 +35,7 @@ void MainWindow::loadContacts() {
     if (!read.complete) {
         knownContacts_.stamp.reset();
         contactsUnreadable_ = true;
-        throw platform::IoError("The people in \"" + path +
+        throw platform::IoError("The people in \"" + platform::shownPath(path) +
                                 "\" could not be read. Changes will not be saved until "
                                 "Festorin can read this file.");
     }

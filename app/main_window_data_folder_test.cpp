@@ -1,10 +1,12 @@
-// Options > Data folder...: the list moved to a folder of the user's choice,
-// merged with the list already there, kept in "folder.txt", and moved back.
+// Options > Data folder...: the list copied to a folder of the user's choice,
+// merged with the list already there, kept in "folder.txt", and taken back;
+// the folder left keeps its files.
 #include <gtest/gtest.h>
 
 #include "book/contact_record.h"
 #include "book/contact_table.h"
 #include "platform/application.h"
+#include "platform/file_system.h"
 #include "platform/headless/folder_picker_headless.h"
 #include "test_support/headless_fixture.h"
 #include "test_support/records.h"
@@ -53,8 +55,11 @@ protected:
 
 TEST_F(DataFolderChoice, AFolderWithoutAListTakesTheDataFilesAndIsKeptForTheNextStart) {
     start();
+    choose(dataFolder().substr(0, dataFolder().size() - 1));
+    EXPECT_FALSE(has(dataFolder(), "folder.txt")) << "the folder in use changes nothing";
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, bob}));
     choose(synced.substr(0, synced.size() - 1));
-    ASSERT_EQ(hl::shownFolderPickers().size(), 1u);
+    ASSERT_EQ(hl::shownFolderPickers().size(), 2u);
     EXPECT_EQ(hl::shownFolderPickers()[0].title, "Where Festorin keeps its list");
     EXPECT_EQ(hl::shownFolderPickers()[0].startFolder, dataFolder());
     EXPECT_TRUE(hl::shownBoxes().empty());
@@ -63,19 +68,35 @@ TEST_F(DataFolderChoice, AFolderWithoutAListTakesTheDataFilesAndIsKeptForTheNext
     EXPECT_EQ(test_support::readBytes(synced + "ordre_tri.txt"), "1\r\n");
     EXPECT_TRUE(has(synced, "catch_up.txt"));
     for (const char* name : {"dates.txt", "ordre_tri.txt", "catch_up.txt"})
-        EXPECT_FALSE(has(dataFolder(), name)) << name;
+        EXPECT_TRUE(has(dataFolder(), name)) << name << " is left where it was";
     EXPECT_EQ(test_support::readBytes(dataFile("folder.txt")), synced + "\r\n");
 
+    // The other PC deletes Bob and turns the missed reminders off.
+    test_support::writeBytes(synced + "dates.txt", test_support::records({ann}));
+    platform::fs::remove(synced + "catch_up.txt");
     form.reset();
     start();
     EXPECT_EQ(form->dataFolder, synced);
-    EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, bob}));
+    EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann}));
 
+    test_support::setWrittenSecondsAgo(dataFile("dates.txt"), 60);
     choose(dataFolder());
     EXPECT_EQ(form->dataFolder, dataFolder()) << "back to the standard folder";
-    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, bob}));
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann}))
+        << "Bob, deleted since, stays deleted";
+    EXPECT_FALSE(has(dataFolder(), "catch_up.txt"));
     EXPECT_FALSE(has(dataFolder(), "folder.txt"));
-    EXPECT_FALSE(has(synced, "dates.txt"));
+    EXPECT_EQ(test_support::readBytes(synced + "dates.txt"), test_support::records({ann}))
+        << "the other PCs keep the list";
+    EXPECT_TRUE(has(synced, "ordre_tri.txt"));
+
+    // Cid was saved here after the choice of the synced folder, while it was
+    // missing: going back merges him.
+    choose(synced);
+    test_support::writeBytes(dataFile("dates.txt"), test_support::records({ann, cid}));
+    choose(dataFolder());
+    EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, cid}));
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, cid}));
 }
 
 TEST_F(DataFolderChoice, AFolderHoldingTheOtherPcsListMergesBothKeepingEveryRowOnce) {
@@ -89,24 +110,43 @@ TEST_F(DataFolderChoice, AFolderHoldingTheOtherPcsListMergesBothKeepingEveryRowO
               test_support::records({ann, bob, cid}));
     EXPECT_EQ(form->sortOrder, 0) << "that folder's order is taken";
     EXPECT_FALSE(form->showMissedRemindersItem.checked());
-    EXPECT_FALSE(has(dataFolder(), "dates.txt"));
+    EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, bob}));
     EXPECT_TRUE(hl::shownBoxes().empty());
 }
 
-// The second file, or "folder.txt" after all three, cannot be written.
+TEST_F(DataFolderChoice, AMergeBeyondTheFullListKeepsTheFullListAndNamesTheRest) {
+    Rows there;
+    for (int i = 0; i < book::maxPeople - 1; ++i)
+        there.push_back(person("0101", "P" + std::to_string(i)));
+    test_support::writeBytes(synced + "dates.txt", test_support::records(there));
+    start();
+    choose(synced);
+    EXPECT_EQ(form->peopleGrid.rowCount() - 1, book::maxPeople);
+    EXPECT_EQ(test_support::readBytes(synced + "dates.txt").size(), book::maxPeople * 364u);
+    ASSERT_EQ(hl::shownBoxes().size(), 1u);
+    EXPECT_NE(hl::shownBoxes()[0].text.find("\r\nBob Smith"), std::string::npos)
+        << hl::shownBoxes()[0].text;
+}
+
+// The second file, or "folder.txt" after all three, cannot be written; or
+// the folder holds a list and the merged one cannot be written there.
 TEST_F(DataFolderChoice, AFolderThatCannotBeWrittenIsReportedAndNothingMoves) {
     start();
-    for (int filesWritten : {1, 3}) {
+    for (int filesWritten : {1, 3, 0}) {
         SCOPED_TRACE(filesWritten);
+        if (filesWritten == 0)
+            test_support::writeBytes(synced + "dates.txt", test_support::records({cid}));
         platform::fs::failAfter(platform::fs::Op::Create, filesWritten);
         choose(synced);
-        ASSERT_EQ(hl::shownBoxes().size(), filesWritten == 1 ? 1u : 2u);
+        ASSERT_EQ(hl::shownBoxes().size(), filesWritten == 1 ? 1u : filesWritten == 3 ? 2u : 3u);
         EXPECT_EQ(hl::shownBoxes().back().icon, platform::MbIcon::Error);
         EXPECT_EQ(form->dataFolder, dataFolder());
-        EXPECT_FALSE(has(synced, "dates.txt"));
+        EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, bob}));
+        EXPECT_EQ(has(synced, "dates.txt"), filesWritten == 0);
         EXPECT_FALSE(has(synced, "ordre_tri.txt"));
-        EXPECT_TRUE(has(dataFolder(), "dates.txt"));
-        EXPECT_TRUE(has(dataFolder(), "ordre_tri.txt"));
+        EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")),
+                  test_support::records({ann, bob}));
+        EXPECT_EQ(test_support::readBytes(dataFile("ordre_tri.txt")), "1\r\n");
         EXPECT_FALSE(has(dataFolder(), "folder.txt"));
     }
 }
@@ -120,6 +160,48 @@ TEST_F(DataFolderChoice, AChosenFolderMissingAtStartIsReportedOnceAndTheStandard
     EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, bob}));
     hl::click(form->dataFolderItem);
     EXPECT_EQ(hl::shownBoxes().size(), 1u) << "a cancelled picker changes nothing";
+}
+
+// "folder.txt" as an editor saves it: its encoding, blanks, a first empty
+// line, quotes, a relative path; one that names no folder is told.
+TEST_F(DataFolderChoice, FolderTxtIsReadAsPeopleWriteIt) {
+    const std::string bare = synced.substr(0, synced.size() - 1);
+    const std::string cyrillic = elsewhere.path() + "\\Синхро\\";
+    const std::string cafe = elsewhere.path() + "\\Café\\";
+    const std::string inside = dataFolder() + "Sync\\";
+    for (const std::string& folder : {cyrillic, cafe, inside}) test_support::makeFolder(folder);
+    const std::string utf16Mark = "\xFF\xFE";
+    std::string utf16;
+    for (char c : bare) utf16 += std::string{c, '\0'};
+    const struct {
+        std::string content, folder, said;
+    } cases[] = {
+        {bare + "\r\n", synced, ""},
+        {"\xEF\xBB\xBF\r\n \t" + bare + " \t\r\nnotes\r\n", synced, ""},
+        {utf16Mark + utf16 + std::string("\r\0\n\0", 4), synced, ""},
+        {"\"" + bare + "\"", synced, ""},
+        {cyrillic, cyrillic, ""},
+        {elsewhere.path() + "\\Caf\xE9", cafe, ""},
+        {"Sync", inside, ""},
+        {" \t\r\n  \r\n", dataFolder(), "names no folder"},
+        {dataFile("dates.txt"), dataFolder(), "is a file, not a folder"},
+    };
+    test_support::writeBytes(synced + "dates.txt", test_support::records({cid}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        test_support::writeBytes(dataFile("folder.txt"), c.content);
+        const std::size_t boxes = hl::shownBoxes().size();
+        start();
+        EXPECT_EQ(form->dataFolder, c.folder);
+        if (c.folder == synced) {
+            EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{cid}));
+        }
+        ASSERT_EQ(hl::shownBoxes().size(), boxes + (c.said.empty() ? 0 : 1));
+        if (!c.said.empty()) {
+            EXPECT_NE(hl::shownBoxes().back().text.find(c.said), std::string::npos);
+        }
+        form.reset();
+    }
 }
 
 }  // namespace

@@ -99,8 +99,7 @@ void MainWindow::onExport() {
         return;
     }
     platform::writeFileAtomically(file->pathUtf8,
-                                  address_book::vCardsOf(people, systemConverters()),
-                                  platform::PathEncoding::Utf8);
+                                  address_book::vCardsOf(people, systemConverters()));
     platform::messageBox(
         "Exported " + std::to_string(people.size()) + " people to " + shownName + ".", caption,
         platform::MbIcon::Information, platform::MbButtons::Ok);
@@ -112,7 +111,7 @@ void MainWindow::exportCalendar(const std::vector<address_book::Cells>& people,
                                 const std::string& utf8Path, const std::string& shownName) {
     const address_book::BirthdayCalendar calendar =
         address_book::birthdayCalendarOf(people, platform::now(), systemConverters());
-    platform::writeFileAtomically(utf8Path, calendar.bytes, platform::PathEncoding::Utf8);
+    platform::writeFileAtomically(utf8Path, calendar.bytes);
     std::string said =
         "Exported " + std::to_string(calendar.written) + " people to " + shownName + ".";
     if (calendar.leftOut > 0)

@@ -98,7 +98,7 @@ void MainWindow::offerEachWaitingAddressBook() {
 void MainWindow::importAddressBook(const std::string& utf8Path) {
     std::string bytes;
     const platform::FileReading reading =
-        platform::readWholeFile(utf8Path, bytes, largestAddressBook, platform::PathEncoding::Utf8);
+        platform::readWholeFile(utf8Path, bytes, largestAddressBook);
     if (const std::optional<address_book::Offer> fault = readingFault(reading, utf8Path)) {
         tell(fault->text, platform::MbIcon::Exclamation);
         return;

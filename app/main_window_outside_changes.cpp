@@ -67,7 +67,7 @@ MainWindow::OutsideMerge MainWindow::mergeOutsideContacts() {
     const book::ContactFileLook look = lookUntilWhole(path, knownContacts_);
     if (look.found == Found::Missing || knownContacts_.unchanged(look)) return {};
     if (look.found != Found::Whole)
-        throw platform::IoError("The people in \"" + path +
+        throw platform::IoError("The people in \"" + platform::shownPath(path) +
                                 "\" could not be read whole: the file is being written or is "
                                 "damaged. The change is kept here and saved next time.");
     book::MergedRows merged = book::mergeRows(knownContacts_.rows, book::rowsOfRecords(look.bytes),

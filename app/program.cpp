@@ -3,7 +3,6 @@
 #include "app/hand_over.h"
 #include "app/main_window.h"
 #include "platform/application.h"
-#include "platform/code_pages.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
 
@@ -66,10 +65,10 @@ enum class AfterHandOver {
 };
 
 // Leaves `utf8Files` with those the first run did not take when it is gone.
-// The first run skips the program's path: its ANSI form serves.
+// The first run skips the program's path.
 AfterHandOver handOverToFirstRun(std::vector<std::string>& utf8Files) {
     const std::vector<app::HandOver> handOvers =
-        app::handOvers(platform::ansiToUtf8(platform::executablePath()), utf8Files);
+        app::handOvers(platform::executablePath(), utf8Files);
     std::size_t taken = 0;
     for (const app::HandOver& handOver : handOvers) {
         switch (handToFirstRun(handOver.text)) {

@@ -1,6 +1,11 @@
 #include "data_folder.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "address_book/text_encoding.h"
 #include "platform/atomic_file.h"
+#include "platform/code_pages.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -8,8 +13,15 @@
 
 namespace book {
 
+namespace {
+
+// Windows takes a slash for a backslash, as a path typed by hand may have.
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
 std::string withBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\') path += '\\';
+    if (path.empty() || !isSeparator(path.back())) path += '\\';
     return path;
 }
 
@@ -37,18 +49,70 @@ std::string resolveDataFolder() {
     return executableFolder();
 }
 
+namespace {
+
+// A choice written by hand is read in whatever its editor saved it in.
+std::string utf8OfChoiceFile(const std::string& bytes) {
+    std::string converted;
+    const std::string_view text = address_book::inReadersForm(bytes, converted);
+    return address_book::isUtf8(text) ? std::string(text) : platform::ansiToUtf8(std::string(text));
+}
+
+std::string firstLineNotBlank(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string line = trimmed(text.substr(0, end));
+        if (!line.empty()) return line;
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return {};
+}
+
+// "Copy as path" in Explorer puts quotes around the path.
+std::string withoutQuotes(std::string path) {
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = trimmed(std::string_view(path).substr(1, path.size() - 2));
+    return path;
+}
+
+bool isRelative(const std::string& path) {
+    const bool drive = path.size() >= 2 && path[1] == ':';
+    return !drive && !isSeparator(path.front());
+}
+
+std::string pathFrom(const std::string& standard, const std::string& named) {
+    return withBackslash(platform::fullPathUtf8(isRelative(named) ? standard + named : named));
+}
+
+void takeChoice(ChosenDataFolder& chosen, const std::string& named) {
+    using Refused = ChosenDataFolder::Refused;
+    chosen.named = named;
+    if (named.empty()) {
+        chosen.refused = Refused::NamesNothing;
+        return;
+    }
+    const std::string folder = pathFrom(chosen.standard, named);
+    if (platform::fs::folderExists(folder))
+        chosen.folder = folder;
+    else if (platform::fs::fileExists(folder.substr(0, folder.size() - 1)))
+        chosen.refused = Refused::NotAFolder;
+    else
+        chosen.refused = Refused::Missing;
+}
+
+}  // namespace
+
 ChosenDataFolder resolveChosenDataFolder() {
     ChosenDataFolder chosen;
     chosen.standard = resolveDataFolder();
     chosen.folder = chosen.standard;
-    std::string line;
-    if (!platform::readFirstLine(chosen.standard + folderChoiceFileName, line)) return chosen;
-    if (trimmed(line).empty()) return chosen;
-    const std::string named = withBackslash(line);
-    if (platform::fs::folderExists(named))
-        chosen.folder = named;
-    else
-        chosen.missingChoice = line;
+    constexpr std::int64_t largestChoiceFile = 64 * 1024;
+    std::string bytes;
+    const std::string choiceFile = chosen.standard + folderChoiceFileName;
+    if (!platform::fs::fileExists(choiceFile) ||
+        !platform::readSmallFile(choiceFile, bytes, largestChoiceFile))
+        return chosen;
+    takeChoice(chosen, withoutQuotes(firstLineNotBlank(utf8OfChoiceFile(bytes))));
     return chosen;
 }
 

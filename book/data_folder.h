@@ -1,4 +1,6 @@
 #pragma once
+// Where the data files are. Every path here is UTF-8, as the file system
+// takes it, so that a folder named in any language serves.
 #include <string>
 
 namespace book {
@@ -12,11 +14,18 @@ std::string resolveDataFolder();
 inline constexpr const char* folderChoiceFileName = "folder.txt";
 
 struct ChosenDataFolder {
-    std::string folder;         // where the data files are, ending in a backslash
-    std::string standard;       // the standard folder, which holds "folder.txt"
-    std::string missingChoice;  // a folder named in "folder.txt" that does not exist
+    // Why the standard folder serves in place of the one "folder.txt" names.
+    enum class Refused { No, Missing, NotAFolder, NamesNothing };
+    std::string folder;    // where the data files are, ending in a backslash
+    std::string standard;  // the standard folder, which holds "folder.txt"
+    Refused refused = Refused::No;
+    std::string named;  // the folder "folder.txt" names, as it names it
 };
 // The standard folder, or the one its "folder.txt" names when that exists.
+// The file may be UTF-8, with or without its mark, UTF-16 with its mark, or
+// in the ANSI code page; its first line that is not blank names the folder,
+// without the blanks, tabs and quotes around it, and a relative path starts
+// at the standard folder.
 ChosenDataFolder resolveChosenDataFolder();
 
 // Keeps the choice of `folder` in the standard folder; choosing the

@@ -4,40 +4,33 @@
 #include <chrono>
 #include <thread>
 
-#include "code_pages.h"
 #include "errors.h"
 
 namespace platform {
 
 namespace {
 
-// The error's text is shown in a box, whose texts are ANSI.
-IoError ioError(const std::string& operation, const std::string& path, PathEncoding encoding) {
-    return IoError(operation, encoding == PathEncoding::Utf8 ? utf8ToAnsi(path) : path);
-}
-
 void writeTemporary(const std::string& temporary, const std::string& path,
-                    const std::string& content, PathEncoding encoding) {
-    fs::Handle file = fs::create(temporary, encoding);
-    if (file == fs::invalidHandle) throw ioError("create a temporary file for", path, encoding);
+                    const std::string& content) {
+    fs::Handle file = fs::create(temporary);
+    if (file == fs::invalidHandle) throw IoError("create a temporary file for", path);
     bool written = fs::write(file, content.data(), content.size());
     bool flushed = written && fs::flush(file);
     bool closed = fs::close(file);
-    if (!written) throw ioError("write", path, encoding);
-    if (!flushed) throw ioError("flush", path, encoding);
-    if (!closed) throw ioError("close", path, encoding);
+    if (!written) throw IoError("write", path);
+    if (!flushed) throw IoError("flush", path);
+    if (!closed) throw IoError("close", path);
 }
 
 // A file held open by another process is usually let go within a moment;
 // the move is tried again after growing pauses, about two seconds in all.
-void moveIntoPlace(const std::string& temporary, const std::string& path, PathEncoding encoding) {
+void moveIntoPlace(const std::string& temporary, const std::string& path) {
     constexpr int retryTimeMs = 2000;
     int waitedMs = 0;
     for (int pauseMs = 10;; pauseMs *= 2) {
-        const fs::Replaced replaced = fs::replace(temporary, path, encoding);
+        const fs::Replaced replaced = fs::replace(temporary, path);
         if (replaced == fs::Replaced::Yes) return;
-        if (replaced == fs::Replaced::No || waitedMs >= retryTimeMs)
-            throw ioError("replace", path, encoding);
+        if (replaced == fs::Replaced::No || waitedMs >= retryTimeMs) throw IoError("replace", path);
         pauseMs = std::min(pauseMs, retryTimeMs - waitedMs);
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
         waitedMs += pauseMs;
@@ -46,14 +39,13 @@ void moveIntoPlace(const std::string& temporary, const std::string& path, PathEn
 
 }  // namespace
 
-void writeFileAtomically(const std::string& path, const std::string& content,
-                         PathEncoding encoding) {
+void writeFileAtomically(const std::string& path, const std::string& content) {
     const std::string temporary = path + ".tmp";
     try {
-        writeTemporary(temporary, path, content, encoding);
-        moveIntoPlace(temporary, path, encoding);
+        writeTemporary(temporary, path, content);
+        moveIntoPlace(temporary, path);
     } catch (...) {
-        fs::remove(temporary, encoding);
+        fs::remove(temporary);
         throw;
     }
 }
@@ -63,10 +55,9 @@ bool readSmallFile(const std::string& path, std::string& content, std::int64_t l
 }
 
 // The system's words are taken at once, before another call replaces them.
-FileReading readWholeFile(const std::string& path, std::string& content, std::int64_t largest,
-                          PathEncoding encoding) {
+FileReading readWholeFile(const std::string& path, std::string& content, std::int64_t largest) {
     using Outcome = FileReading::Outcome;
-    fs::Handle file = fs::openRead(path, encoding);
+    fs::Handle file = fs::openRead(path);
     if (file == fs::invalidHandle) return {Outcome::NotOpened, fs::lastErrorText()};
     FileReading reading{Outcome::Read, ""};
     const std::int64_t length = fs::size(file);

@@ -7,14 +7,10 @@
 
 namespace platform {
 
-using fs::PathEncoding;
-
 // Replaces a file whole: the new content goes to a temporary file beside it,
 // which is then moved over the old one. After any failure the old file is
-// untouched, the temporary file is gone and an IoError names the file, in
-// the ANSI code page whatever the path's encoding.
-void writeFileAtomically(const std::string& path, const std::string& content,
-                         PathEncoding encoding = PathEncoding::Ansi);
+// untouched, the temporary file is gone and an IoError names the file.
+void writeFileAtomically(const std::string& path, const std::string& content);
 
 // Reads a whole small file; false when it is missing, cannot be read, or is
 // larger than `largest` bytes.
@@ -28,8 +24,7 @@ struct FileReading {
     Outcome outcome;
     std::string why;
 };
-FileReading readWholeFile(const std::string& path, std::string& content, std::int64_t largest,
-                          PathEncoding encoding = PathEncoding::Ansi);
+FileReading readWholeFile(const std::string& path, std::string& content, std::int64_t largest);
 
 // The first line of a small text file, without its line end; false when the
 // file is missing or cannot be read.

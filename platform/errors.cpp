@@ -3,10 +3,14 @@
 #include <cctype>
 #include <climits>
 
+#include "code_pages.h"
+
 namespace platform {
 
 IoError::IoError(const std::string& operation, const std::string& path)
-    : std::runtime_error("I/O error: cannot " + operation + " \"" + path + "\"") {}
+    : std::runtime_error("I/O error: cannot " + operation + " \"" + shownPath(path) + "\"") {}
+
+std::string shownPath(const std::string& path) { return utf8ToAnsi(path); }
 
 ConversionError::ConversionError(const std::string& text)
     : std::runtime_error("'" + text + "' is not a valid integer value") {}

@@ -4,6 +4,10 @@
 
 namespace platform {
 
+// A path as a message shows it: the program's paths are UTF-8, its messages'
+// texts are in the ANSI code page, which may lack some of a path's letters.
+std::string shownPath(const std::string& path);
+
 // A file operation that failed; the text names the file and the operation.
 class IoError : public std::runtime_error {
 public:

@@ -34,9 +34,9 @@ std::int64_t lastWriteTime(const std::string& path) {
     return faultDue(Op::WriteTime) ? -1 : native::lastWriteTime(path);
 }
 
-Handle openRead(const std::string& path, PathEncoding encoding) {
+Handle openRead(const std::string& path) {
     if (faultDue(Op::OpenRead)) return invalidHandle;
-    const Handle file = native::openRead(path, encoding);
+    const Handle file = native::openRead(path);
     if (file != invalidHandle) readHandles().insert(file);
     return file;
 }
@@ -47,8 +47,8 @@ bool read(Handle file, void* buffer, std::size_t count) {
     return !faultDue(Op::Read) && native::read(file, buffer, count);
 }
 
-Handle create(const std::string& path, PathEncoding encoding) {
-    return faultDue(Op::Create) ? invalidHandle : native::create(path, encoding);
+Handle create(const std::string& path) {
+    return faultDue(Op::Create) ? invalidHandle : native::create(path);
 }
 
 bool write(Handle file, const void* buffer, std::size_t count) {
@@ -64,15 +64,13 @@ bool close(Handle file) {
     return !faultDue(op) && closed;
 }
 
-Replaced replace(const std::string& from, const std::string& to, PathEncoding encoding) {
+Replaced replace(const std::string& from, const std::string& to) {
     if (faultDue(Op::Replace)) return Replaced::No;
     if (replaceTargetHeld()) return Replaced::FileHeld;
-    return native::replace(from, to, encoding);
+    return native::replace(from, to);
 }
 
-bool remove(const std::string& path, PathEncoding encoding) {
-    return !faultDue(Op::Remove) && native::remove(path, encoding);
-}
+bool remove(const std::string& path) { return !faultDue(Op::Remove) && native::remove(path); }
 
 std::string lastErrorText() { return native::lastErrorText(); }
 

@@ -102,23 +102,27 @@ TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOne) {
     EXPECT_EQ(readBytes(path("first.txt")), "first");
 }
 
-// An address book's UTF-8 path names a file in any language, whatever the
-// ANSI code page: created, replaced, read and removed by that name.
+// A UTF-8 path names a folder or a file in any language, whatever the ANSI
+// code page: made, created, replaced, read and removed by that name.
 TEST_F(FileSystemNativeTest, AUtf8PathNamesAFileInAnyLanguage) {
-    using platform::fs::PathEncoding;
-    const std::string contacts = path("Контакты.vcf");
+    const std::string folderName = path("Документы");
+    EXPECT_TRUE(native::makeFolder(folderName));
+    EXPECT_TRUE(native::folderExists(folderName + "\\"));
+    const std::string contacts = folderName + "\\Контакты.vcf";
     writeBytes(contacts, "old");
-    Handle file = native::create(contacts + ".tmp", PathEncoding::Utf8);
+    EXPECT_TRUE(native::fileExists(contacts));
+    EXPECT_GE(native::lastWriteTime(contacts), 0);
+    Handle file = native::create(contacts + ".tmp");
     ASSERT_NE(file, invalidHandle);
     EXPECT_TRUE(native::write(file, "new", 3));
     EXPECT_TRUE(native::close(file));
-    EXPECT_EQ(native::replace(contacts + ".tmp", contacts, PathEncoding::Utf8), Replaced::Yes);
+    EXPECT_EQ(native::replace(contacts + ".tmp", contacts), Replaced::Yes);
     EXPECT_EQ(readBytes(contacts), "new");
-    file = native::openRead(contacts, PathEncoding::Utf8);
+    file = native::openRead(contacts);
     ASSERT_NE(file, invalidHandle);
     EXPECT_EQ(native::size(file), 3);
     EXPECT_TRUE(native::close(file));
-    EXPECT_TRUE(native::remove(contacts, PathEncoding::Utf8));
+    EXPECT_TRUE(native::remove(contacts));
     EXPECT_FALSE(test_support::exists(contacts));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -64,6 +65,11 @@ void makeFolder(const std::string& path) { std::filesystem::create_directories(o
 
 void resizeFile(const std::string& path, std::uintmax_t size) {
     std::filesystem::resize_file(onDisk(path), size);
+}
+
+void setWrittenSecondsAgo(const std::string& path, int seconds) {
+    std::filesystem::last_write_time(onDisk(path), std::filesystem::file_time_type::clock::now() -
+                                                       std::chrono::seconds(seconds));
 }
 
 void setReadOnly(const std::string& path, bool readOnly) {

@@ -27,6 +27,8 @@ bool exists(const std::string& path);
 void makeFolder(const std::string& path);
 // Grows a file with zeros, without writing them, or cuts it.
 void resizeFile(const std::string& path, std::uintmax_t size);
+// Sets a file's last write time this long before now, as an old file has it.
+void setWrittenSecondsAgo(const std::string& path, int seconds);
 // Takes away a file's write permission, which Windows shows as read-only,
 // or gives it back.
 void setReadOnly(const std::string& path, bool readOnly);

@@ -1,6 +1,5 @@
 // The file operations over POSIX, with Windows paths turned into POSIX ones.
-// POSIX takes a path's bytes as they are: UTF-8 paths and the stand-in's ANSI
-// ones alike.
+// POSIX takes a path's UTF-8 bytes as they are.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,7 +46,7 @@ std::int64_t lastWriteTime(const std::string& path) {
 }
 
 // Only a file opens, as on Windows; errno says why anything else does not.
-Handle openRead(const std::string& path, PathEncoding) {
+Handle openRead(const std::string& path) {
     struct stat info {};
     if (::stat(posixPath(path).c_str(), &info) != 0) return invalidHandle;
     if (!S_ISREG(info.st_mode)) {
@@ -73,7 +72,7 @@ bool read(Handle file, void* buffer, std::size_t count) {
     return true;
 }
 
-Handle create(const std::string& path, PathEncoding) {
+Handle create(const std::string& path) {
     return ::open(posixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 }
 
@@ -94,15 +93,13 @@ bool close(Handle file) { return ::close(static_cast<int>(file)) == 0; }
 
 // A file without write permission stands for Windows' read-only file, which
 // cannot be replaced; POSIX would rename over it.
-Replaced replace(const std::string& from, const std::string& to, PathEncoding) {
+Replaced replace(const std::string& from, const std::string& to) {
     if (isReadOnly(to)) return Replaced::No;
     if (std::rename(posixPath(from).c_str(), posixPath(to).c_str()) == 0) return Replaced::Yes;
     return errno == EBUSY || errno == EACCES ? Replaced::FileHeld : Replaced::No;
 }
 
-bool remove(const std::string& path, PathEncoding) {
-    return ::unlink(posixPath(path).c_str()) == 0;
-}
+bool remove(const std::string& path) { return ::unlink(posixPath(path).c_str()) == 0; }
 
 std::string lastErrorText() { return std::strerror(errno); }
 

@@ -1,5 +1,6 @@
-// The file operations over kernel32, always binary. A UTF-8 path goes
-// through the wide calls, an ANSI one through the ANSI calls as ever.
+// The file operations over kernel32, always binary. Every path is UTF-8
+// inside the program and goes through the wide calls, so that a folder or a
+// file named in any language is reached whatever the ANSI code page.
 
 #include <limits>
 
@@ -17,14 +18,12 @@ Handle handleFrom(HANDLE file) {
     return file == INVALID_HANDLE_VALUE ? invalidHandle : reinterpret_cast<Handle>(file);
 }
 
-DWORD attributesOf(const std::string& path, PathEncoding encoding = PathEncoding::Ansi) {
-    if (encoding == PathEncoding::Utf8)
-        return GetFileAttributesW(win32::wideFromUtf8(path).c_str());
-    return GetFileAttributesA(path.c_str());
-}
+std::wstring wide(const std::string& path) { return win32::wideFromUtf8(path); }
 
-bool isReadOnly(const std::string& path, PathEncoding encoding) {
-    const DWORD attributes = attributesOf(path, encoding);
+DWORD attributesOf(const std::string& path) { return GetFileAttributesW(wide(path).c_str()); }
+
+bool isReadOnly(const std::string& path) {
+    const DWORD attributes = attributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
@@ -34,21 +33,14 @@ DWORD chunkOf(std::size_t count) {
     return static_cast<DWORD>(count < largest ? count : largest);
 }
 
-HANDLE createFile(const std::string& path, PathEncoding encoding, DWORD access, DWORD share,
-                  DWORD disposition) {
-    if (encoding == PathEncoding::Utf8)
-        return CreateFileW(win32::wideFromUtf8(path).c_str(), access, share, nullptr, disposition,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    return CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+HANDLE createFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+    return CreateFileW(wide(path).c_str(), access, share, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-BOOL moveFileOver(const std::string& from, const std::string& to, PathEncoding encoding) {
-    constexpr DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-    if (encoding == PathEncoding::Utf8)
-        return MoveFileExW(win32::wideFromUtf8(from).c_str(), win32::wideFromUtf8(to).c_str(),
-                           flags);
-    return MoveFileExA(from.c_str(), to.c_str(), flags);
+BOOL moveFileOver(const std::string& from, const std::string& to) {
+    return MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 }  // namespace
@@ -63,21 +55,22 @@ bool folderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool makeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool makeFolder(const std::string& path) {
+    return CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
+}
 
 std::int64_t lastWriteTime(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    if (!GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data)) return -1;
     return (static_cast<std::int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
            data.ftLastWriteTime.dwLowDateTime;
 }
 
 // Every share mode: a file another program has open, as a spreadsheet keeps
 // the one it shows, is still read.
-Handle openRead(const std::string& path, PathEncoding encoding) {
-    return handleFrom(createFile(path, encoding, GENERIC_READ,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 OPEN_EXISTING));
+Handle openRead(const std::string& path) {
+    return handleFrom(createFile(
+        path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING));
 }
 
 std::int64_t size(Handle file) {
@@ -97,8 +90,8 @@ bool read(Handle file, void* buffer, std::size_t count) {
     return true;
 }
 
-Handle create(const std::string& path, PathEncoding encoding) {
-    return handleFrom(createFile(path, encoding, GENERIC_WRITE, 0, CREATE_ALWAYS));
+Handle create(const std::string& path) {
+    return handleFrom(createFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS));
 }
 
 bool write(Handle file, const void* buffer, std::size_t count) {
@@ -120,9 +113,9 @@ bool close(Handle file) { return CloseHandle(handleOf(file)) != 0; }
 // A read-only file stays so and is no held file: Windows denies access to it
 // as to a held one, and Wine would even replace it. Windows tells a file held
 // open by another process by any of these three.
-Replaced replace(const std::string& from, const std::string& to, PathEncoding encoding) {
-    if (isReadOnly(to, encoding)) return Replaced::No;
-    if (moveFileOver(from, to, encoding)) return Replaced::Yes;
+Replaced replace(const std::string& from, const std::string& to) {
+    if (isReadOnly(to)) return Replaced::No;
+    if (moveFileOver(from, to)) return Replaced::Yes;
     switch (GetLastError()) {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
@@ -133,10 +126,7 @@ Replaced replace(const std::string& from, const std::string& to, PathEncoding en
     }
 }
 
-bool remove(const std::string& path, PathEncoding encoding) {
-    if (encoding == PathEncoding::Utf8) return DeleteFileW(win32::wideFromUtf8(path).c_str()) != 0;
-    return DeleteFileA(path.c_str()) != 0;
-}
+bool remove(const std::string& path) { return DeleteFileW(wide(path).c_str()) != 0; }
 
 std::string lastErrorText() {
     const DWORD error = GetLastError();

@@ -1,6 +1,8 @@
-// The shell's folder browser, owned by the main window.
+// The shell's folder browser, owned by the main window. Its paths are wide,
+// so that a folder named in any language can be chosen; the title is ANSI.
 #include "platform/folder_picker.h"
 #include "platform/win32/application_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_api.h"
 // After windows.h.
 #include <objbase.h>
@@ -13,7 +15,7 @@ namespace {
 // Opens the browser on the folder it was given.
 int CALLBACK selectStartFolder(HWND window, UINT message, LPARAM, LPARAM startFolder) {
     if (message == BFFM_INITIALIZED && startFolder)
-        SendMessageA(window, BFFM_SETSELECTIONA, TRUE, startFolder);
+        SendMessageW(window, BFFM_SETSELECTIONW, TRUE, startFolder);
     return 0;
 }
 
@@ -35,23 +37,24 @@ private:
 
 std::optional<std::string> chooseFolder(const std::string& title, const std::string& startFolder) {
     ComOnThisThread com;
-    std::string start = startFolder;
-    if (start.size() > 3 && start.back() == '\\') start.pop_back();
-    char shownName[MAX_PATH] = {};
-    BROWSEINFOA browse{};
+    std::wstring start = win32::wideFromUtf8(startFolder);
+    if (start.size() > 3 && start.back() == L'\\') start.pop_back();
+    const std::wstring wideTitle = win32::wideFromAnsi(title);
+    wchar_t shownName[MAX_PATH] = {};
+    BROWSEINFOW browse{};
     browse.hwndOwner = win32::boxOwner();
     browse.pszDisplayName = shownName;
-    browse.lpszTitle = title.c_str();
+    browse.lpszTitle = wideTitle.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     browse.lpfn = selectStartFolder;
     browse.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+    LPITEMIDLIST chosen = SHBrowseForFolderW(&browse);
     if (!chosen) return std::nullopt;
-    char path[MAX_PATH] = {};
-    const bool named = SHGetPathFromIDListA(chosen, path) != 0;
+    wchar_t path[MAX_PATH] = {};
+    const bool named = SHGetPathFromIDListW(chosen, path) != 0;
     CoTaskMemFree(chosen);
     if (!named) return std::nullopt;
-    return std::string(path);
+    return win32::utf8FromWide(path);
 }
 
 }  // namespace platform

@@ -57,15 +57,6 @@ LPITEMIDLIST shellFolderLocation(int folder) {
 }
 
 // The shell's answers are not examined: a failure leaves the path empty.
-std::string shellFolder(int folder) {
-    char path[MAX_PATH] = "";
-    if (LPITEMIDLIST location = shellFolderLocation(folder)) {
-        SHGetPathFromIDListA(location, path);
-        CoTaskMemFree(location);
-    }
-    return path;
-}
-
 std::string shellFolderUtf8(int folder) {
     wchar_t path[MAX_PATH] = L"";
     if (LPITEMIDLIST location = shellFolderLocation(folder)) {
@@ -77,7 +68,7 @@ std::string shellFolderUtf8(int folder) {
 
 }  // namespace
 
-std::string appDataFolder() { return shellFolder(CSIDL_APPDATA); }
+std::string appDataFolder() { return shellFolderUtf8(CSIDL_APPDATA); }
 
 // Where the Open and Save dialogs first open: a folder of address books,
 // which may be named in any language.
@@ -95,9 +86,9 @@ void lowerInPlace(std::string& text) {
 }
 
 std::string executablePath() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return win32::utf8FromWide(path);
 }
 
 Rect workArea() {
