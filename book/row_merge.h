@@ -24,6 +24,10 @@ struct MergedRows {
 MergedRows mergeRows(const std::vector<PersonRow>& base, const std::vector<PersonRow>& theirs,
                      const std::vector<PersonRow>& ours);
 
+// The row of `rows` most like `old` among those of its birthday or its
+// name, as a change of it would be; none when there is none.
+const PersonRow* replacementOf(const PersonRow& old, const std::vector<PersonRow>& rows);
+
 // "Ann Smith, Bob Jones" as a list of lines, at most `shown` names, then
 // "and N more".
 std::string namesOf(const std::vector<PersonRow>& rows, std::size_t shown = 10);

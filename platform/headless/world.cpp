@@ -40,6 +40,7 @@ struct World {
     application::HandOverResult handOverResult = application::HandOverResult::Taken;
     std::function<void()> duringHandOver;
     int pausedMs = 0;
+    std::function<void()> duringPause;
     Form* created = nullptr;
     std::deque<std::function<void()>> later;
     std::vector<headless::FileDialogShown> fileDialogs;
@@ -64,7 +65,10 @@ std::string executablePath() { return world().executablePath; }
 Rect workArea() { return world().workArea; }
 Point cursorPos() { return world().cursor; }
 void shellOpen(const std::string& link) { world().links.push_back(link); }
-void pause(int milliseconds) { world().pausedMs += milliseconds; }
+void pause(int milliseconds) {
+    world().pausedMs += milliseconds;
+    if (world().duringPause) world().duringPause();
+}
 
 MbResult messageBox(const std::string& text, const std::string& caption, MbIcon icon,
                     MbButtons buttons) {
@@ -223,6 +227,7 @@ void duringNextHandOver(std::function<void()> action) {
     world().duringHandOver = std::move(action);
 }
 int pausedMs() { return world().pausedMs; }
+void duringEachPause(std::function<void()> action) { world().duringPause = std::move(action); }
 
 bool handOver(Form& form, std::uintptr_t tag, std::string_view data) {
     bool taken = false;
