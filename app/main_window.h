@@ -220,6 +220,9 @@ private:
     // with its base and merged at the next start.
     void keepUnsavedList();
     void mergeUnsavedList();
+    void mergeConflictCopies();
+    void mergeConflictCopy(const std::string& name);
+    void setAside(const std::string& name);
     // A list read from the file is shown whole, as at start; a merged one
     // up to the table's limit, the rest returned.
     std::vector<book::PersonRow> showPeople(std::vector<book::PersonRow> rows,

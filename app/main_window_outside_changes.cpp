@@ -9,13 +9,13 @@
 
 #include "app/main_window.h"
 #include "app/option_marker.h"
+#include "book/conflict_copy.h"
 #include "book/contact_table.h"
-#include "book/data_folder.h"
-#include "book/kept_list.h"
 #include "book/row_merge.h"
 #include "book/sort_order_file.h"
 #include "platform/application.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
 
@@ -69,6 +69,7 @@ void MainWindow::takeOutsideChanges() {
     startInTrayItem.setChecked(app::startHiddenMarker.present(dataFolder));
     showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(dataFolder));
     takeOutsideContacts();
+    mergeConflictCopies();
 }
 
 void MainWindow::takeOutsideSortOrder() {
@@ -189,4 +190,45 @@ std::vector<book::PersonRow> MainWindow::showPeople(std::vector<book::PersonRow>
         deleteButton.setVisible(person);
     }
     return leftOut;
+}
+
+// The sync engine's copies of the contact file, merged into the list and then
+// set aside in a folder of their own, never deleted: a copy merged again adds
+// nobody. A copy not fit to take is left where it is.
+void MainWindow::mergeConflictCopies() {
+    if (unsavedChanges_ || contactsUnreadable_ || askingAboutList_ || offeringAddressBooks_) return;
+    for (const std::string& name : platform::fs::filesIn(dataFolder))
+        if (book::isConflictCopyName(name)) mergeConflictCopy(name);
+}
+
+void MainWindow::mergeConflictCopy(const std::string& name) {
+    const SettledLook found = lookUntilSettled(dataFolder + name, {}, tickWaitMs);
+    if (!found.settled || found.look.found != Found::Whole) return;
+    const std::vector<book::PersonRow> before = book::peopleRows(peopleGrid);
+    book::MergedRows merged =
+        book::mergeConflictCopy(knownContacts_.rows, book::rowsOfRecords(found.look.bytes), before);
+    const std::vector<book::PersonRow> brought = book::rowsBroughtBack(before, merged.rows);
+    OutsideMerge merge;
+    if (!brought.empty()) {
+        merge = {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
+        saveChanges();
+    }
+    setAside(name);
+    if (brought.empty()) return;
+    platform::messageBox(
+        "Festorin merged a copy of the list that the sync engine had set aside: " + name +
+            ".\r\n\r\n" + book::namesOf(brought),
+        platform::application::title(), platform::MbIcon::Information, platform::MbButtons::Ok);
+    reportMerge(merge);
+}
+
+// A name already taken there, by a copy merged before, gets a number.
+void MainWindow::setAside(const std::string& name) {
+    const std::string folder = dataFolder + book::mergedCopiesFolderName + "\\";
+    if (!platform::fs::folderExists(folder)) platform::fs::makeFolder(folder);
+    const std::size_t dot = name.size() - 4;
+    std::string target = folder + name;
+    for (int n = 2; platform::fs::fileExists(target); ++n)
+        target = folder + name.substr(0, dot) + " (" + std::to_string(n) + ")" + name.substr(dot);
+    platform::fs::replace(dataFolder + name, target);
 }

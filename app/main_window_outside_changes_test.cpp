@@ -366,6 +366,46 @@ TEST_F(OutsideChanges, AnEditOpenWhileTheOtherPcChangesThatPersonKeepsBothAndSay
     EXPECT_NE(hl::shownBoxes()[0].text.find("Bob Smith"), std::string::npos);
 }
 
+TEST_F(OutsideChanges, TheSyncEnginesConflictCopiesAreMergedOnceAndSetAside) {
+    const Row eve = person("0505", "Eve", "May, 5");
+    const Row fay = person("0606", "Fay", "June, 6");
+    const std::string dropbox = "dates (Ann's conflicted copy 2026-12-11).txt";
+    const std::string syncthing = "dates.sync-conflict-20261211-101010-ABCDEFG.txt";
+    const std::string unreadable = "dates (1).txt";
+    start({ann, bob});
+    test_support::writeBytes(dataFile(dropbox), records({ann, bob, eve}));
+    test_support::writeBytes(dataFile(syncthing), records({ann, fay}));
+    test_support::writeBytes(dataFile(unreadable), records({cid}) + std::string(364, '\0'));
+    test_support::writeBytes(dataFile("dates.txt.bak"), records({dee}));
+    tick();
+    EXPECT_EQ(firstNames(stored()), (Names{"Ann", "Bob", "Eve", "Fay"}))
+        << "Bob, whom a copy lacks, stays";
+    EXPECT_EQ(grid(), stored());
+    ASSERT_EQ(boxes(), 2u);
+    for (const hl::ShownBox& box : hl::shownBoxes()) {
+        EXPECT_EQ(box.icon, platform::MbIcon::Information);
+        EXPECT_EQ(box.text.find("Festorin merged a copy of the list that the sync engine had set "
+                                "aside: dates"),
+                  0u);
+    }
+    const std::string said = hl::shownBoxes()[0].text + hl::shownBoxes()[1].text;
+    EXPECT_NE(said.find(".\r\n\r\nEve Smith\r\n"), std::string::npos);
+    EXPECT_NE(said.find(".\r\n\r\nFay Smith\r\n"), std::string::npos);
+    const std::string setAside = dataFile("merged conflict copies\\");
+    EXPECT_TRUE(test_support::exists(setAside + dropbox));
+    EXPECT_TRUE(test_support::exists(setAside + syncthing));
+    EXPECT_FALSE(test_support::exists(dataFile(dropbox)));
+    EXPECT_TRUE(test_support::exists(dataFile(unreadable))) << "left where it is";
+    EXPECT_TRUE(test_support::exists(dataFile("dates.txt.bak")));
+
+    test_support::writeBytes(dataFile(dropbox), records({ann, bob, eve}));
+    tick();
+    EXPECT_EQ(boxes(), 2u) << "the same copy again adds nobody and says nothing";
+    EXPECT_EQ(stored().size(), 4u);
+    EXPECT_TRUE(
+        test_support::exists(setAside + "dates (Ann's conflicted copy 2026-12-11) (2).txt"));
+}
+
 TEST_F(OutsideChanges, AMergeBeyondTheFullListKeepsTheFirstAndNamesTheRest) {
     Rows people;
     for (int i = 0; i < book::maxPeople - 1; ++i)
