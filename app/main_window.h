@@ -215,6 +215,7 @@ private:
     // Asks before a list that lost most of its people is taken.
     bool takesListAsItIs(std::size_t people);
     void keepThisList();
+    void mergeFirstWholeRead(const book::FileStamp& stamp, std::vector<book::PersonRow> rows);
     void saveAgain();
     // A change the program ended without saving, kept in the standard folder
     // with its base and merged at the next start.

@@ -86,16 +86,29 @@ void MainWindow::takeOutsideSortOrder() {
 // open the list stays as it is, so that the answer falls on the list asked about.
 void MainWindow::takeOutsideContacts() {
     if (askingAboutList_ || offeringAddressBooks_) return;
-    if (unsavedChanges_) return saveAgain();
+    if (unsavedChanges_ && !contactsUnreadable_) return saveAgain();
     SettledLook found = lookUntilSettled(contactFilePath(), knownContacts_, tickWaitMs);
     const book::ContactFileLook& look = found.look;
     if (!found.settled || !look.holdsPeople() || knownContacts_.unchanged(look)) return;
     std::vector<book::PersonRow> rows = book::rowsOfRecords(look.bytes);
+    if (unsavedChanges_) return mergeFirstWholeRead(look.stamp, std::move(rows));
     if (editedPersonChangedIn(rows)) return;
     if (!takesListAsItIs(rows.size())) return keepThisList();
     knownContacts_ = {look.stamp, rows};
     contactsUnreadable_ = false;
     showPeople(std::move(rows));
+}
+
+// A list read only in part at start, and changed here since, is merged with
+// the whole file over the people read then, and saved.
+void MainWindow::mergeFirstWholeRead(const book::FileStamp& stamp,
+                                     std::vector<book::PersonRow> rows) {
+    book::MergedRows merged =
+        book::mergeRows(knownContacts_.rows, rows, book::peopleRows(peopleGrid));
+    knownContacts_ = {stamp, std::move(rows)};
+    contactsUnreadable_ = false;
+    reportMerge({std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)});
+    saveAgain();
 }
 
 // Ok then merges the two versions, both kept and named, as a save does.

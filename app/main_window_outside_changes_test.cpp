@@ -406,6 +406,29 @@ TEST_F(OutsideChanges, TheSyncEnginesConflictCopiesAreMergedOnceAndSetAside) {
         test_support::exists(setAside + "dates (Ann's conflicted copy 2026-12-11) (2).txt"));
 }
 
+TEST_F(OutsideChanges, AListUnreadableAtStartIsMergedWhenATickReadsItWhole) {
+    for (const bool changedHere : {false, true}) {
+        SCOPED_TRACE(changedHere ? "a change refused meanwhile" : "nothing changed here");
+        std::filesystem::remove_all(onDisk(dataFolder()));
+        prepareDataFolder();
+        storeFromOutside({ann, bob});
+        platform::fs::clearFaults();
+        platform::fs::failAfter(Op::Read);
+        form = createMainWindow();
+        platform::application::run(*form);
+        ASSERT_EQ(boxes(), 1u);
+        if (changedHere) add("Cid", 2, "3");
+        tick();
+        add("Dee", 3, "4");
+        EXPECT_EQ(boxes(), changedHere ? 2u : 1u) << "the next add is saved without another box";
+        EXPECT_EQ(firstNames(stored()),
+                  changedHere ? (Names{"Ann", "Bob", "Cid", "Dee"}) : (Names{"Ann", "Bob", "Dee"}));
+        form.reset();
+        hl::reset();
+        hl::setAppDataFolder(appData.path());
+    }
+}
+
 TEST_F(OutsideChanges, AMergeBeyondTheFullListKeepsTheFirstAndNamesTheRest) {
     Rows people;
     for (int i = 0; i < book::maxPeople - 1; ++i)
