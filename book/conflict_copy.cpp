@@ -1,6 +1,7 @@
 #include "conflict_copy.h"
 
-#include <map>
+#include <functional>
+#include <unordered_map>
 
 #include "text.h"
 
@@ -14,17 +15,31 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
+struct RowHash {
+    std::size_t operator()(const PersonRow* row) const {
+        std::size_t hash = 0xcbf29ce484222325ull;
+        for (const std::string& cell : *row)
+            hash = (hash ^ std::hash<std::string>{}(cell)) * 0x100000001b3ull;
+        return hash;
+    }
+};
+
+struct RowEqual {
+    bool operator()(const PersonRow* a, const PersonRow* b) const { return *a == *b; }
+};
+
 // Rows of `from` not matched by a row of `against`, each match used once.
 std::vector<PersonRow> rowsNotIn(const std::vector<PersonRow>& from,
-                                 const std::vector<PersonRow>& against, bool keepMatched) {
-    std::map<PersonRow, int> left;
-    for (const PersonRow& row : against) ++left[row];
+                                 const std::vector<PersonRow>& against) {
+    std::unordered_map<const PersonRow*, int, RowHash, RowEqual> left;
+    left.reserve(against.size());
+    for (const PersonRow& row : against) ++left[&row];
     std::vector<PersonRow> rows;
     for (const PersonRow& row : from) {
-        auto found = left.find(row);
+        auto found = left.find(&row);
         const bool matched = found != left.end() && found->second > 0;
         if (matched) --found->second;
-        if (matched == keepMatched) rows.push_back(row);
+        if (!matched) rows.push_back(row);
     }
     return rows;
 }
@@ -40,12 +55,12 @@ bool isConflictCopyName(const std::string& name) {
 MergedRows mergeConflictCopy(const std::vector<PersonRow>& known,
                              const std::vector<PersonRow>& copy,
                              const std::vector<PersonRow>& ours) {
-    return mergeRows(rowsNotIn(known, copy, true), copy, ours);
+    return mergeRows(known, copy, ours, true);
 }
 
 std::vector<PersonRow> rowsBroughtBack(const std::vector<PersonRow>& before,
                                        const std::vector<PersonRow>& merged) {
-    return rowsNotIn(merged, before, false);
+    return rowsNotIn(merged, before);
 }
 
 }  // namespace book

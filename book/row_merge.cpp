@@ -66,13 +66,18 @@ struct Sides {
     std::vector<RowRef> base, theirs, ours;
 };
 
-CountTable countRows(const Sides& sides) {
+// A base that is only what both it and their side hold, as for a copy of
+// unknown age: their side then deletes nothing.
+CountTable countRows(const Sides& sides, bool baseWithinTheirs) {
     CountTable table;
     table.reserve(sides.base.size() + sides.theirs.size() / 8 + sides.ours.size() / 8);
     for (const RowRef& ref : sides.base) ++table[ref].base;
     for (const RowRef& ref : sides.theirs) ++table[ref].theirs;
     for (const RowRef& ref : sides.ours) ++table[ref].ours;
-    for (auto& [ref, counts] : table) counts.kept = keptCount(counts);
+    for (auto& [ref, counts] : table) {
+        if (baseWithinTheirs) counts.base = std::min(counts.base, counts.theirs);
+        counts.kept = keptCount(counts);
+    }
     return table;
 }
 
@@ -170,9 +175,9 @@ std::vector<PersonRow> keptTwice(const CountTable& table) {
 }  // namespace
 
 MergedRows mergeRows(const std::vector<PersonRow>& base, const std::vector<PersonRow>& theirs,
-                     const std::vector<PersonRow>& ours) {
+                     const std::vector<PersonRow>& ours, bool baseWithinTheirs) {
     const Sides sides{refsOf(base), refsOf(theirs), refsOf(ours)};
-    CountTable table = countRows(sides);
+    CountTable table = countRows(sides, baseWithinTheirs);
     MergedRows merged;
     merged.keptTwice = keptTwice(table);
     merged.rows.reserve(std::max(theirs.size(), ours.size()));
