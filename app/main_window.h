@@ -221,6 +221,7 @@ private:
     // with its base and merged at the next start.
     void keepUnsavedList();
     void mergeUnsavedList();
+    void forgetUnsavedList();
     void mergeConflictCopies();
     void mergeConflictCopy(const std::string& name);
     void setAside(const std::string& name);
@@ -253,6 +254,9 @@ private:
     // Set while the user is asked whether to take a list that lost most of
     // its people: meanwhile the list shown and the day's check keep this one.
     bool askingAboutList_ = false;
+
+    // Set while "dates.unsaved" holds a change not saved since.
+    bool unsavedListKept_ = false;
 
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;

@@ -24,6 +24,7 @@ void MainWindow::saveContacts() {
                                 "the file stays as it is until Festorin can read it.");
     const OutsideMerge merge = mergeOutsideContacts();
     knownContacts_ = {book::writeContactFile(path, peopleGrid), book::peopleRows(peopleGrid)};
+    forgetUnsavedList();
     reportMerge(merge);
 }
 
@@ -54,7 +55,16 @@ void MainWindow::keepUnsavedList() {
         book::writeKeptList(standard + book::baseListFileName, dataFolder, knownContacts_.rows);
         book::writeKeptList(standard + book::unsavedListFileName, dataFolder,
                             book::peopleRows(peopleGrid));
+        unsavedListKept_ = true;
     });
+}
+
+// Once saved, a change kept for the next start would bring back at that
+// start whoever was deleted since.
+void MainWindow::forgetUnsavedList() {
+    if (!unsavedListKept_) return;
+    platform::fs::remove(book::resolveDataFolder() + book::unsavedListFileName);
+    unsavedListKept_ = false;
 }
 
 // A change kept at the last end of the program is merged with the list as
@@ -64,6 +74,7 @@ void MainWindow::mergeUnsavedList() {
     const std::optional<std::vector<book::PersonRow>> unsaved =
         book::readKeptList(standard + book::unsavedListFileName, dataFolder);
     if (!unsaved) return;
+    unsavedListKept_ = true;
     const std::vector<book::PersonRow> base =
         book::readKeptList(standard + book::baseListFileName, dataFolder)
             .value_or(std::vector<book::PersonRow>{});
@@ -71,7 +82,6 @@ void MainWindow::mergeUnsavedList() {
     const OutsideMerge merge{std::move(merged.keptTwice),
                              showPeople(std::move(merged.rows), book::maxPeople)};
     saveChanges();
-    platform::fs::remove(standard + book::unsavedListFileName);
     reportMerge(merge);
 }
 
