@@ -1,5 +1,6 @@
 #include "conflict_copy.h"
 
+#include <cstdint>
 #include <functional>
 #include <unordered_map>
 
@@ -17,10 +18,10 @@ std::string lowerCase(std::string text) {
 
 struct RowHash {
     std::size_t operator()(const PersonRow* row) const {
-        std::size_t hash = 0xcbf29ce484222325ull;
+        std::uint64_t hash = 0xcbf29ce484222325ull;
         for (const std::string& cell : *row)
             hash = (hash ^ std::hash<std::string>{}(cell)) * 0x100000001b3ull;
-        return hash;
+        return static_cast<std::size_t>(hash);
     }
 };
 
