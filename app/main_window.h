@@ -241,6 +241,20 @@ private:
     void takeOutsideContacts();
     OutsideMerge mergeOutsideContacts();
     void reportMerge(const OutsideMerge& merge);
+    bool editedPersonChangedIn(const std::vector<book::PersonRow>& rows) const;
+    // Asks before a list that lost most of its people is taken.
+    bool takesListAsItIs(std::size_t people);
+    void keepThisList();
+    void mergeFirstWholeRead(const book::FileStamp& stamp, std::vector<book::PersonRow> rows);
+    void saveAgain();
+    // A change the program ended without saving, kept in the standard folder
+    // with its base and merged at the next start.
+    void keepUnsavedList();
+    void mergeUnsavedList();
+    void forgetUnsavedList();
+    void mergeConflictCopies();
+    void mergeConflictCopy(const std::string& name);
+    void setAside(const std::string& name);
     // A list read from the file is shown whole, as at start; a merged one
     // up to the table's limit, the rest returned.
     std::vector<book::PersonRow> showPeople(std::vector<book::PersonRow> rows,
@@ -266,6 +280,13 @@ private:
 
     // The contact file as last read or written here.
     book::KnownContactFile knownContacts_;
+
+    // Set while the user is asked whether to take a list that lost most of
+    // its people: meanwhile the list shown and the day's check keep this one.
+    bool askingAboutList_ = false;
+
+    // Set while "dates.unsaved" holds a change not saved since.
+    bool unsavedListKept_ = false;
 
     // Set once the creation handler has read and sorted the contact file.
     bool startedUp_ = false;

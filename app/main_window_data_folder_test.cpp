@@ -112,6 +112,21 @@ TEST_F(DataFolderChoice, AFolderHoldingTheOtherPcsListMergesBothKeepingEveryRowO
     EXPECT_FALSE(form->showMissedRemindersItem.checked());
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, bob}));
     EXPECT_TRUE(hl::shownBoxes().empty());
+
+    // A folder whose list and this one together pass the table's limit.
+    Rows full;
+    for (int i = 0; i < book::maxPeople - 1; ++i)
+        full.push_back(person("0101", "P" + std::to_string(i)));
+    const std::string other = elsewhere.path() + "\\OneDrive\\";
+    test_support::makeFolder(other);
+    test_support::writeBytes(other + "dates.txt", test_support::records(full));
+    choose(other);
+    EXPECT_EQ(form->peopleGrid.rowCount() - 1, book::maxPeople);
+    EXPECT_EQ(test_support::readBytes(other + "dates.txt").size(), book::maxPeople * 364u);
+    ASSERT_EQ(hl::shownBoxes().size(), 1u);
+    EXPECT_EQ(hl::shownBoxes()[0].icon, platform::MbIcon::Error);
+    EXPECT_NE(hl::shownBoxes()[0].text.find("\r\n\r\nBob Smith\r\nCid Smith\r\n"),
+              std::string::npos);
 }
 
 TEST_F(DataFolderChoice, AMergeBeyondTheFullListKeepsTheFullListAndNamesTheRest) {

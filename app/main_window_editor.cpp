@@ -126,6 +126,7 @@ void MainWindow::onSelectCell(int, int row, bool&) {
 
 void MainWindow::saveUnsavedChanges() {
     if (unsavedChanges_) platform::dispatch([this] { saveChanges(); });
+    if (unsavedChanges_) keepUnsavedList();
 }
 
 void MainWindow::openEntryPanel(const char* caption) {
@@ -209,8 +210,10 @@ void MainWindow::followDeletion(int row) {
         --editedRow;
 }
 
-// Keeps the row being modified on its person when the Order menu sorts.
+// Keeps the selection, and the row being modified, on their person through
+// a sort: Delete must fall on the person the user chose.
 void MainWindow::followSort(const std::vector<int>& order) {
+    peopleGrid.setRow(book::rowAfterSort(order, peopleGrid.row()));
     if (entryMode == panelModifying) editedRow = book::rowAfterSort(order, editedRow);
 }
 

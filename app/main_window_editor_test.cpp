@@ -655,6 +655,7 @@ TEST_F(Editor, AnUnsavedChangeIsWrittenWhenTheProgramEnds) {
     form->saveUnsavedChanges();
     EXPECT_TRUE(newBoxes().empty());
     EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Dara", "Anis"}));
+    EXPECT_FALSE(test_support::exists(dataFile("dates.unsaved"))) << "kept only until saved";
     platform::fs::failAfter(platform::fs::Op::Create);
     form->saveUnsavedChanges();
     EXPECT_TRUE(newBoxes().empty()) << "nothing is left to write";

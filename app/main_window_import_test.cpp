@@ -221,4 +221,19 @@ TEST_F(Import, FilesThatComeDuringAQuestionWaitForItsAnswer) {
     EXPECT_EQ(hl::shownBoxes().size(), 6u);
 }
 
+// The other PC imported the same file meanwhile: its list is merged at the
+// save, each person once, and not read in under the question.
+TEST_F(Import, AQuestionOpenAcrossATickAddsTheImportOnce) {
+    start({zoe});
+    const std::string friends = addressBook("friends.vcf", friendsCards);
+    hl::duringNextBox([&] {
+        test_support::writeBytes(dataFile("dates.txt"), test_support::records({zoe, blaise, ada}));
+        hl::tick(form->checkTimer);
+        EXPECT_EQ(grid(), std::vector<Person>{zoe}) << "held while the question is open";
+    });
+    drop({friends});
+    EXPECT_EQ(grid(), (std::vector<Person>{zoe, blaise, ada}));
+    EXPECT_EQ(stored(), test_support::records({zoe, blaise, ada}));
+}
+
 }  // namespace

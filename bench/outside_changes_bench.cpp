@@ -1,7 +1,8 @@
 // The contact file shared with another PC at the table's limit: the tick's
 // look at a file that did not change, which hashes every byte because a
 // sync engine keeps the last-write time, and a three-way merge of two full
-// lists with a thousand changes on each side.
+// lists with a thousand changes on each side. The tick also looks for the
+// sync engine's conflict copies in the data folder; merging one is timed too.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include "app/main_window.h"
 #include "bench/bench_folder.h"
 #include "bench/bench_people.h"
+#include "book/conflict_copy.h"
 #include "book/contact_file.h"
 #include "book/contact_table.h"
 #include "book/row_merge.h"
@@ -62,6 +64,20 @@ void BM_MergeTwoFullListsWithAThousandChangesEach(benchmark::State& state) {
     }
 }
 
+// A copy set aside by the sync engine, with a thousand changes, merged into
+// a full list, and the people it brought back found.
+void BM_MergeAConflictCopyOfAFullList(benchmark::State& state) {
+    const std::vector<book::PersonRow> known = fullList();
+    std::vector<book::PersonRow> copy = known;
+    for (int i = 0; i < 1000; ++i)
+        copy[static_cast<std::size_t>(i) * 31][book::colPhone1] = "there";
+    for (auto _ : state) {
+        book::MergedRows merged = book::mergeConflictCopy(known, copy, known);
+        std::vector<book::PersonRow> brought = book::rowsBroughtBack(known, merged.rows);
+        benchmark::DoNotOptimize(brought.data());
+    }
+}
+
 // What any merge does at least: the result's rows made once.
 void BM_CopyAFullList(benchmark::State& state) {
     const std::vector<book::PersonRow> list = fullList();
@@ -73,6 +89,7 @@ void BM_CopyAFullList(benchmark::State& state) {
 
 BENCHMARK(BM_TickWithTheContactFileUnchanged)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MergeTwoFullListsWithAThousandChangesEach)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergeAConflictCopyOfAFullList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyAFullList)->Unit(benchmark::kMillisecond);
 
 }  // namespace

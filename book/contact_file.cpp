@@ -58,6 +58,17 @@ void readRecords(platform::fs::Handle file, platform::StringGrid& grid, ContactF
     result.stamp.hash = hash.value();
 }
 
+// No person's record is all zeros: its birthday key always has a length.
+bool holdsZeroRecord(const std::string& bytes) {
+    for (std::size_t at = 0; at + ContactRecord::size <= bytes.size(); at += ContactRecord::size) {
+        if (bytes[at] != '\0') continue;
+        const auto record = bytes.begin() + static_cast<std::ptrdiff_t>(at);
+        if (std::all_of(record, record + ContactRecord::size, [](char c) { return c == '\0'; }))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 FileStamp writeContactFile(const std::string& path, const platform::StringGrid& grid) {
@@ -113,6 +124,7 @@ ContactFileLook lookAtContactFile(const std::string& path) {
         if (platform::fs::read(file, look.bytes.data(), look.bytes.size())) {
             const bool whole = length % static_cast<std::int64_t>(ContactRecord::size) == 0;
             look.found = whole ? Found::Whole : Found::PartRecord;
+            if (holdsZeroRecord(look.bytes)) look.found = Found::ZeroRecord;
             look.stamp = {true, length, look.stamp.writeTime, contentHash(look.bytes)};
         }
     }
@@ -131,6 +143,16 @@ std::vector<PersonRow> rowsOfRecords(const std::string& bytes) {
         for (std::size_t col = 0; col < row.size(); ++col) row[col] = record.field(col);
     }
     return rows;
+}
+
+std::string recordsOf(const std::vector<PersonRow>& rows) {
+    std::string bytes;
+    bytes.reserve(rows.size() * ContactRecord::size);
+    for (const PersonRow& row : rows) {
+        const ContactRecord record = ContactRecord::fromCells(row);
+        bytes.append(reinterpret_cast<const char*>(record.bytes.data()), record.bytes.size());
+    }
+    return bytes;
 }
 
 }  // namespace book

@@ -37,14 +37,17 @@ struct ContactFileRead {
 // a read fails, the people read before stay and `complete` is false.
 ContactFileRead readContactFile(const std::string& path, platform::StringGrid& grid);
 
-// The file as it is now. Its stamp is known unless it was Unread; only a
-// Whole one may be taken: one that ends in part of a record is being written
-// or is damaged.
+// The file as it is now. Its stamp is known unless it was Unread. One that
+// ends in part of a record may be taken, with its whole records, once it has
+// settled; one that holds a record of zero bytes only is still being written
+// (its length was set before its bytes came) and is never taken.
 struct ContactFileLook {
-    enum class Found { Missing, Whole, PartRecord, Unread };
+    enum class Found { Missing, Whole, PartRecord, ZeroRecord, Unread };
     Found found = Found::Missing;
     FileStamp stamp;
     std::string bytes;
+
+    bool holdsPeople() const { return found == Found::Whole || found == Found::PartRecord; }
 };
 ContactFileLook lookAtContactFile(const std::string& path);
 
@@ -59,7 +62,8 @@ struct KnownContactFile {
     }
 };
 
-// The people of a file's bytes, a record a row.
+// The people of a file's bytes, a record a row, and the other way round.
 std::vector<PersonRow> rowsOfRecords(const std::string& bytes);
+std::string recordsOf(const std::vector<PersonRow>& rows);
 
 }  // namespace book

@@ -33,6 +33,7 @@ struct ContactRecord {
 
     // Each cell cut to its field's capacity.
     static ContactRecord fromRow(const platform::StringGrid& grid, int row);
+    static ContactRecord fromCells(const std::array<std::string, 10>& cells);
     // A length byte above the field's capacity is taken as the capacity.
     std::string field(std::size_t index) const;
     void toRow(platform::StringGrid& grid, int row) const;

@@ -20,9 +20,14 @@ struct MergedRows {
 
 // Additions of both sides stay, one made on both sides with the same cells
 // once; deletions of both sides apply, one made on both sides once. A row
-// changed on one side and deleted on the other stays as changed.
+// changed on one side and deleted on the other stays as changed. With
+// `baseWithinTheirs`, the base is only what their side also holds.
 MergedRows mergeRows(const std::vector<PersonRow>& base, const std::vector<PersonRow>& theirs,
-                     const std::vector<PersonRow>& ours);
+                     const std::vector<PersonRow>& ours, bool baseWithinTheirs = false);
+
+// The row of `rows` most like `old` among those of its birthday or its
+// name, as a change of it would be; none when there is none.
+const PersonRow* replacementOf(const PersonRow& old, const std::vector<PersonRow>& rows);
 
 // "Ann Smith, Bob Jones" as a list of lines, at most `shown` names, then
 // "and N more".

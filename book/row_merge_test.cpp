@@ -42,6 +42,8 @@ TEST(RowMerge, DeletionsOfBothSidesApplyAndOneMadeOnBothOnce) {
     EXPECT_EQ(merged({bob, bob, ann}, {bob, ann}, {bob, ann}), sorted({ann, bob}))
         << "one of two equal rows deleted on both sides goes once";
     EXPECT_EQ(merged({ann, bob}, {}, {ann, bob}), Rows{}) << "the other side emptied the list";
+    EXPECT_EQ(merged({bob, bob, ann}, {bob, ann}, {ann}), Rows{ann})
+        << "both copies of a doubled row deleted here and one there";
 }
 
 TEST(RowMerge, APersonChangedOnBothSidesKeepsBothNewRowsAndIsNamed) {
@@ -51,6 +53,45 @@ TEST(RowMerge, APersonChangedOnBothSidesKeepsBothNewRowsAndIsNamed) {
     EXPECT_EQ(sorted(result.rows), sorted({annHome, annWork, bob}));
     ASSERT_EQ(result.keptTwice.size(), 1u);
     EXPECT_EQ(result.keptTwice[0][book::colFirstName], "Ann");
+
+    struct Case {
+        const char* what;
+        Rows base, theirs, ours;
+        std::vector<std::string> named;
+    };
+    const PersonRow rob = person("0202", "Rob");
+    const PersonRow annJones{"0101", "Ann",   "Jones",         "",       "", "",
+                             "",     "Other", "The exact day", "Birtday"};
+    const PersonRow annJonesHome{"0101", "Ann",   "Jones",         "",       "1", "",
+                                 "",     "Other", "The exact day", "Birtday"};
+    const Case cases[] = {
+        {"a change of name there and of a phone here",
+         {ann, bob},
+         {ann, rob},
+         {ann, person("0202", "Bob", "9")},
+         {"Rob"}},
+        {"a change of birthday here and of a phone there",
+         {ann, bob},
+         {ann, person("0202", "Bob", "9")},
+         {ann, person("0203", "Bob")},
+         {"Bob"}},
+        {"one change there, two different rows here",
+         {ann},
+         {annHome},
+         {annWork, person("0101", "Ann", "7")},
+         {"Ann"}},
+        {"Ann Smith changed there and Ann Jones here",
+         {ann, annJones},
+         {annHome, annJones},
+         {ann, annJonesHome},
+         {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> named;
+        for (const PersonRow& row : book::mergeRows(c.base, c.theirs, c.ours).keptTwice)
+            named.push_back(row[book::colFirstName]);
+        EXPECT_EQ(named, c.named) << c.what;
+    }
 
     const book::MergedRows same = book::mergeRows({ann}, {annHome}, {annHome});
     EXPECT_EQ(same.rows, Rows{annHome});
@@ -75,6 +116,8 @@ TEST(RowMerge, NamesAreListedUpToTenThenCounted) {
     EXPECT_EQ(names.substr(0, 20), "P0 Smith\r\nP1 Smith\r\n");
     EXPECT_EQ(names.find("P10"), std::string::npos);
     EXPECT_NE(names.find("P9 Smith\r\nand 2 more\r\n"), std::string::npos);
+    people.resize(10);
+    EXPECT_EQ(book::namesOf(people).find("more"), std::string::npos) << "exactly ten";
 }
 
 }  // namespace

@@ -173,6 +173,57 @@ TEST_F(TwoPcs, APersonDeletedOnOnePcAndChangedOnTheOtherStaysChanged) {
     EXPECT_EQ(shared(), People{changed});
 }
 
+void writeShared(const std::string& name, const std::string& bytes) {
+    std::FILE* file = std::fopen((e2e::sharedFolder() + name).c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// The order chosen on the other PC re-sorts the list at a tick: the
+// selection stays on its person, so that Delete deletes whom the user chose.
+TEST_F(TwoPcs, AnOrderChosenOnTheOtherPcKeepsTheSelectionOnItsPerson) {
+    const Person zed = bornFarAway("Zed", "Order");
+    const Person amy = bornFarAway("Amy", "Order");
+    startBoth({zed, amy});
+    const People before = here->gridPeople();
+    const int zedItem =
+        static_cast<int>(std::find(before.begin(), before.end(), zed) - before.begin());
+    here->selectGridItem(zedItem);
+    writeShared("ordre_tri.txt", "1\r\n");
+    e2e::tick(*here);
+    ASSERT_EQ(here->gridPeople(), (People{amy, zed}));
+    here->click(here->control("Button", "Delete"));
+    here->settle();
+    EXPECT_EQ(here->gridPeople(), People{amy});
+    EXPECT_EQ(shared(), People{amy});
+}
+
+// The sync engine set one PC's save aside as a copy: the next tick merges it
+// and moves it out of the engine's way, and says so once.
+TEST_F(TwoPcs, AConflictCopyIsMergedAndMovedAside) {
+    const Person ann = bornFarAway("Ann", "Both");
+    const Person bob = bornFarAway("Bob", "Copy");
+    startBoth({ann});
+    const std::string copy = "dates (Ann's conflicted copy 2026-12-11).txt";
+    writeShared(copy, e2e::contactRecords({ann, bob}));
+    e2e::tick(*here);
+    const e2e::MessageBoxSeen box = here->waitForMessageBox();
+    EXPECT_EQ(box.text.find("Festorin merged a copy of the list that the sync engine had set "
+                            "aside: " +
+                            copy + "."),
+              0u);
+    EXPECT_NE(box.text.find("Bob Copy"), std::string::npos);
+    here->answer(box, IDOK);
+    here->settle();
+    EXPECT_EQ(sorted(here->gridPeople()), sorted({ann, bob}));
+    EXPECT_EQ(sorted(shared()), sorted({ann, bob}));
+    EXPECT_EQ(GetFileAttributesA((e2e::sharedFolder() + copy).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA((e2e::sharedFolder() + "merged conflict copies\\" + copy).c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    e2e::tick(*here);
+    EXPECT_TRUE(here->openBoxes().empty());
+}
+
 enum Action { add, change, remove };
 
 std::string whatIsDone(Action action, const Person& person) {

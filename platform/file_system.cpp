@@ -26,6 +26,8 @@ bool folderExists(const std::string& path) {
     return !faultDue(Op::Exists) && native::folderExists(path);
 }
 
+std::vector<std::string> filesIn(const std::string& folder) { return native::filesIn(folder); }
+
 bool makeFolder(const std::string& path) {
     return !faultDue(Op::MakeFolder) && native::makeFolder(path);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform::fs {
 
@@ -15,6 +16,8 @@ constexpr Handle invalidHandle = -1;
 bool fileExists(const std::string& path);  // a file, not a folder
 bool folderExists(const std::string& path);
 bool makeFolder(const std::string& path);  // one level
+// The names of the files, not folders, in a folder ending in a backslash.
+std::vector<std::string> filesIn(const std::string& folder);
 // When the file was last written, in the system's own units; -1 on failure.
 std::int64_t lastWriteTime(const std::string& path);
 

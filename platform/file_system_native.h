@@ -8,6 +8,7 @@ namespace platform::fs::native {
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 bool makeFolder(const std::string& path);
+std::vector<std::string> filesIn(const std::string& folder);
 std::int64_t lastWriteTime(const std::string& path);
 Handle openRead(const std::string& path);
 std::int64_t size(Handle file);

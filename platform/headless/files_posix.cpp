@@ -1,5 +1,6 @@
 // The file operations over POSIX, with Windows paths turned into POSIX ones.
 // POSIX takes a path's UTF-8 bytes as they are.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +39,16 @@ bool fileExists(const std::string& path) { return isA(path, S_IFREG); }
 bool folderExists(const std::string& path) { return isA(path, S_IFDIR); }
 
 bool makeFolder(const std::string& path) { return ::mkdir(posixPath(path).c_str(), 0755) == 0; }
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(posixPath(folder).c_str());
+    if (!listing) return names;
+    while (const dirent* entry = ::readdir(listing))
+        if (isA(folder + entry->d_name, S_IFREG)) names.emplace_back(entry->d_name);
+    ::closedir(listing);
+    return names;
+}
 
 std::int64_t lastWriteTime(const std::string& path) {
     struct stat info {};

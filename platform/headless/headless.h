@@ -85,8 +85,11 @@ const std::vector<HandedOver>& handedOver();
 // runs during the next one, as the running run would meanwhile.
 void answerHandOvers(application::HandOverResult result);
 void duringNextHandOver(std::function<void()> action);
-// How long the program paused in all.
+// How long the program paused in all, and an action run at each later
+// pause until another is given (or none), as another program writing a
+// file meanwhile.
 int pausedMs();
+void duringEachPause(std::function<void()> action);
 
 // Answers for the next message boxes, in order; an unscripted box answers
 // Ok (or Yes). `duringNextBox` runs while the next box is open, as timer

@@ -49,6 +49,7 @@ struct World {
     application::HandOverResult handOverResult = application::HandOverResult::Taken;
     std::function<void()> duringHandOver;
     int pausedMs = 0;
+    std::function<void()> duringPause;
     Form* created = nullptr;
     std::set<const Form*> forms;  // whose window was built, until the object goes
     std::deque<std::function<void()>> later;
@@ -97,7 +98,10 @@ Rect workArea() { return world().workArea; }
 int toolCaptionHeight() { return 16; }
 Point cursorPos() { return world().cursor; }
 void shellOpen(const std::string& link) { world().links.push_back(link); }
-void pause(int milliseconds) { world().pausedMs += milliseconds; }
+void pause(int milliseconds) {
+    world().pausedMs += milliseconds;
+    if (world().duringPause) world().duringPause();
+}
 
 MbResult messageBox(const std::string& text, const std::string& caption, MbIcon icon,
                     MbButtons buttons) {
@@ -268,6 +272,7 @@ void duringNextHandOver(std::function<void()> action) {
     world().duringHandOver = std::move(action);
 }
 int pausedMs() { return world().pausedMs; }
+void duringEachPause(std::function<void()> action) { world().duringPause = std::move(action); }
 
 bool handOver(Form& form, std::uintptr_t tag, std::string_view data) {
     bool taken = false;

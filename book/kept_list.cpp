@@ -1,0 +1,26 @@
+#include "kept_list.h"
+
+#include "contact_file.h"
+#include "platform/atomic_file.h"
+
+namespace book {
+
+namespace {
+const std::string lineEnd = "\r\n";
+}
+
+void writeKeptList(const std::string& path, const std::string& folder,
+                   const std::vector<PersonRow>& rows) {
+    platform::writeFileAtomically(path, folder + lineEnd + recordsOf(rows));
+}
+
+std::optional<std::vector<PersonRow>> readKeptList(const std::string& path,
+                                                   const std::string& folder) {
+    std::string bytes;
+    if (!platform::readSmallFile(path, bytes)) return std::nullopt;
+    const std::string heading = folder + lineEnd;
+    if (bytes.compare(0, heading.size(), heading) != 0) return std::nullopt;
+    return rowsOfRecords(bytes.substr(heading.size()));
+}
+
+}  // namespace book
