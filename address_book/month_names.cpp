@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "address_book/text_encoding.h"
+
 namespace address_book {
 
 namespace {
@@ -71,19 +73,6 @@ constexpr std::array<MonthNames, 14> languages{{
       "\u043d\u043e\u044f\u0431\u0440\u044c|\u043d\u043e\u044f\u0431\u0440\u044f",
       "\u0434\u0435\u043a\u0430\u0431\u0440\u044c|\u0434\u0435\u043a\u0430\u0431\u0440\u044f"}},
 }};
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // The lower case of the capitals the month names use: Latin, Latin-1,
 // Latin Extended-A and Cyrillic.

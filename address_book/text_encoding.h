@@ -35,4 +35,7 @@ std::string_view withoutByteOrderMark(std::string_view bytes);
 // "?", in `converted` too. Any other bytes stay as they are.
 std::string_view inReadersForm(std::string_view bytes, std::string& converted);
 
+// Appends the character as UTF-8, in one to four bytes.
+void appendUtf8(std::string& out, char32_t c);
+
 }  // namespace address_book
