@@ -74,11 +74,13 @@ TEST_F(DamagedFilesTest, AContactFileThatIsAFolderStaysAndEverySaveIsReported) {
     EXPECT_EQ(festorin.gridPeople(), std::vector<Person>{dora});
     EXPECT_EQ(e2e::dataFolderEntries(), std::vector<std::string>{"dates.txt"});
 
-    // Dora is still unsaved: the end of the program tries once more and says so.
+    // Dora is still unsaved: the end of the program tries once more, says so,
+    // and keeps her list, with its base, for the next start.
     festorin.postMessage(WM_CLOSE, 0, 0);
     expectSaveRefused(festorin, "dates.txt");
     EXPECT_TRUE(e2e::waitUntil([&] { return !festorin.running(); }, 10000));
-    EXPECT_EQ(e2e::dataFolderEntries(), std::vector<std::string>{"dates.txt"});
+    EXPECT_EQ(e2e::dataFolderEntries(),
+              (std::vector<std::string>{"dates.base", "dates.txt", "dates.unsaved"}));
 }
 
 TEST_F(DamagedFilesTest, ACheckDateFileOfRandomBytesLetsTheFirstTickCheck) {
