@@ -1,14 +1,11 @@
 #include "offer.h"
 
 #include "book/contact_table.h"
+#include "book/text.h"
 
 namespace address_book {
 
 namespace {
-
-std::string peopleCount(int count) {
-    return std::to_string(count) + (count == 1 ? " person" : " people");
-}
 
 // Why contacts are left out; one without a name is rare enough to be named
 // only when there is one.
@@ -38,7 +35,7 @@ std::string leftOutLines(const ImportPlan& plan) {
 
 std::string question(const ImportPlan& plan, const std::string& name) {
     const int fit = static_cast<int>(plan.people.size());
-    std::string text = "Add " + peopleCount(fit) + " from " + name + "?" + leftOutLines(plan);
+    std::string text = "Add " + book::peopleCount(fit) + " from " + name + "?" + leftOutLines(plan);
     if (!plan.allFit()) text += "\r\nOnly " + std::to_string(fit) + " fit: " + listLimit();
     return text;
 }
@@ -58,7 +55,7 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
                 "No new birthday that Festorin could read in " + name + "." + leftOutLines(plan)};
     if (plan.newPeople == 0) return {OfferKind::NothingNew, "No new birthday in " + name + "."};
     if (plan.people.empty())
-        return {OfferKind::ListFull, "No room for " + peopleCount(plan.newPeople) + " from " +
+        return {OfferKind::ListFull, "No room for " + book::peopleCount(plan.newPeople) + " from " +
                                          name + ": " + listLimit()};
     return {OfferKind::Question, question(plan, name)};
 }

@@ -7,6 +7,7 @@
 #include "address_book/vcard_writer.h"
 #include "app/main_window.h"
 #include "app/system_converters.h"
+#include "book/text.h"
 #include "platform/atomic_file.h"
 #include "platform/code_pages.h"
 #include "platform/file_dialogs.h"
@@ -38,10 +39,6 @@ std::size_t exportTypeOf(const platform::FileToSave& file) {
             if (extension == exportExtensions[type]) return type;
     }
     return file.filter < exportTypes.size() ? file.filter : vCardType;
-}
-
-std::string peopleCount(int count) {
-    return count == 1 ? "1 person" : std::to_string(count) + " people";
 }
 
 }  // namespace
@@ -115,7 +112,7 @@ void MainWindow::exportCalendar(const std::vector<address_book::Cells>& people,
     std::string said =
         "Exported " + std::to_string(calendar.written) + " people to " + shownName + ".";
     if (calendar.leftOut > 0)
-        said += "\nLeft out " + peopleCount(calendar.leftOut) +
+        said += "\nLeft out " + book::peopleCount(calendar.leftOut) +
                 " whose birthday is not a real day, such as 30 February.";
     platform::messageBox(said, caption, platform::MbIcon::Information, platform::MbButtons::Ok);
 }

@@ -86,16 +86,6 @@ void putBackDeleted(platform::StringGrid& grid, const PersonRow& cells, UndoOutc
     outcome.putBack.push_back(cells);
 }
 
-std::string nameOf(const PersonRow& row) {
-    const std::string first = trimmed(row[colFirstName]);
-    const std::string surname = trimmed(row[colSurname]);
-    return first + (first.empty() || surname.empty() ? "" : " ") + surname;
-}
-
-std::string peopleCount(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " person" : " people");
-}
-
 }  // namespace
 
 Change addOf(const PersonRow& added) { return {Change::Kind::Add, {{std::nullopt, added}}}; }

@@ -1,7 +1,5 @@
 #include "conflict_copy.h"
 
-#include <cstdint>
-#include <functional>
 #include <unordered_map>
 
 #include "text.h"
@@ -17,12 +15,7 @@ std::string lowerCase(std::string text) {
 }
 
 struct RowHash {
-    std::size_t operator()(const PersonRow* row) const {
-        std::uint64_t hash = 0xcbf29ce484222325ull;
-        for (const std::string& cell : *row)
-            hash = (hash ^ std::hash<std::string>{}(cell)) * 0x100000001b3ull;
-        return static_cast<std::size_t>(hash);
-    }
+    std::size_t operator()(const PersonRow* row) const { return hashOf(*row); }
 };
 
 struct RowEqual {

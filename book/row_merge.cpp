@@ -27,16 +27,6 @@ struct RefEqual {
     bool operator()(const RowRef& a, const RowRef& b) const { return *a.row == *b.row; }
 };
 
-// FNV-1a over the cells, each ended by a zero byte, which no cell holds.
-std::size_t hashOf(const PersonRow& row) {
-    std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (const std::string& cell : row) {
-        for (unsigned char c : cell) hash = (hash ^ c) * 0x100000001b3ull;
-        hash *= 0x100000001b3ull;
-    }
-    return static_cast<std::size_t>(hash);
-}
-
 std::vector<RowRef> refsOf(const std::vector<PersonRow>& rows) {
     std::vector<RowRef> refs;
     refs.reserve(rows.size());
@@ -205,9 +195,7 @@ const PersonRow* replacementOf(const PersonRow& old, const std::vector<PersonRow
 std::string namesOf(const std::vector<PersonRow>& rows, std::size_t shown) {
     std::string names;
     for (std::size_t i = 0; i < rows.size() && i < shown; ++i) {
-        const std::string first = trimmed(rows[i][colFirstName]);
-        const std::string surname = trimmed(rows[i][colSurname]);
-        names += first + (first.empty() || surname.empty() ? "" : " ") + surname + "\r\n";
+        names += nameOf(rows[i]) + "\r\n";
     }
     if (rows.size() > shown) names += "and " + std::to_string(rows.size() - shown) + " more\r\n";
     return names;

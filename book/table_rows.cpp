@@ -1,6 +1,9 @@
 #include "table_rows.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "text.h"
 
 namespace book {
 
@@ -44,6 +47,21 @@ int findRow(const platform::StringGrid& grid, const PersonRow& cells) {
         if (same) return row;
     }
     return 0;
+}
+
+std::string nameOf(const PersonRow& row) {
+    const std::string first = trimmed(row[colFirstName]);
+    const std::string surname = trimmed(row[colSurname]);
+    return first + (first.empty() || surname.empty() ? "" : " ") + surname;
+}
+
+std::size_t hashOf(const PersonRow& row) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const std::string& cell : row) {
+        for (unsigned char c : cell) hash = (hash ^ c) * 0x100000001b3ull;
+        hash *= 0x100000001b3ull;
+    }
+    return static_cast<std::size_t>(hash);
 }
 
 }  // namespace book

@@ -19,6 +19,11 @@ std::vector<PersonRow> peopleRows(const platform::StringGrid& grid);
 // the empty placeholder row. The rows beyond `most` are left out and returned.
 std::vector<PersonRow> setPeopleRows(platform::StringGrid& grid, std::vector<PersonRow> rows,
                                      std::size_t most);
+// "Ann Smith": the trimmed first name and surname, a blank between them
+// when both are there.
+std::string nameOf(const PersonRow& row);
+// FNV-1a over the cells, each ended by a zero byte, which no cell holds.
+std::size_t hashOf(const PersonRow& row);
 // The first row holding exactly these cells, or 0 when none does.
 int findRow(const platform::StringGrid& grid, const PersonRow& cells);
 

@@ -14,4 +14,8 @@ std::string_view withoutBlanks(std::string_view text) {
 
 std::string trimmed(std::string_view text) { return std::string(withoutBlanks(text)); }
 
+std::string peopleCount(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " person" : " people");
+}
+
 }  // namespace book

@@ -12,4 +12,7 @@ std::string trimmed(std::string_view text);
 // other characters are never numbers here.
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// "1 person", "2 people".
+std::string peopleCount(std::size_t count);
+
 }  // namespace book
