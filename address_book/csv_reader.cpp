@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
@@ -26,9 +27,9 @@ constexpr std::size_t longestField = 256 * 1024;
 // still belongs to its field. Only the fields asked for are kept.
 class RecordReader {
 public:
-    RecordReader(std::string_view bytes, char separator) : bytes_(bytes), separator_(separator) {}
+    RecordReader(TextCursor& text, char separator) : text_(text), separator_(separator) {}
 
-    bool atEnd() const { return pos_ >= bytes_.size(); }
+    bool atEnd() { return text_.atEnd(); }
 
     // Reads one record and hands `take(column, field)` the fields of the
     // columns that `wanted(column)` asks for; says whether any field, kept or
@@ -51,15 +52,15 @@ public:
 private:
     // To the separator after the field (true) or to the end of its record.
     bool readField(std::string* field, bool& holdsText) {
-        if (!atEnd() && bytes_[pos_] == '"') {
-            ++pos_;
+        if (!atEnd() && text_.peek() == '"') {
+            text_.skip(1);
             readQuoted(field, holdsText);
         }
         while (!atEnd()) {
-            const char c = bytes_[pos_++];
+            const char c = text_.take();
             if (c == separator_) return true;
             if (c == '\r' || c == '\n') {
-                if (c == '\r' && !atEnd() && bytes_[pos_] == '\n') ++pos_;
+                if (c == '\r' && !atEnd() && text_.peek() == '\n') text_.skip(1);
                 return false;
             }
             add(field, c, holdsText);
@@ -69,12 +70,12 @@ private:
 
     void readQuoted(std::string* field, bool& holdsText) {
         while (!atEnd()) {
-            const char c = bytes_[pos_++];
+            const char c = text_.take();
             if (c != '"') {
                 add(field, c, holdsText);
-            } else if (!atEnd() && bytes_[pos_] == '"') {
+            } else if (!atEnd() && text_.peek() == '"') {
                 add(field, '"', holdsText);
-                ++pos_;
+                text_.skip(1);
             } else {
                 return;
             }
@@ -88,9 +89,8 @@ private:
         if (field && field->size() < longestField + 3) *field += c;
     }
 
-    std::string_view bytes_;
+    TextCursor& text_;
     char separator_;
-    std::size_t pos_ = 0;
 };
 
 struct PhoneColumn {
@@ -271,25 +271,67 @@ struct DateOrders {
     bool operator==(const DateOrders&) const = default;
 };
 
+// A row's fields of its birthday: the birthday column, Thunderbird's month
+// and day columns.
+struct BirthdayFields {
+    std::string_view date, month, day;
+};
+
+BirthdayFields birthdayFieldsOf(const Row& row, const Columns& columns) {
+    return {row.field(columns.of(Birthday)), row.field(columns.of(BirthMonth)),
+            row.field(columns.of(BirthDay))};
+}
+
 // A birthday column, or Thunderbird's month and day columns; a date that
 // says something else than "none" in a form the program cannot read is
 // kept as written.
-void takeBirthday(const Row& row, const Columns& columns, DateOrders orders, Contact& contact) {
-    const std::string_view date = row.field(columns.of(Birthday));
+void takeBirthday(BirthdayFields fields, const Columns& columns, DateOrders orders,
+                  Contact& contact) {
+    const std::string_view date = fields.date;
     if (!statesNoBirthday(date)) {
         contact.birthday = writtenBirthday(date, orders.numbers, orders.dotted);
         if (contact.birthday) return;
     }
     if (columns.has(BirthMonth) && columns.has(BirthDay)) {
-        const auto month = dayOrMonth(row.field(columns.of(BirthMonth)));
-        const auto day = dayOrMonth(row.field(columns.of(BirthDay)));
+        const auto month = dayOrMonth(fields.month);
+        const auto day = dayOrMonth(fields.day);
         if (month && day) contact.birthday = MonthDay{*month, *day};
     }
     if (!contact.birthday && !statesNoBirthday(date)) contact.unreadBirthday = date;
 }
 
+// The birthday fields of every row, one after another in one block of bytes,
+// each behind its length, for the rows' birthdays to be read again.
+class BirthdayFieldsList {
+public:
+    void push_back(BirthdayFields fields) {
+        for (std::string_view field : {fields.date, fields.month, fields.day}) {
+            const auto size = static_cast<std::uint32_t>(field.size());
+            bytes_.append(reinterpret_cast<const char*>(&size), sizeof size);
+            bytes_.append(field);
+        }
+    }
+
+    // The fields of the next row, from the first.
+    BirthdayFields next() {
+        BirthdayFields fields;
+        for (std::string_view* field : {&fields.date, &fields.month, &fields.day}) {
+            std::uint32_t size;
+            bytes_.copy(reinterpret_cast<char*>(&size), sizeof size, pos_);
+            *field = std::string_view(bytes_).substr(pos_ + sizeof size, size);
+            pos_ += sizeof size + size;
+        }
+        return fields;
+    }
+
+private:
+    std::string bytes_;
+    std::size_t pos_ = 0;
+};
+
 // Turns a field's text into the file's text encoding; the identity but for a
-// file in a code page that is not the system's.
+// file in a code page that is not the system's, and for a field of a UTF-8
+// file that is no UTF-8.
 using FieldDecoder = std::function<std::string(std::string_view field)>;
 
 Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
@@ -304,7 +346,7 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
     }
     if (columns.has(Email)) contact.email = firstValue(row.field(columns.of(Email)));
     takePhones(row, columns, contact);
-    takeBirthday(row, columns, orders, contact);
+    takeBirthday(birthdayFieldsOf(row, columns), columns, orders, contact);
     if (decoded) {
         for (std::string* text : {&contact.firstName, &contact.surname, &contact.email,
                                   &contact.phone1, &contact.phone2, &contact.unreadBirthday})
@@ -314,9 +356,10 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
 }
 
 // The rows after the header, their numeric birthdays read in `orders`; the
-// judge sees every birthday.
-ContactList contactsOf(std::string_view text, char separator, const Columns& columns,
-                       DateOrders orders, const FieldDecoder& decoded, DateOrderJudge& judge) {
+// judge sees every birthday, and the birthday fields of every row are kept.
+ContactList contactsOf(TextCursor& text, char separator, const Columns& columns, DateOrders orders,
+                       const FieldDecoder& decoded, DateOrderJudge& judge,
+                       BirthdayFieldsList& birthdays) {
     RecordReader records(text, separator);
     records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
     Row row(columns.read());
@@ -324,7 +367,22 @@ ContactList contactsOf(std::string_view text, char separator, const Columns& col
     while (!records.atEnd()) {
         if (!row.read(records)) continue;
         judge.see(row.field(columns.of(Birthday)));
+        if (columns.has(Birthday)) birthdays.push_back(birthdayFieldsOf(row, columns));
         contacts.push_back(contactOf(row, columns, orders, decoded));
+    }
+    return contacts;
+}
+
+// The contacts with their birthdays read again in other orders.
+ContactList inOrders(const ContactList& read, BirthdayFieldsList& birthdays, const Columns& columns,
+                     DateOrders orders, const FieldDecoder& decoded) {
+    ContactList contacts;
+    for (Contact contact : read) {
+        contact.birthday.reset();
+        contact.unreadBirthday.clear();
+        takeBirthday(birthdays.next(), columns, orders, contact);
+        if (decoded) contact.unreadBirthday = decoded(contact.unreadBirthday);
+        contacts.push_back(contact);
     }
     return contacts;
 }
@@ -333,7 +391,8 @@ ContactList contactsOf(std::string_view text, char separator, const Columns& col
 // decoded by `decoded`.
 Columns headerColumns(std::string_view text, char separator, const HeaderDecoder& decoded,
                       bool& nonAscii) {
-    RecordReader records(text, separator);
+    TextCursor header(text);
+    RecordReader records(header, separator);
     Columns columns;
     records.next([](std::size_t) { return true; },
                  [&](std::size_t column, std::string name) {
@@ -378,7 +437,13 @@ std::optional<Header> readHeader(std::string_view text, std::optional<char> name
     const bool utf8 = isUtf8(text);
     std::vector<std::pair<HeaderDecoder, FieldDecoder>> readings;
     if (utf8) {
-        readings.push_back({[](std::string_view name) { return std::string(name); }, nullptr});
+        // A field after the start of a long file may still be in the system's
+        // code page.
+        readings.push_back({[](std::string_view name) { return std::string(name); },
+                            [&converters](std::string_view field) {
+                                return isUtf8(field) ? std::string(field)
+                                                     : converters.ansiToUtf8(std::string(field));
+                            }});
     } else {
         readings.push_back(
             {[&](std::string_view name) { return converters.ansiToUtf8(std::string(name)); },
@@ -418,21 +483,29 @@ std::optional<Header> readHeader(std::string_view text, std::optional<char> name
 
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters) {
-    const std::optional<char> named = excelSeparator(text);
-    const std::optional<Header> header = readHeader(text, named, converters);
+    TextCursor cursor(text);
+    return readCsv(text, cursor, order, converters);
+}
+
+std::optional<CsvContacts> readCsv(std::string_view start, TextCursor& text, DateOrder order,
+                                   const TextConverters& converters) {
+    std::string_view afterSeparator = start;
+    const std::optional<char> named = excelSeparator(afterSeparator);
+    const std::optional<Header> header = readHeader(afterSeparator, named, converters);
     if (!header) return std::nullopt;
+    for (std::size_t sepLine = start.size() - afterSeparator.size(); sepLine > 0 && !text.atEnd();
+         --sepLine)
+        text.take();
     CsvContacts read{header->encoding, {}};
-    // The whole column shows the order of its dates: the rows are read again
-    // in that order when it is not the regional one.
+    // The whole column shows the order of its dates: the rows' birthdays are
+    // read again in that order when it is not the regional one.
     DateOrderJudge judge(order);
     const DateOrders regional{order};
-    read.contacts =
-        contactsOf(text, header->separator, header->columns, regional, header->decoded, judge);
-    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional) {
-        read.contacts = ContactList();
-        read.contacts =
-            contactsOf(text, header->separator, header->columns, shown, header->decoded, judge);
-    }
+    BirthdayFieldsList birthdays;
+    read.contacts = contactsOf(text, header->separator, header->columns, regional, header->decoded,
+                               judge, birthdays);
+    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional)
+        read.contacts = inOrders(read.contacts, birthdays, header->columns, shown, header->decoded);
     return read;
 }
 

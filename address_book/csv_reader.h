@@ -6,6 +6,7 @@
 #include "birthday_text.h"
 #include "contact.h"
 #include "text_converters.h"
+#include "text_cursor.h"
 
 namespace address_book {
 
@@ -26,6 +27,10 @@ struct CsvContacts {
 // header: it names the separator. The text is in the readers' form (see
 // inReadersForm).
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
+                                   const TextConverters& converters);
+// The same, the header and the encoding told by the text's start, the rows
+// read as the text comes: `text` begins with `start`.
+std::optional<CsvContacts> readCsv(std::string_view start, TextCursor& text, DateOrder order,
                                    const TextConverters& converters);
 
 }  // namespace address_book
