@@ -17,13 +17,17 @@ ReadersText::ReadersText(BytePieces pieces, std::size_t startSize) : pieces_(std
 
 // A UTF-8 mark after a UTF-16 one is passed over too.
 void ReadersText::decodeStart(std::string_view bytes, bool whole) {
-    form_ = readersFormOf(bytes, whole);
+    if (whole) {
+        start_ = inReadersForm(bytes, startText_);
+        return;
+    }
+    form_ = readersFormOf(bytes, false);
     bytes.remove_prefix(form_.markSize);
     if (form_.kind == ReadersForm::Kind::AsIs) {
         start_ = bytes;
         return;
     }
-    const std::size_t held = appendReadersForm(bytes, form_, whole, startText_);
+    const std::size_t held = appendReadersForm(bytes, form_, false, startText_);
     held_ = bytes.substr(bytes.size() - held);
     start_ = form_.kind == ReadersForm::Kind::Utf8 ? std::string_view(startText_)
                                                    : withoutByteOrderMark(startText_);
