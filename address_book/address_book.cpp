@@ -14,7 +14,7 @@ AddressBook readAddressBook(ReadersText& text, DateOrder order, const TextConver
     TextCursor cursor([&text] { return text.next(); });
     if (holdsVCard(text.start()))
         return {FileFormat::VCard, TextEncoding::Utf8, readVCards(cursor, order, converters)};
-    if (auto csv = readCsv(text.start(), cursor, order, converters))
+    if (auto csv = readCsv(text.start(), text.startIsWhole(), cursor, order, converters))
         return {FileFormat::Csv, csv->encoding, std::move(csv->contacts)};
     return {};
 }

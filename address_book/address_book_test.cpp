@@ -157,7 +157,7 @@ TEST(AddressBook, ReadInPiecesAsWhole) {
         EXPECT_EQ(read, readVCards(cards, DateOrder::MonthDayYear, systemConverters())) << size;
         EXPECT_EQ(read.back(), (Contact{"Bo", "Lee", "", "", "", MonthDay{3, 5}})) << size;
         TextCursor rows(piecesOf(csv, size));
-        EXPECT_EQ(readCsv(csv, rows, DateOrder::MonthDayYear, systemConverters())->contacts,
+        EXPECT_EQ(readCsv(csv, false, rows, DateOrder::MonthDayYear, systemConverters())->contacts,
                   readCsv(csv, DateOrder::MonthDayYear, systemConverters())->contacts)
             << size;
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
@@ -271,67 +270,26 @@ struct DateOrders {
     bool operator==(const DateOrders&) const = default;
 };
 
-// A row's fields of its birthday: the birthday column, Thunderbird's month
-// and day columns.
-struct BirthdayFields {
-    std::string_view date, month, day;
-};
-
-BirthdayFields birthdayFieldsOf(const Row& row, const Columns& columns) {
-    return {row.field(columns.of(Birthday)), row.field(columns.of(BirthMonth)),
-            row.field(columns.of(BirthDay))};
-}
-
 // A birthday column, or Thunderbird's month and day columns; a date that
 // says something else than "none" in a form the program cannot read is
 // kept as written.
-void takeBirthday(BirthdayFields fields, const Columns& columns, DateOrders orders,
-                  Contact& contact) {
-    const std::string_view date = fields.date;
+void takeBirthday(const Row& row, const Columns& columns, DateOrders orders, Contact& contact) {
+    const std::string_view date = row.field(columns.of(Birthday));
     if (!statesNoBirthday(date)) {
         contact.birthday = writtenBirthday(date, orders.numbers, orders.dotted);
         if (contact.birthday) return;
     }
     if (columns.has(BirthMonth) && columns.has(BirthDay)) {
-        const auto month = dayOrMonth(fields.month);
-        const auto day = dayOrMonth(fields.day);
+        const auto month = dayOrMonth(row.field(columns.of(BirthMonth)));
+        const auto day = dayOrMonth(row.field(columns.of(BirthDay)));
         if (month && day) contact.birthday = MonthDay{*month, *day};
     }
     if (!contact.birthday && !statesNoBirthday(date)) contact.unreadBirthday = date;
 }
 
-// The birthday fields of every row, one after another in one block of bytes,
-// each behind its length, for the rows' birthdays to be read again.
-class BirthdayFieldsList {
-public:
-    void push_back(BirthdayFields fields) {
-        for (std::string_view field : {fields.date, fields.month, fields.day}) {
-            const auto size = static_cast<std::uint32_t>(field.size());
-            bytes_.append(reinterpret_cast<const char*>(&size), sizeof size);
-            bytes_.append(field);
-        }
-    }
-
-    // The fields of the next row, from the first.
-    BirthdayFields next() {
-        BirthdayFields fields;
-        for (std::string_view* field : {&fields.date, &fields.month, &fields.day}) {
-            std::uint32_t size;
-            bytes_.copy(reinterpret_cast<char*>(&size), sizeof size, pos_);
-            *field = std::string_view(bytes_).substr(pos_ + sizeof size, size);
-            pos_ += sizeof size + size;
-        }
-        return fields;
-    }
-
-private:
-    std::string bytes_;
-    std::size_t pos_ = 0;
-};
-
 // Turns a field's text into the file's text encoding; the identity but for a
-// file in a code page that is not the system's, and for a field of a UTF-8
-// file that is no UTF-8.
+// file in a code page that is not the system's, and for a field of a long
+// UTF-8 file that is no UTF-8.
 using FieldDecoder = std::function<std::string(std::string_view field)>;
 
 Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
@@ -346,7 +304,7 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
     }
     if (columns.has(Email)) contact.email = firstValue(row.field(columns.of(Email)));
     takePhones(row, columns, contact);
-    takeBirthday(birthdayFieldsOf(row, columns), columns, orders, contact);
+    takeBirthday(row, columns, orders, contact);
     if (decoded) {
         for (std::string* text : {&contact.firstName, &contact.surname, &contact.email,
                                   &contact.phone1, &contact.phone2, &contact.unreadBirthday})
@@ -356,10 +314,9 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
 }
 
 // The rows after the header, their numeric birthdays read in `orders`; the
-// judge sees every birthday, and the birthday fields of every row are kept.
+// judge sees every birthday.
 ContactList contactsOf(TextCursor& text, char separator, const Columns& columns, DateOrders orders,
-                       const FieldDecoder& decoded, DateOrderJudge& judge,
-                       BirthdayFieldsList& birthdays) {
+                       const FieldDecoder& decoded, DateOrderJudge& judge) {
     RecordReader records(text, separator);
     records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
     Row row(columns.read());
@@ -367,22 +324,7 @@ ContactList contactsOf(TextCursor& text, char separator, const Columns& columns,
     while (!records.atEnd()) {
         if (!row.read(records)) continue;
         judge.see(row.field(columns.of(Birthday)));
-        if (columns.has(Birthday)) birthdays.push_back(birthdayFieldsOf(row, columns));
         contacts.push_back(contactOf(row, columns, orders, decoded));
-    }
-    return contacts;
-}
-
-// The contacts with their birthdays read again in other orders.
-ContactList inOrders(const ContactList& read, BirthdayFieldsList& birthdays, const Columns& columns,
-                     DateOrders orders, const FieldDecoder& decoded) {
-    ContactList contacts;
-    for (Contact contact : read) {
-        contact.birthday.reset();
-        contact.unreadBirthday.clear();
-        takeBirthday(birthdays.next(), columns, orders, contact);
-        if (decoded) contact.unreadBirthday = decoded(contact.unreadBirthday);
-        contacts.push_back(contact);
     }
     return contacts;
 }
@@ -429,21 +371,25 @@ std::optional<char> excelSeparator(std::string_view& text) {
     return separator;
 }
 
+// A field of a UTF-8 file after the start it was told by may still be in the
+// system's code page.
+FieldDecoder utf8OrAnsi(const TextConverters& converters) {
+    return [&converters](std::string_view field) {
+        return isUtf8(field) ? std::string(field) : converters.ansiToUtf8(std::string(field));
+    };
+}
+
 // Tries each separator, first for a header with birthdays, then for one of an
 // address book without them; a header that is not UTF-8 is read in the
-// system's code page, then in each language's.
-std::optional<Header> readHeader(std::string_view text, std::optional<char> named,
+// system's code page, then in each language's. The encoding is told from the
+// text's start, which may be `whole`.
+std::optional<Header> readHeader(std::string_view text, bool whole, std::optional<char> named,
                                  const TextConverters& converters) {
     const bool utf8 = isUtf8(text);
     std::vector<std::pair<HeaderDecoder, FieldDecoder>> readings;
     if (utf8) {
-        // A field after the start of a long file may still be in the system's
-        // code page.
         readings.push_back({[](std::string_view name) { return std::string(name); },
-                            [&converters](std::string_view field) {
-                                return isUtf8(field) ? std::string(field)
-                                                     : converters.ansiToUtf8(std::string(field));
-                            }});
+                            whole ? nullptr : utf8OrAnsi(converters)});
     } else {
         readings.push_back(
             {[&](std::string_view name) { return converters.ansiToUtf8(std::string(name)); },
@@ -479,34 +425,56 @@ std::optional<Header> readHeader(std::string_view text, std::optional<char> name
     return addressBook;
 }
 
+// The whole column shows the order of its dates: the rows are read again in
+// that order when it is not the regional one.
+ContactList contactsOfWhole(std::string_view text, const Header& header, DateOrder order) {
+    DateOrderJudge judge(order);
+    const DateOrders regional{order};
+    TextCursor rows(text);
+    ContactList contacts =
+        contactsOf(rows, header.separator, header.columns, regional, header.decoded, judge);
+    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional) {
+        contacts = ContactList();
+        TextCursor again(text);
+        contacts =
+            contactsOf(again, header.separator, header.columns, shown, header.decoded, judge);
+    }
+    return contacts;
+}
+
+// Of a text read as it comes, the column's dates in its start show their
+// order; the rows are then read once, in that order.
+ContactList contactsAsTheyCome(std::string_view start, TextCursor& text, const Header& header,
+                               DateOrder order) {
+    DateOrderJudge judge(order);
+    TextCursor startRows(start);
+    RecordReader records(startRows, header.separator);
+    records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
+    Row row({header.columns.of(Birthday)});
+    while (header.columns.has(Birthday) && !records.atEnd())
+        if (row.read(records)) judge.see(row.field(header.columns.of(Birthday)));
+    return contactsOf(text, header.separator, header.columns,
+                      DateOrders{judge.order(), judge.dottedOrder()}, header.decoded, judge);
+}
+
 }  // namespace
 
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters) {
     TextCursor cursor(text);
-    return readCsv(text, cursor, order, converters);
+    return readCsv(text, true, cursor, order, converters);
 }
 
-std::optional<CsvContacts> readCsv(std::string_view start, TextCursor& text, DateOrder order,
-                                   const TextConverters& converters) {
-    std::string_view afterSeparator = start;
-    const std::optional<char> named = excelSeparator(afterSeparator);
-    const std::optional<Header> header = readHeader(afterSeparator, named, converters);
+std::optional<CsvContacts> readCsv(std::string_view start, bool whole, TextCursor& text,
+                                   DateOrder order, const TextConverters& converters) {
+    std::string_view rows = start;
+    const std::optional<char> named = excelSeparator(rows);
+    const std::optional<Header> header = readHeader(rows, whole, named, converters);
     if (!header) return std::nullopt;
-    for (std::size_t sepLine = start.size() - afterSeparator.size(); sepLine > 0 && !text.atEnd();
-         --sepLine)
+    if (whole) return CsvContacts{header->encoding, contactsOfWhole(rows, *header, order)};
+    for (std::size_t sepLine = start.size() - rows.size(); sepLine > 0 && !text.atEnd(); --sepLine)
         text.take();
-    CsvContacts read{header->encoding, {}};
-    // The whole column shows the order of its dates: the rows' birthdays are
-    // read again in that order when it is not the regional one.
-    DateOrderJudge judge(order);
-    const DateOrders regional{order};
-    BirthdayFieldsList birthdays;
-    read.contacts = contactsOf(text, header->separator, header->columns, regional, header->decoded,
-                               judge, birthdays);
-    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional)
-        read.contacts = inOrders(read.contacts, birthdays, header->columns, shown, header->decoded);
-    return read;
+    return CsvContacts{header->encoding, contactsAsTheyCome(rows, text, *header, order)};
 }
 
 }  // namespace address_book

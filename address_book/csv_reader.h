@@ -28,9 +28,10 @@ struct CsvContacts {
 // inReadersForm).
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters);
-// The same, the header and the encoding told by the text's start, the rows
-// read as the text comes: `text` begins with `start`.
-std::optional<CsvContacts> readCsv(std::string_view start, TextCursor& text, DateOrder order,
-                                   const TextConverters& converters);
+// The same, the header, the encoding and the order of the dates told by the
+// text's start, which may be `whole`, the rows read as the text comes: `text`
+// begins with `start`.
+std::optional<CsvContacts> readCsv(std::string_view start, bool whole, TextCursor& text,
+                                   DateOrder order, const TextConverters& converters);
 
 }  // namespace address_book

@@ -12,6 +12,7 @@ ReadersText::ReadersText(BytePieces pieces, std::size_t startSize) : pieces_(std
         whole = piece.empty();
     }
     if (whole) pieces_ = nullptr;
+    startIsWhole_ = whole;
     decodeStart(startBytes_, whole);
 }
 

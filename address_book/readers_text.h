@@ -25,6 +25,7 @@ public:
     // The start of the text: all of it, or at least its first `startSize`
     // bytes.
     std::string_view start() const { return start_; }
+    bool startIsWhole() const { return startIsWhole_; }
     // The start, then the rest a piece at a time; empty at the end.
     std::string_view next();
 
@@ -35,6 +36,7 @@ private:
     ReadersForm form_{};
     std::string startBytes_, startText_;
     std::string_view start_;
+    bool startIsWhole_ = true;
     bool startGiven_ = false;
     std::string held_;  // the end of the last piece, which the next completes
     std::string piece_;
