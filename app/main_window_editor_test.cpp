@@ -40,6 +40,15 @@ protected:
         platform::application::run(*form);
     }
 
+    // A fresh world on the same application-data folder, to start again.
+    void restart(const std::vector<Row>& people) {
+        form.reset();
+        platform::headless::reset();
+        platform::headless::setAppDataFolder(appData.path());
+        seenBoxes_ = 0;
+        start(people);
+    }
+
     std::string contactFile() const { return dataFile("dates.txt"); }
     std::string storedBytes() const { return test_support::readBytes(contactFile()); }
 
@@ -205,8 +214,10 @@ TEST_F(Editor, AddingToSeveralSortsThemAndWritesThemAllAtOnce) {
     EXPECT_EQ(storedFirstNames(), gridFirstNames());
 }
 
-TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
-    start();
+// Day 0 is refused, but a day 0 already stored stays.
+TEST_F(Editor, DaysAgainstTheLengthOfTheirMonthAndDayZero) {
+    const Row stored0 = person("0300", "Old", "March, 0");
+    start({stored0});
     struct Case {
         int monthIndex;
         const char* day;
@@ -221,6 +232,9 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         {0, "31", nullptr},
         {0, "32", "There are 31 days at max. in January"},
         {11, "32", "There are 31 days at max. in December"},
+        {2, "0", "There is no day 0"},
+        {2, "00", "There is no day 0"},
+        {2, "9", nullptr},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> before = gridFirstNames();
@@ -236,7 +250,10 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         EXPECT_EQ(gridFirstNames(), before) << "nothing written";
         click(form->cancelButton);
     }
-    EXPECT_EQ(storedFirstNames(), std::vector<std::string>(3, "Dara"));
+    EXPECT_EQ(stored(), (std::vector<Row>{person("0131", "Dara", "January,31"),
+                                          person("0229", "Dara", "February,29"), stored0,
+                                          person("0309", "Dara", "March, 9"),
+                                          person("0430", "Dara", "April,30")}));
 }
 
 // The message loop runs the timer while Ok's message is open: the day's
@@ -273,18 +290,6 @@ TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     expectRefused("Please enter the birtday", &form->dayBox);
     EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
     EXPECT_FALSE(test_support::exists(contactFile()));
-}
-
-TEST_F(Editor, DayZeroIsRefusedButStoredOnesStay) {
-    const Row stored0 = person("0300", "Old", "March, 0");
-    start({stored0});
-    for (const char* zero : {"0", "00"}) {
-        add("Dara", 2, zero);
-        expectRefused("There is no day 0", &form->dayBox);
-        click(form->cancelButton);
-    }
-    add("Dara", 2, "9");
-    EXPECT_EQ(stored(), (std::vector<Row>{stored0, person("0309", "Dara", "March, 9")}));
 }
 
 TEST_F(Editor, DayBoxTakesTwoDigitsAndBackspace) {
@@ -407,13 +412,27 @@ TEST_F(Editor, DeletingOneOfSeveralWritesAtOnceAndAsksNothing) {
     EXPECT_TRUE(form->modifyButton.visible());
 }
 
-TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
+// On the empty placeholder row Modify, Delete and Enter do nothing, Cancel
+// leaves the buttons hidden, and Enter acts as Ok once the panel is open.
+TEST_F(Editor, OnThePlaceholderRowOnlyAddActsAndEnterOnlyWhileThePanelIsOpen) {
     start();
     form->onModify();
     form->onDelete();
+    pressEnter(*form);
     EXPECT_FALSE(form->entryPanel.visible());
     EXPECT_EQ(form->entryMode, MainWindow::panelClosed);
     EXPECT_FALSE(test_support::exists(contactFile()));
+
+    openAdd();
+    click(form->cancelButton);
+    expectPanelClosed();
+    EXPECT_FALSE(form->modifyButton.visible());
+
+    openAdd();
+    enter("Dara", 2, "5");
+    pressEnter(*form);
+    EXPECT_EQ(storedFirstNames(), std::vector<std::string>{"Dara"});
+    expectPanelClosed();
 }
 
 TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
@@ -425,25 +444,6 @@ TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
     EXPECT_TRUE(form->modifyButton.visible());
     EXPECT_TRUE(form->deleteButton.visible());
     EXPECT_EQ(form->entryMode, MainWindow::panelAdding) << "selecting leaves the panel as it is";
-}
-
-TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
-    start();
-    openAdd();
-    click(form->cancelButton);
-    expectPanelClosed();
-    EXPECT_FALSE(form->modifyButton.visible());
-}
-
-TEST_F(Editor, EnterActsAsOkOnlyWhileThePanelIsOpen) {
-    start();
-    pressEnter(*form);
-    EXPECT_FALSE(test_support::exists(contactFile()));
-    openAdd();
-    enter("Dara", 2, "5");
-    pressEnter(*form);
-    EXPECT_EQ(storedFirstNames(), std::vector<std::string>{"Dara"});
-    expectPanelClosed();
 }
 
 TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
@@ -532,23 +532,23 @@ TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
     EXPECT_EQ(stored(), (std::vector<Row>{anis, malo, zoeDurand}));
 }
 
-TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
-    start({zoe, anis, malo});
-    deleteWhileModifying(3, 1);
-    EXPECT_EQ(form->editedRow, 2);
-    EXPECT_TRUE(form->entryPanel.visible()) << "deleting someone else leaves the panel open";
-    replaceText(form->firstNameBox, "Malou");
-    click(form->okButton);
-    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Anis", "Malou"}));
-}
-
-TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
-    start({zoe, anis, malo});
-    deleteWhileModifying(1, 3);
-    EXPECT_EQ(form->editedRow, 1);
-    replaceText(form->firstNameBox, "Zoey");
-    click(form->okButton);
-    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Zoey", "Anis"}));
+// Deleting a row above the one being modified, or below it, leaves the panel
+// open on the same person, whom Ok writes.
+TEST_F(Editor, OkWritesThePersonOpenedAfterAnotherRowWasDeleted) {
+    const struct {
+        int modified, deleted, editedRow;
+        std::string newName;
+        std::vector<std::string> storedNames;
+    } cases[] = {{3, 1, 2, "Malou", {"Anis", "Malou"}}, {1, 3, 1, "Zoey", {"Zoey", "Anis"}}};
+    for (const auto& c : cases) {
+        restart({zoe, anis, malo});
+        deleteWhileModifying(c.modified, c.deleted);
+        EXPECT_EQ(form->editedRow, c.editedRow);
+        EXPECT_TRUE(form->entryPanel.visible()) << "deleting someone else leaves the panel open";
+        replaceText(form->firstNameBox, c.newName);
+        click(form->okButton);
+        EXPECT_EQ(storedFirstNames(), c.storedNames);
+    }
 }
 
 TEST_F(Editor, DeletingThePersonBeingModifiedClosesThePanelAsCancel) {
