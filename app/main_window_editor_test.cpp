@@ -80,6 +80,13 @@ protected:
 
     void openAdd() { click(form->addButton); }
 
+    // The texts of the panel's boxes: the names, e-mail, phones, day and reason.
+    Row boxTexts() const {
+        return {form->firstNameBox.text(), form->surnameBox.text(), form->emailBox.text(),
+                form->phone1Box.text(),    form->phone2Box.text(),  form->dayBox.text(),
+                form->reasonBox.text()};
+    }
+
     void enter(const std::string& firstName, int monthIndex, const std::string& day) {
         type(form->firstNameBox, firstName);
         pick(form->monthList, monthIndex);
@@ -161,9 +168,7 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     form->firstNameBox.setText("left over");
     form->dayBox.setText("9");
     openAdd();
-    for (auto* box : {&form->firstNameBox, &form->surnameBox, &form->emailBox, &form->phone1Box,
-                      &form->phone2Box, &form->dayBox})
-        EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(boxTexts(), (Row{"", "", "", "", "", "", "Birtday"}));
     EXPECT_EQ(form->entryPanel.text(), " Add ");
     EXPECT_TRUE(form->entryPanel.visible());
     EXPECT_EQ(form->peopleGrid.height(), 209);
@@ -173,7 +178,6 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     EXPECT_EQ(form->monthList.text(), "January");
     EXPECT_EQ(form->actionList.text(), "Send an E-mail");
     EXPECT_EQ(form->leadTimeList.text(), "The exact day");
-    EXPECT_EQ(form->reasonBox.text(), "Birtday");
     EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
     EXPECT_EQ(platform::headless::focused(), &form->firstNameBox)
         << "typing goes to the first name";
@@ -326,16 +330,10 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
              "02",   "March, 5", "Call phone 2", "3 days before", "Other"};
     start({full, person("0315", "Ines", "March,15")});
     openModify(1);
-    EXPECT_EQ(form->firstNameBox.text(), "Dara");
-    EXPECT_EQ(form->surnameBox.text(), "Okafor");
-    EXPECT_EQ(form->emailBox.text(), "d@x.org");
-    EXPECT_EQ(form->phone1Box.text(), "01");
-    EXPECT_EQ(form->phone2Box.text(), "02");
-    EXPECT_EQ(form->dayBox.text(), "5");
-    EXPECT_EQ(form->monthList.itemIndex(), 2);
-    EXPECT_EQ(form->actionList.itemIndex(), 2);
-    EXPECT_EQ(form->leadTimeList.itemIndex(), 3);
-    EXPECT_EQ(form->reasonBox.text(), "Other");
+    EXPECT_EQ(boxTexts(), (Row{"Dara", "Okafor", "d@x.org", "01", "02", "5", "Other"}));
+    EXPECT_EQ((std::vector<int>{form->monthList.itemIndex(), form->actionList.itemIndex(),
+                                form->leadTimeList.itemIndex()}),
+              (std::vector<int>{2, 2, 3}));
     EXPECT_EQ(form->entryPanel.text(), " Modify ");
     EXPECT_EQ(form->peopleGrid.height(), 209);
     EXPECT_FALSE(form->addButton.visible());
@@ -459,12 +457,11 @@ TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
     type(form->dayBox, "1");
     click(form->okButton);
     const Row written = gridRow(1);
-    EXPECT_EQ(written[book::colFirstName].size(), 60u);
-    EXPECT_EQ(written[book::colSurname].size(), 60u);
-    EXPECT_EQ(written[book::colEmail].size(), 60u);
-    EXPECT_EQ(written[book::colPhone1].size(), 30u);
-    EXPECT_EQ(written[book::colPhone2].size(), 30u);
-    EXPECT_EQ(written[book::colReason].size(), 40u);
+    std::vector<std::size_t> sizes;
+    for (int col : {book::colFirstName, book::colSurname, book::colEmail, book::colPhone1,
+                    book::colPhone2, book::colReason})
+        sizes.push_back(written[col].size());
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{60, 60, 60, 30, 30, 40}));
     EXPECT_EQ(stored(), std::vector<Row>{written}) << "nothing is cut at the next start";
 }
 
