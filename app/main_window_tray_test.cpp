@@ -95,7 +95,7 @@ protected:
     std::unique_ptr<MainWindow> form;
 };
 
-TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
+TEST_F(LifeCycle, CreationLoadsTheIconAddsItKeepsOffTheTaskbarAndAddsItAgainForANewTaskbar) {
     form = createMainWindow();
     ASSERT_EQ(hl::loadedIcons(), std::vector<std::string>{"ICON001"});
     EXPECT_NE(form->icon, 0u);
@@ -105,10 +105,8 @@ TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
 
     ASSERT_EQ(hl::trayCalls().size(), 1u);
     expectIconAdded(hl::trayCalls()[0]);
-}
 
-TEST_F(LifeCycle, TheIconComesBackWhenTheTaskbarIsRecreated) {
-    start();
+    platform::application::run(*form);
     form->hide();
     EXPECT_TRUE(hl::sendMessage(*form, platform::taskbarCreatedMessage(), 0, 0));
     ASSERT_EQ(hl::trayCalls().size(), 2u);
@@ -126,8 +124,15 @@ TEST_F(LifeCycle, TheCloseButtonEndsWithoutAQuestionAndTakesTheIconOut) {
     EXPECT_EQ(hl::destroyedIcons(), std::vector<platform::IconHandle>{form->icon});
 }
 
-TEST_F(LifeCycle, MinimisingHidesAndIsConsumed) {
+TEST_F(LifeCycle, OtherMessagesGoOnMinimisingHidesAndIsConsumed) {
     start();
+    EXPECT_FALSE(systemCommand(0xF060));  // Close
+    EXPECT_FALSE(systemCommand(0xF120));  // Restore
+    EXPECT_FALSE(hl::sendMessage(*form, 0x000F, 0, 0));
+    EXPECT_FALSE(hl::sendMessage(*form, 0xF020, 0, 0));  // the command value alone
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(ended());
+
     const int left = form->left(), top = form->top();
     EXPECT_TRUE(systemCommand(0xF020));
     EXPECT_FALSE(form->visible());
@@ -143,16 +148,6 @@ TEST_F(LifeCycle, MinimisingHidesAndIsConsumed) {
     EXPECT_EQ(form->left(), left);
     EXPECT_EQ(form->top(), top);
     EXPECT_EQ(hl::frontForm(), form.get());
-}
-
-TEST_F(LifeCycle, OtherMessagesGoOnToTheWindow) {
-    start();
-    EXPECT_FALSE(systemCommand(0xF060));  // Close
-    EXPECT_FALSE(systemCommand(0xF120));  // Restore
-    EXPECT_FALSE(hl::sendMessage(*form, 0x000F, 0, 0));
-    EXPECT_FALSE(hl::sendMessage(*form, 0xF020, 0, 0));  // the command value alone
-    EXPECT_TRUE(form->visible());
-    EXPECT_FALSE(ended());
 }
 
 TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
@@ -203,7 +198,7 @@ TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     EXPECT_TRUE(hl::shownBoxes().empty());
 }
 
-TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
+TEST_F(LifeCycle, TheMenuOpensAtTheCursorOnRightButtonUpOnlyWithItsItemsInOrderUnchecked) {
     start();
     hl::setCursorPos({1003, 757});
     for (std::intptr_t mouse :
@@ -224,10 +219,7 @@ TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
     EXPECT_EQ(hl::popups()[0].x, 1003);
     EXPECT_EQ(hl::popups()[0].y, 757);
     EXPECT_FALSE(form->visible());
-}
 
-TEST_F(LifeCycle, ThePopupMenuItemsInOrderUnchecked) {
-    start();
     const auto& items = form->trayMenu.items();
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0], &form->trayQuitItem);
