@@ -16,7 +16,7 @@ using test_support::record;
 
 class StartUp : public test_support::HeadlessTest {};
 
-TEST_F(StartUp, FirstStartWithNoDataFiles) {
+TEST_F(StartUp, FirstStartWithNoDataFilesItsGridListsAndAboutBox) {
     auto form = createMainWindow();
     EXPECT_EQ(form->text(), "Festorin");
     EXPECT_EQ(form->width(), 794);
@@ -35,7 +35,40 @@ TEST_F(StartUp, FirstStartWithNoDataFiles) {
     for (const platform::MenuItem* item : form->fileMenu.items())
         fileMenu.push_back(item->caption());
     EXPECT_EQ(fileMenu, (std::vector<std::string>{"&Import...", "&Export...", "-", "&Quit"}));
+    const std::vector<std::string> headers{"",        "Firstname", "Surname",      "E-mail",
+                                           "Phone 1", "Phone 2",   "Day of birth", "Action",
+                                           "When",    "Reason"};
+    const std::vector<int> widths{0, 90, 90, 92, 90, 90, 70, 80, 80, 80};
+    for (int col = 0; col < book::columnCount; ++col) {
+        EXPECT_EQ(form->peopleGrid.cell(col, 0), headers[col]);
+        EXPECT_EQ(form->peopleGrid.colWidth(col), widths[col]);
+    }
+    EXPECT_EQ(form->peopleGrid.color, 0x00BEFFFFu);
+    EXPECT_EQ(form->color, 0x0099FFFFu);
+    EXPECT_EQ(form->peopleGrid.height(), 289);
+    EXPECT_EQ(form->monthList.itemCount(), 12);
+    EXPECT_EQ(form->monthList.item(0), "January");
+    EXPECT_EQ(form->monthList.item(11), "December");
+    EXPECT_EQ(form->actionList.items(), (std::vector<std::string>{"Send an E-mail", "Call phone 1",
+                                                                  "Call phone 2", "Other"}));
+    EXPECT_EQ(form->leadTimeList.items(),
+              (std::vector<std::string>{"The exact day", "1 day before", "2 days before",
+                                        "3 days before", "4 days before"}));
+    EXPECT_EQ(form->reasonBox.items(), (std::vector<std::string>{"Birtday", "Other"}));
+    EXPECT_EQ(form->monthList.style(), platform::ComboStyle::PickOnly);
+    EXPECT_EQ(form->reasonBox.style(), platform::ComboStyle::Editable);
+    for (auto* box : {&form->monthList, &form->actionList, &form->leadTimeList, &form->reasonBox})
+        EXPECT_EQ(box->itemIndex(), -1);
     EXPECT_TRUE(shownBoxes().empty());
+
+    hl::click(form->aboutItem);
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    const auto& box = shownBoxes()[0];
+    EXPECT_EQ(box.caption, "About");
+    EXPECT_EQ(box.icon, platform::MbIcon::Information);
+    EXPECT_EQ(box.buttons, platform::MbButtons::Ok);
+    EXPECT_EQ(box.text.substr(0, box.text.find("\r\n")), "Festorin v 1.0");
+    EXPECT_NE(box.text.find("\r\n"), std::string::npos);
 }
 
 // A second run in the session hands its files to the first, under
@@ -104,38 +137,6 @@ TEST_F(StartUp, AHandOverThatFailsIsToldOrTheSecondRunStartsInstead) {
     EXPECT_EQ(shownBoxes()[2].text.substr(0, 29), "gone.vcf could not be opened:");
 }
 
-TEST_F(StartUp, GridHeadersWidthsAndColours) {
-    auto form = createMainWindow();
-    const std::vector<std::string> headers{"",        "Firstname", "Surname",      "E-mail",
-                                           "Phone 1", "Phone 2",   "Day of birth", "Action",
-                                           "When",    "Reason"};
-    const std::vector<int> widths{0, 90, 90, 92, 90, 90, 70, 80, 80, 80};
-    for (int col = 0; col < book::columnCount; ++col) {
-        EXPECT_EQ(form->peopleGrid.cell(col, 0), headers[col]);
-        EXPECT_EQ(form->peopleGrid.colWidth(col), widths[col]);
-    }
-    EXPECT_EQ(form->peopleGrid.color, 0x00BEFFFFu);
-    EXPECT_EQ(form->color, 0x0099FFFFu);
-    EXPECT_EQ(form->peopleGrid.height(), 289);
-}
-
-TEST_F(StartUp, ChoiceListsInTheirStoredOrder) {
-    auto form = createMainWindow();
-    EXPECT_EQ(form->monthList.itemCount(), 12);
-    EXPECT_EQ(form->monthList.item(0), "January");
-    EXPECT_EQ(form->monthList.item(11), "December");
-    EXPECT_EQ(form->actionList.items(), (std::vector<std::string>{"Send an E-mail", "Call phone 1",
-                                                                  "Call phone 2", "Other"}));
-    EXPECT_EQ(form->leadTimeList.items(),
-              (std::vector<std::string>{"The exact day", "1 day before", "2 days before",
-                                        "3 days before", "4 days before"}));
-    EXPECT_EQ(form->reasonBox.items(), (std::vector<std::string>{"Birtday", "Other"}));
-    EXPECT_EQ(form->monthList.style(), platform::ComboStyle::PickOnly);
-    EXPECT_EQ(form->reasonBox.style(), platform::ComboStyle::Editable);
-    for (auto* box : {&form->monthList, &form->actionList, &form->leadTimeList, &form->reasonBox})
-        EXPECT_EQ(box->itemIndex(), -1);
-}
-
 TEST_F(StartUp, ShowsThePeopleOfTheContactFileInFileOrder) {
     prepareDataFolder();
     test_support::writeBytes(dataFile("dates.txt"),
@@ -190,18 +191,6 @@ TEST_F(StartUp, AReadFailingPartWayKeepsWhatWasReadAndRefusesToSave) {
     EXPECT_GT(form->peopleGrid.rowCount(), 2);
     EXPECT_THROW(form->saveContacts(), platform::IoError);
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), stored);
-}
-
-TEST_F(StartUp, TheAboutBox) {
-    auto form = createMainWindow();
-    platform::headless::click(form->aboutItem);
-    ASSERT_EQ(shownBoxes().size(), 1u);
-    const auto& box = shownBoxes()[0];
-    EXPECT_EQ(box.caption, "About");
-    EXPECT_EQ(box.icon, platform::MbIcon::Information);
-    EXPECT_EQ(box.buttons, platform::MbButtons::Ok);
-    EXPECT_EQ(box.text.substr(0, box.text.find("\r\n")), "Festorin v 1.0");
-    EXPECT_NE(box.text.find("\r\n"), std::string::npos);
 }
 
 }  // namespace

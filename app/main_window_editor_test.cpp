@@ -40,6 +40,15 @@ protected:
         platform::application::run(*form);
     }
 
+    // A fresh world on the same application-data folder, to start again.
+    void restart(const std::vector<Row>& people) {
+        form.reset();
+        platform::headless::reset();
+        platform::headless::setAppDataFolder(appData.path());
+        seenBoxes_ = 0;
+        start(people);
+    }
+
     std::string contactFile() const { return dataFile("dates.txt"); }
     std::string storedBytes() const { return test_support::readBytes(contactFile()); }
 
@@ -70,6 +79,13 @@ protected:
     }
 
     void openAdd() { click(form->addButton); }
+
+    // The texts of the panel's boxes: the names, e-mail, phones, day and reason.
+    Row boxTexts() const {
+        return {form->firstNameBox.text(), form->surnameBox.text(), form->emailBox.text(),
+                form->phone1Box.text(),    form->phone2Box.text(),  form->dayBox.text(),
+                form->reasonBox.text()};
+    }
 
     void enter(const std::string& firstName, int monthIndex, const std::string& day) {
         type(form->firstNameBox, firstName);
@@ -152,9 +168,7 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     form->firstNameBox.setText("left over");
     form->dayBox.setText("9");
     openAdd();
-    for (auto* box : {&form->firstNameBox, &form->surnameBox, &form->emailBox, &form->phone1Box,
-                      &form->phone2Box, &form->dayBox})
-        EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(boxTexts(), (Row{"", "", "", "", "", "", "Birtday"}));
     EXPECT_EQ(form->entryPanel.text(), " Add ");
     EXPECT_TRUE(form->entryPanel.visible());
     EXPECT_EQ(form->peopleGrid.height(), 209);
@@ -164,7 +178,6 @@ TEST_F(Editor, AddOpensAnEmptyPanelWithTheFirstChoices) {
     EXPECT_EQ(form->monthList.text(), "January");
     EXPECT_EQ(form->actionList.text(), "Send an E-mail");
     EXPECT_EQ(form->leadTimeList.text(), "The exact day");
-    EXPECT_EQ(form->reasonBox.text(), "Birtday");
     EXPECT_EQ(form->entryMode, MainWindow::panelAdding);
     EXPECT_EQ(platform::headless::focused(), &form->firstNameBox)
         << "typing goes to the first name";
@@ -205,8 +218,10 @@ TEST_F(Editor, AddingToSeveralSortsThemAndWritesThemAllAtOnce) {
     EXPECT_EQ(storedFirstNames(), gridFirstNames());
 }
 
-TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
-    start();
+// Day 0 is refused, but a day 0 already stored stays.
+TEST_F(Editor, DaysAgainstTheLengthOfTheirMonthAndDayZero) {
+    const Row stored0 = person("0300", "Old", "March, 0");
+    start({stored0});
     struct Case {
         int monthIndex;
         const char* day;
@@ -221,6 +236,9 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         {0, "31", nullptr},
         {0, "32", "There are 31 days at max. in January"},
         {11, "32", "There are 31 days at max. in December"},
+        {2, "0", "There is no day 0"},
+        {2, "00", "There is no day 0"},
+        {2, "9", nullptr},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> before = gridFirstNames();
@@ -236,7 +254,10 @@ TEST_F(Editor, DaysAgainstTheLengthOfTheirMonth) {
         EXPECT_EQ(gridFirstNames(), before) << "nothing written";
         click(form->cancelButton);
     }
-    EXPECT_EQ(storedFirstNames(), std::vector<std::string>(3, "Dara"));
+    EXPECT_EQ(stored(), (std::vector<Row>{person("0131", "Dara", "January,31"),
+                                          person("0229", "Dara", "February,29"), stored0,
+                                          person("0309", "Dara", "March, 9"),
+                                          person("0430", "Dara", "April,30")}));
 }
 
 // The message loop runs the timer while Ok's message is open: the day's
@@ -275,18 +296,6 @@ TEST_F(Editor, FirstNameComesBeforeTheDayAndBlanksAreNoEntry) {
     EXPECT_FALSE(test_support::exists(contactFile()));
 }
 
-TEST_F(Editor, DayZeroIsRefusedButStoredOnesStay) {
-    const Row stored0 = person("0300", "Old", "March, 0");
-    start({stored0});
-    for (const char* zero : {"0", "00"}) {
-        add("Dara", 2, zero);
-        expectRefused("There is no day 0", &form->dayBox);
-        click(form->cancelButton);
-    }
-    add("Dara", 2, "9");
-    EXPECT_EQ(stored(), (std::vector<Row>{stored0, person("0309", "Dara", "March, 9")}));
-}
-
 TEST_F(Editor, DayBoxTakesTwoDigitsAndBackspace) {
     start();
     openAdd();
@@ -321,16 +330,10 @@ TEST_F(Editor, ModifyFillsThePanelFromTheRow) {
              "02",   "March, 5", "Call phone 2", "3 days before", "Other"};
     start({full, person("0315", "Ines", "March,15")});
     openModify(1);
-    EXPECT_EQ(form->firstNameBox.text(), "Dara");
-    EXPECT_EQ(form->surnameBox.text(), "Okafor");
-    EXPECT_EQ(form->emailBox.text(), "d@x.org");
-    EXPECT_EQ(form->phone1Box.text(), "01");
-    EXPECT_EQ(form->phone2Box.text(), "02");
-    EXPECT_EQ(form->dayBox.text(), "5");
-    EXPECT_EQ(form->monthList.itemIndex(), 2);
-    EXPECT_EQ(form->actionList.itemIndex(), 2);
-    EXPECT_EQ(form->leadTimeList.itemIndex(), 3);
-    EXPECT_EQ(form->reasonBox.text(), "Other");
+    EXPECT_EQ(boxTexts(), (Row{"Dara", "Okafor", "d@x.org", "01", "02", "5", "Other"}));
+    EXPECT_EQ((std::vector<int>{form->monthList.itemIndex(), form->actionList.itemIndex(),
+                                form->leadTimeList.itemIndex()}),
+              (std::vector<int>{2, 2, 3}));
     EXPECT_EQ(form->entryPanel.text(), " Modify ");
     EXPECT_EQ(form->peopleGrid.height(), 209);
     EXPECT_FALSE(form->addButton.visible());
@@ -407,13 +410,27 @@ TEST_F(Editor, DeletingOneOfSeveralWritesAtOnceAndAsksNothing) {
     EXPECT_TRUE(form->modifyButton.visible());
 }
 
-TEST_F(Editor, ModifyAndDeleteOnThePlaceholderRowDoNothing) {
+// On the empty placeholder row Modify, Delete and Enter do nothing, Cancel
+// leaves the buttons hidden, and Enter acts as Ok once the panel is open.
+TEST_F(Editor, OnThePlaceholderRowOnlyAddActsAndEnterOnlyWhileThePanelIsOpen) {
     start();
     form->onModify();
     form->onDelete();
+    pressEnter(*form);
     EXPECT_FALSE(form->entryPanel.visible());
     EXPECT_EQ(form->entryMode, MainWindow::panelClosed);
     EXPECT_FALSE(test_support::exists(contactFile()));
+
+    openAdd();
+    click(form->cancelButton);
+    expectPanelClosed();
+    EXPECT_FALSE(form->modifyButton.visible());
+
+    openAdd();
+    enter("Dara", 2, "5");
+    pressEnter(*form);
+    EXPECT_EQ(storedFirstNames(), std::vector<std::string>{"Dara"});
+    expectPanelClosed();
 }
 
 TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
@@ -425,25 +442,6 @@ TEST_F(Editor, SelectingARowShowsModifyAndDeleteOnlyForAPerson) {
     EXPECT_TRUE(form->modifyButton.visible());
     EXPECT_TRUE(form->deleteButton.visible());
     EXPECT_EQ(form->entryMode, MainWindow::panelAdding) << "selecting leaves the panel as it is";
-}
-
-TEST_F(Editor, CancelWithTheSelectionOnNoPersonLeavesTheButtons) {
-    start();
-    openAdd();
-    click(form->cancelButton);
-    expectPanelClosed();
-    EXPECT_FALSE(form->modifyButton.visible());
-}
-
-TEST_F(Editor, EnterActsAsOkOnlyWhileThePanelIsOpen) {
-    start();
-    pressEnter(*form);
-    EXPECT_FALSE(test_support::exists(contactFile()));
-    openAdd();
-    enter("Dara", 2, "5");
-    pressEnter(*form);
-    EXPECT_EQ(storedFirstNames(), std::vector<std::string>{"Dara"});
-    expectPanelClosed();
 }
 
 TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
@@ -459,12 +457,11 @@ TEST_F(Editor, BoxesStopAtWhatTheContactFileKeeps) {
     type(form->dayBox, "1");
     click(form->okButton);
     const Row written = gridRow(1);
-    EXPECT_EQ(written[book::colFirstName].size(), 60u);
-    EXPECT_EQ(written[book::colSurname].size(), 60u);
-    EXPECT_EQ(written[book::colEmail].size(), 60u);
-    EXPECT_EQ(written[book::colPhone1].size(), 30u);
-    EXPECT_EQ(written[book::colPhone2].size(), 30u);
-    EXPECT_EQ(written[book::colReason].size(), 40u);
+    std::vector<std::size_t> sizes;
+    for (int col : {book::colFirstName, book::colSurname, book::colEmail, book::colPhone1,
+                    book::colPhone2, book::colReason})
+        sizes.push_back(written[col].size());
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{60, 60, 60, 30, 30, 40}));
     EXPECT_EQ(stored(), std::vector<Row>{written}) << "nothing is cut at the next start";
 }
 
@@ -532,23 +529,23 @@ TEST_F(Editor, OkWritesThePersonOpenedEvenAfterTheOrderMenuSorted) {
     EXPECT_EQ(stored(), (std::vector<Row>{anis, malo, zoeDurand}));
 }
 
-TEST_F(Editor, OkWritesThePersonOpenedAfterARowAboveWasDeleted) {
-    start({zoe, anis, malo});
-    deleteWhileModifying(3, 1);
-    EXPECT_EQ(form->editedRow, 2);
-    EXPECT_TRUE(form->entryPanel.visible()) << "deleting someone else leaves the panel open";
-    replaceText(form->firstNameBox, "Malou");
-    click(form->okButton);
-    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Anis", "Malou"}));
-}
-
-TEST_F(Editor, DeletingARowBelowLeavesTheRowBeingModified) {
-    start({zoe, anis, malo});
-    deleteWhileModifying(1, 3);
-    EXPECT_EQ(form->editedRow, 1);
-    replaceText(form->firstNameBox, "Zoey");
-    click(form->okButton);
-    EXPECT_EQ(storedFirstNames(), (std::vector<std::string>{"Zoey", "Anis"}));
+// Deleting a row above the one being modified, or below it, leaves the panel
+// open on the same person, whom Ok writes.
+TEST_F(Editor, OkWritesThePersonOpenedAfterAnotherRowWasDeleted) {
+    const struct {
+        int modified, deleted, editedRow;
+        std::string newName;
+        std::vector<std::string> storedNames;
+    } cases[] = {{3, 1, 2, "Malou", {"Anis", "Malou"}}, {1, 3, 1, "Zoey", {"Zoey", "Anis"}}};
+    for (const auto& c : cases) {
+        restart({zoe, anis, malo});
+        deleteWhileModifying(c.modified, c.deleted);
+        EXPECT_EQ(form->editedRow, c.editedRow);
+        EXPECT_TRUE(form->entryPanel.visible()) << "deleting someone else leaves the panel open";
+        replaceText(form->firstNameBox, c.newName);
+        click(form->okButton);
+        EXPECT_EQ(storedFirstNames(), c.storedNames);
+    }
 }
 
 TEST_F(Editor, DeletingThePersonBeingModifiedClosesThePanelAsCancel) {

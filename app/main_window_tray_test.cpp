@@ -95,7 +95,7 @@ protected:
     std::unique_ptr<MainWindow> form;
 };
 
-TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
+TEST_F(LifeCycle, CreationLoadsTheIconAddsItKeepsOffTheTaskbarAndAddsItAgainForANewTaskbar) {
     form = createMainWindow();
     ASSERT_EQ(hl::loadedIcons(), std::vector<std::string>{"ICON001"});
     EXPECT_NE(form->icon, 0u);
@@ -105,10 +105,8 @@ TEST_F(LifeCycle, CreationLoadsTheIconAddsItAndKeepsOffTheTaskbar) {
 
     ASSERT_EQ(hl::trayCalls().size(), 1u);
     expectIconAdded(hl::trayCalls()[0]);
-}
 
-TEST_F(LifeCycle, TheIconComesBackWhenTheTaskbarIsRecreated) {
-    start();
+    platform::application::run(*form);
     form->hide();
     EXPECT_TRUE(hl::sendMessage(*form, platform::taskbarCreatedMessage(), 0, 0));
     ASSERT_EQ(hl::trayCalls().size(), 2u);
@@ -126,8 +124,15 @@ TEST_F(LifeCycle, TheCloseButtonEndsWithoutAQuestionAndTakesTheIconOut) {
     EXPECT_EQ(hl::destroyedIcons(), std::vector<platform::IconHandle>{form->icon});
 }
 
-TEST_F(LifeCycle, MinimisingHidesAndIsConsumed) {
+TEST_F(LifeCycle, OtherMessagesGoOnMinimisingHidesAndIsConsumed) {
     start();
+    EXPECT_FALSE(systemCommand(0xF060));  // Close
+    EXPECT_FALSE(systemCommand(0xF120));  // Restore
+    EXPECT_FALSE(hl::sendMessage(*form, 0x000F, 0, 0));
+    EXPECT_FALSE(hl::sendMessage(*form, 0xF020, 0, 0));  // the command value alone
+    EXPECT_TRUE(form->visible());
+    EXPECT_FALSE(ended());
+
     const int left = form->left(), top = form->top();
     EXPECT_TRUE(systemCommand(0xF020));
     EXPECT_FALSE(form->visible());
@@ -143,16 +148,6 @@ TEST_F(LifeCycle, MinimisingHidesAndIsConsumed) {
     EXPECT_EQ(form->left(), left);
     EXPECT_EQ(form->top(), top);
     EXPECT_EQ(hl::frontForm(), form.get());
-}
-
-TEST_F(LifeCycle, OtherMessagesGoOnToTheWindow) {
-    start();
-    EXPECT_FALSE(systemCommand(0xF060));  // Close
-    EXPECT_FALSE(systemCommand(0xF120));  // Restore
-    EXPECT_FALSE(hl::sendMessage(*form, 0x000F, 0, 0));
-    EXPECT_FALSE(hl::sendMessage(*form, 0xF020, 0, 0));  // the command value alone
-    EXPECT_TRUE(form->visible());
-    EXPECT_FALSE(ended());
 }
 
 TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
@@ -203,7 +198,7 @@ TEST_F(LifeCycle, ShownAndHiddenThroughTheIconAndItsMenu) {
     EXPECT_TRUE(hl::shownBoxes().empty());
 }
 
-TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
+TEST_F(LifeCycle, TheMenuOpensAtTheCursorOnRightButtonUpOnlyWithItsItemsInOrderUnchecked) {
     start();
     hl::setCursorPos({1003, 757});
     for (std::intptr_t mouse :
@@ -224,10 +219,7 @@ TEST_F(LifeCycle, OnlyRightButtonUpOpensTheMenuAtTheCursor) {
     EXPECT_EQ(hl::popups()[0].x, 1003);
     EXPECT_EQ(hl::popups()[0].y, 757);
     EXPECT_FALSE(form->visible());
-}
 
-TEST_F(LifeCycle, ThePopupMenuItemsInOrderUnchecked) {
-    start();
     const auto& items = form->trayMenu.items();
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0], &form->trayQuitItem);
@@ -239,7 +231,7 @@ TEST_F(LifeCycle, ThePopupMenuItemsInOrderUnchecked) {
     for (const platform::MenuItem* item : items) EXPECT_FALSE(item->checked());
 }
 
-TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTime) {
+TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTimeButCloseDoesNot) {
     start();
     form->hide();
     quitFromThePopup(MbResult::No);
@@ -256,62 +248,56 @@ TEST_F(LifeCycle, QuitAnsweredNoKeepsTheStateAndAsksAgainNextTime) {
     EXPECT_EQ(hl::shownBoxes().size(), 2u);
     EXPECT_TRUE(form->visible());
     EXPECT_FALSE(ended());
-}
 
-TEST_F(LifeCycle, QuitAnsweredYesEnds) {
-    start();
-    hl::answerNextBox(MbResult::Yes);
-    hl::click(form->quitItem);
-    ASSERT_EQ(hl::shownBoxes().size(), 1u);
-    expectQuitQuestion(hl::shownBoxes()[0]);
-    EXPECT_TRUE(ended());
-    EXPECT_FALSE(iconPresent());
-    EXPECT_EQ(hl::destroyedIcons().size(), 1u);
-}
-
-TEST_F(LifeCycle, QuitFromTheHiddenOrMinimisedWindowEndsOnYes) {
-    start();
-    hl::setApplicationMinimized(true);
-    form->hide();
-    quitFromThePopup(MbResult::Yes);
-    EXPECT_TRUE(ended());
-    EXPECT_FALSE(iconPresent());
-}
-
-TEST_F(LifeCycle, OnlyNoKeepsTheProgramRunning) {
-    start();
-    quitFromThePopup(MbResult::Cancel);
-    EXPECT_TRUE(ended());
-}
-
-TEST_F(LifeCycle, CloseAfterAQuitAnsweredNoEndsWithoutAQuestion) {
-    start();
-    quitFromThePopup(MbResult::No);
     form->close();
-    EXPECT_EQ(hl::shownBoxes().size(), 1u);
+    EXPECT_EQ(hl::shownBoxes().size(), 2u) << "closing after a No asks nothing";
     EXPECT_TRUE(ended());
     EXPECT_FALSE(iconPresent());
 }
 
-TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
-    startWithMarker("anything");
-    EXPECT_FALSE(form->visible());
-    EXPECT_TRUE(form->startInTrayItem.checked());
-    EXPECT_FALSE(form->firstPaint);
+// Only No keeps the program running, from the menu or the icon's, shown or
+// hidden and minimised.
+TEST_F(LifeCycle, QuitAnsweredAnythingButNoEnds) {
+    const struct {
+        bool fromTheIcon, hidden;
+        MbResult answer;
+    } cases[] = {{false, false, MbResult::Yes},
+                 {true, true, MbResult::Yes},
+                 {true, false, MbResult::Cancel}};
+    for (const auto& c : cases) {
+        restartTheWorld();
+        start();
+        if (c.hidden) {
+            hl::setApplicationMinimized(true);
+            form->hide();
+        }
+        hl::answerNextBox(c.answer);
+        hl::click(c.fromTheIcon ? form->trayQuitItem : form->quitItem);
+        ASSERT_EQ(hl::shownBoxes().size(), 1u);
+        expectQuitQuestion(hl::shownBoxes()[0]);
+        EXPECT_TRUE(ended());
+        EXPECT_FALSE(iconPresent());
+        EXPECT_EQ(hl::destroyedIcons().size(), 1u);
+    }
+}
 
+// A marker file, empty or not, hides the window at its first paint only; a
+// folder of that name is no marker.
+TEST_F(LifeCycle, AMarkerFileHidesAtTheFirstPaintOnly) {
+    for (const char* contents : {"", "anything"}) {
+        restartTheWorld();
+        startWithMarker(contents);
+        EXPECT_FALSE(form->visible()) << contents;
+        EXPECT_TRUE(form->startInTrayItem.checked());
+    }
+    EXPECT_FALSE(form->firstPaint);
     iconMouse(wmLButtonDblClk);
     hl::paint(*form);
     EXPECT_TRUE(form->visible());
     EXPECT_TRUE(form->startInTrayItem.checked());
-}
 
-TEST_F(LifeCycle, AnEmptyMarkerFileCounts) {
-    startWithMarker("");
-    EXPECT_FALSE(form->visible());
-    EXPECT_TRUE(form->startInTrayItem.checked());
-}
-
-TEST_F(LifeCycle, AFolderNamedLikeTheMarkerCountsAsAbsent) {
+    restartTheWorld();
+    std::filesystem::remove(std::filesystem::path(appData.path()) / "FN" / "st.txt");
     test_support::makeFolder(marker());
     start();
     EXPECT_TRUE(form->visible());
@@ -361,36 +347,33 @@ TEST_F(LifeCycle, CheckingWritesTheMarkerAndKeepsTheWindowShown) {
     EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_FALSE(test_support::exists(marker()));
     EXPECT_TRUE(form->visible());
-}
 
-TEST_F(LifeCycle, TheHandlerGoesByTheCheckMarkNotByTheFile) {
-    start();
+    // The handler goes by the check mark, not by the file: unchecked although
+    // an empty file exists, it writes the marker.
     test_support::writeBytes(marker(), "");
-    hl::click(form->startInTrayItem);  // unchecked although the file exists: write it
+    hl::click(form->startInTrayItem);
     EXPECT_TRUE(form->startInTrayItem.checked());
     EXPECT_EQ(test_support::readBytes(marker()), "*\r\n");
 }
 
-TEST_F(LifeCycle, UncheckingWhenTheFileIsGoneClearsTheMark) {
+// Unchecking clears the mark whatever becomes of the file: gone already, a
+// folder of that name (left alone), or a delete that fails.
+TEST_F(LifeCycle, UncheckingClearsTheMarkSilently) {
     start();
     form->startInTrayItem.setChecked(true);
     hl::click(form->startInTrayItem);
     EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_FALSE(test_support::exists(marker()));
-    EXPECT_TRUE(hl::shownBoxes().empty());
-}
 
-TEST_F(LifeCycle, UncheckingLeavesAFolderOfThatNameAlone) {
-    start();
     form->startInTrayItem.setChecked(true);
     test_support::makeFolder(marker());
     hl::click(form->startInTrayItem);
     EXPECT_FALSE(form->startInTrayItem.checked());
     EXPECT_TRUE(test_support::exists(marker()));
     EXPECT_TRUE(hl::shownBoxes().empty());
-}
 
-TEST_F(LifeCycle, AFailedDeleteIsIgnored) {
+    restartTheWorld();
+    std::filesystem::remove(std::filesystem::path(appData.path()) / "FN" / "st.txt");
     startWithMarker("*\r\n");
     ASSERT_TRUE(form->startInTrayItem.checked());
     platform::fs::failAfter(platform::fs::Op::Remove);

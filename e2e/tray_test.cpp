@@ -99,31 +99,9 @@ protected:
     }
 };
 
-TEST_F(TrayTest, MinimiseHidesAndTheDoubleClickBringsItBackInPlace) {
-    Festorin festorin;
-    ASSERT_TRUE(festorin.started());
-    HWND main = festorin.mainWindow();
-    EXPECT_TRUE(iconShown(main));
-    expectNoTaskbarButton(festorin);
-    RECT before;
-    GetWindowRect(main, &before);
-
-    festorin.postMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(waitUntil([&] { return !shown(main); }));
-    EXPECT_FALSE(IsIconic(main));
-    EXPECT_TRUE(festorin.running());
-    EXPECT_TRUE(iconShown(main));
-    expectNoTaskbarButton(festorin);
-
-    iconMouse(festorin, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(waitUntil([&] { return shown(main) && GetForegroundWindow() == main; }));
-    RECT after;
-    GetWindowRect(main, &after);
-    EXPECT_TRUE(EqualRect(&before, &after));
-    expectNoTaskbarButton(festorin);
-    EXPECT_TRUE(festorin.closeAndWait());
-}
-
+// The icon's menu opens at the cursor on the right button's release only;
+// a click elsewhere closes it without a command. (Named for the README's
+// picture, which scripts/screenshot_tray.sh takes during this test.)
 TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
@@ -145,6 +123,11 @@ TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
     e2e::holdForPicture("FESTORIN_TRAY_PICTURE");
     ASSERT_TRUE(festorin.choosePopupItem(2));
     EXPECT_TRUE(waitUntil([&] { return !shown(main); })) << "Minimize";
+    EXPECT_TRUE(festorin.running());
+    iconMouse(festorin, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(waitUntil([&] { return shown(main); })) << "the double-click";
+    chooseMinimize(festorin);
+    EXPECT_TRUE(waitUntil([&] { return !shown(main); })) << "Minimize again";
 
     chooseMinimize(festorin);
     ASSERT_TRUE(festorin.settle());
@@ -152,12 +135,8 @@ TEST_F(TrayTest, TheIconMenuOpensAtTheCursorOnRightButtonUpOnly) {
     chooseRestore(festorin);
     EXPECT_TRUE(waitUntil([&] { return shown(main); })) << "Restore";
     EXPECT_TRUE(festorin.running());
-}
 
-TEST_F(TrayTest, AClickElsewhereClosesTheMenuWithoutACommand) {
-    Festorin festorin;
-    ASSERT_TRUE(festorin.started());
-    HWND main = festorin.mainWindow();
+    // A click elsewhere closes the menu without a command.
     ASSERT_TRUE(festorin.moveCursorTo(900, 700));
     iconMouse(festorin, WM_RBUTTONUP);
     ASSERT_TRUE(festorin.openMenu());
@@ -178,23 +157,32 @@ TEST_F(TrayTest, AClickElsewhereClosesTheMenuWithoutACommand) {
     EXPECT_TRUE(waitUntil([&] { return !shown(main); })) << "the menu works again";
 }
 
-TEST_F(TrayTest, RestoreBringsBackAnApplicationMinimisedFromOutside) {
-    Festorin festorin;
-    ASSERT_TRUE(festorin.started());
-    HWND main = festorin.mainWindow();
-    HWND application = festorin.windowsOfClass("TApplication").at(0);
-    ShowWindow(application, SW_MINIMIZE);
-    ASSERT_TRUE(waitUntil([&] { return IsIconic(application); }));
-
-    iconMouse(festorin, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(waitUntil([&] { return !IsIconic(application) && shown(main); }));
-    expectNoTaskbarButton(festorin);
-}
-
-TEST_F(TrayTest, TheStartHiddenOptionSurvivesARestart) {
+// Minimise hides the window, and the icon's double-click brings it back in
+// place; the start-hidden option then waits for the next start.
+TEST_F(TrayTest, MinimiseHidesAndTheStartHiddenOptionSurvivesARestart) {
     {
         Festorin festorin;
         ASSERT_TRUE(festorin.started());
+        HWND main = festorin.mainWindow();
+        EXPECT_TRUE(iconShown(main));
+        expectNoTaskbarButton(festorin);
+        RECT before;
+        GetWindowRect(main, &before);
+
+        festorin.postMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(waitUntil([&] { return !shown(main); }));
+        EXPECT_FALSE(IsIconic(main));
+        EXPECT_TRUE(festorin.running());
+        EXPECT_TRUE(iconShown(main));
+        expectNoTaskbarButton(festorin);
+
+        iconMouse(festorin, WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(waitUntil([&] { return shown(main) && GetForegroundWindow() == main; }));
+        RECT after;
+        GetWindowRect(main, &after);
+        EXPECT_TRUE(EqualRect(&before, &after));
+        expectNoTaskbarButton(festorin);
+
         festorin.menuCommand(startInTray);
         EXPECT_EQ(festorin.dataFile("st.txt"), "*\r\n");
         EXPECT_TRUE(shown(festorin.mainWindow())) << "the option waits for the next start";
@@ -272,10 +260,18 @@ TEST_F(TrayTest, LoggingOffEndsWithoutAQuestion) {
     expectEndsTakingTheIconOut(festorin, main);
 }
 
-TEST_F(TrayTest, TheIconComesBackWhenTheTaskbarIsRecreated) {
+TEST_F(TrayTest, RestoreBringsBackAnApplicationMinimisedFromOutsideAndTheIconComesBack) {
     Festorin festorin;
     ASSERT_TRUE(festorin.started());
     HWND main = festorin.mainWindow();
+    HWND application = festorin.windowsOfClass("TApplication").at(0);
+    ShowWindow(application, SW_MINIMIZE);
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(application); }));
+    iconMouse(festorin, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(waitUntil([&] { return !IsIconic(application) && shown(main); }));
+    expectNoTaskbarButton(festorin);
+
+    // The icon comes back when the taskbar is recreated.
     festorin.postMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(waitUntil([&] { return !shown(main); }));
 

@@ -10,7 +10,7 @@
 namespace platform {
 namespace {
 
-TEST(CodePages, DeclaredCodePagesAreReadAsTheSystemReadsThem) {
+TEST(CodePages, DeclaredAndAnsiCodePagesConvertAsTheSystemDoes) {
     EXPECT_EQ(codePageToUtf8("\xC8\xE2\xE0\xED", 1251), "Иван");
     EXPECT_EQ(codePageToUtf8("\xA3ukasz", 1250), "Łukasz");
     EXPECT_EQ(codePageToUtf8("\xE9\xD7\xC1\xCE", 20866), "Иван");
@@ -18,9 +18,7 @@ TEST(CodePages, DeclaredCodePagesAreReadAsTheSystemReadsThem) {
     EXPECT_EQ(codePageToUtf8("\x81\x80", 1252), "\xC2\x81€");
     EXPECT_EQ(codePageToUtf8("", 1251), "");
     EXPECT_EQ(codePageToUtf8("abc", 12345), std::nullopt);
-}
 
-TEST(CodePages, TheAnsiCodePageKeepsWhatItHasAndMarksWhatItLacks) {
     EXPECT_EQ(utf8ToAnsi("José €"), "Jos\xE9 \x80");
     EXPECT_EQ(utf8ToAnsi("Иван"), "????");
     EXPECT_EQ(utf8ToAnsi("a\xFF"

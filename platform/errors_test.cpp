@@ -4,16 +4,14 @@
 
 namespace {
 
-TEST(ToInt, ReadsDecimalNumbers) {
+TEST(ToInt, ReadsDecimalNumbersAndRefusesWhatIsNotAWholeNumberNamingTheText) {
     EXPECT_EQ(platform::toInt("0"), 0);
     EXPECT_EQ(platform::toInt("07"), 7);
     EXPECT_EQ(platform::toInt("  12"), 12);
     EXPECT_EQ(platform::toInt("-3"), -3);
     EXPECT_EQ(platform::toInt("+2147483647"), 2147483647);
     EXPECT_EQ(platform::toInt("-2147483648"), -2147483647 - 1);
-}
 
-TEST(ToInt, RefusesWhatIsNotAWholeNumberAndNamesTheText) {
     for (const char* text :
          {"", " ", "-", "1a", "12 ", "3.0", "2147483648", "99999999999999999999"}) {
         try {

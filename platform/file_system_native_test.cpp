@@ -30,7 +30,7 @@ protected:
     test_support::TestFolder folder;
 };
 
-TEST_F(FileSystemNativeTest, TellsFilesFromFolders) {
+TEST_F(FileSystemNativeTest, TellsFilesFromFoldersMakesOneLevelAndOpensNoFolder) {
     writeBytes(path("file.txt"), "x");
     test_support::makeFolder(path("folder"));
 
@@ -41,18 +41,22 @@ TEST_F(FileSystemNativeTest, TellsFilesFromFolders) {
     EXPECT_FALSE(native::fileExists(path("folder")));
     EXPECT_FALSE(native::fileExists(path("missing")));
     EXPECT_FALSE(native::folderExists(path("missing")));
-}
 
-TEST_F(FileSystemNativeTest, MakesOneFolderLevelOnly) {
     EXPECT_TRUE(native::makeFolder(path("FN") + "\\"));
     EXPECT_TRUE(native::folderExists(path("FN")));
     EXPECT_FALSE(native::makeFolder(path("FN")));
     EXPECT_FALSE(native::makeFolder(path("a") + "\\b"));
     EXPECT_FALSE(native::folderExists(path("a")));
+
+    test_support::makeFolder(path("dates.txt"));
+    EXPECT_EQ(native::openRead(path("dates.txt")), invalidHandle);
+    EXPECT_EQ(native::openRead(path("missing.txt")), invalidHandle);
+    EXPECT_EQ(native::create(path("missing") + "\\dates.txt"), invalidHandle);
 }
 
-// Binary files: a CR LF and zero bytes come back exactly as written.
-TEST_F(FileSystemNativeTest, WritesAndReadsBytesExactly) {
+// Binary files: a CR LF and zero bytes come back exactly as written; create
+// cuts an existing file, and reading past the end fails.
+TEST_F(FileSystemNativeTest, WritesReadsAndCutsBytesExactly) {
     const std::string bytes("*\r\n\0\x01\xff\n", 7);
     writeWhole("st.txt", bytes);
     EXPECT_EQ(readBytes(path("st.txt")), bytes);
@@ -66,31 +70,20 @@ TEST_F(FileSystemNativeTest, WritesAndReadsBytesExactly) {
     char more = 0;
     EXPECT_FALSE(native::read(file, &more, 1));
     EXPECT_TRUE(native::close(file));
-}
 
-TEST_F(FileSystemNativeTest, CreateCutsAnExistingFileToEmpty) {
     writeBytes(path("dates.txt"), std::string(364 * 3, 'a'));
     writeWhole("dates.txt", "b");
     EXPECT_EQ(readBytes(path("dates.txt")), "b");
-}
 
-TEST_F(FileSystemNativeTest, ReadingMoreThanTheFileHoldsFails) {
     writeBytes(path("dates.txt"), std::string(100, 'a'));
-    Handle file = native::openRead(path("dates.txt"));
+    file = native::openRead(path("dates.txt"));
     ASSERT_NE(file, invalidHandle);
     std::string record(364, '\0');
     EXPECT_FALSE(native::read(file, record.data(), record.size()));
     native::close(file);
 }
 
-TEST_F(FileSystemNativeTest, OpensNoMissingFileAndNoFolder) {
-    test_support::makeFolder(path("dates.txt"));
-    EXPECT_EQ(native::openRead(path("dates.txt")), invalidHandle);
-    EXPECT_EQ(native::openRead(path("missing.txt")), invalidHandle);
-    EXPECT_EQ(native::create(path("missing") + "\\dates.txt"), invalidHandle);
-}
-
-TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOne) {
+TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOneAndRemoveTakesFilesOnly) {
     writeBytes(path("dates.txt"), "old");
     writeBytes(path("dates.txt.tmp"), "new");
     EXPECT_EQ(native::replace(path("dates.txt.tmp"), path("dates.txt")), Replaced::Yes);
@@ -100,6 +93,15 @@ TEST_F(FileSystemNativeTest, ReplaceMovesTheNewFileOverTheOldOne) {
     writeBytes(path("first.tmp"), "first");
     EXPECT_EQ(native::replace(path("first.tmp"), path("first.txt")), Replaced::Yes);
     EXPECT_EQ(readBytes(path("first.txt")), "first");
+
+    writeBytes(path("dates.txt"), "old");
+    EXPECT_EQ(native::replace(path("gone.tmp"), path("dates.txt")), Replaced::No);
+    EXPECT_EQ(readBytes(path("dates.txt")), "old");
+
+    writeBytes(path("st.txt"), "*\r\n");
+    EXPECT_TRUE(native::remove(path("st.txt")));
+    EXPECT_FALSE(native::fileExists(path("st.txt")));
+    EXPECT_FALSE(native::remove(path("st.txt")));
 }
 
 // A UTF-8 path names a folder or a file in any language, whatever the ANSI
@@ -124,19 +126,6 @@ TEST_F(FileSystemNativeTest, AUtf8PathNamesAFileInAnyLanguage) {
     EXPECT_TRUE(native::close(file));
     EXPECT_TRUE(native::remove(contacts));
     EXPECT_FALSE(test_support::exists(contacts));
-}
-
-TEST_F(FileSystemNativeTest, ReplaceWithoutASourceLeavesTheTargetAlone) {
-    writeBytes(path("dates.txt"), "old");
-    EXPECT_EQ(native::replace(path("gone.tmp"), path("dates.txt")), Replaced::No);
-    EXPECT_EQ(readBytes(path("dates.txt")), "old");
-}
-
-TEST_F(FileSystemNativeTest, RemovesFilesOnly) {
-    writeBytes(path("st.txt"), "*\r\n");
-    EXPECT_TRUE(native::remove(path("st.txt")));
-    EXPECT_FALSE(native::fileExists(path("st.txt")));
-    EXPECT_FALSE(native::remove(path("st.txt")));
 }
 
 }  // namespace
