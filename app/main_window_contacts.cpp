@@ -27,6 +27,7 @@ void MainWindow::saveContactsChangedBy(const std::function<void()>& change) {
     const OutsideMerge merge = mergeOutsideContacts();
     if (change) change();
     knownContacts_ = {book::writeContactFile(path, peopleGrid), book::peopleRows(peopleGrid)};
+    keepBaseOf(dataFolder);
     forgetUnsavedList();
     reportMerge(merge);
 }
@@ -47,7 +48,17 @@ void MainWindow::loadContacts() {
                                 "\" could not be read. Changes will not be saved until "
                                 "Festorin can read this file.");
     }
+    keepBaseOf(dataFolder);
     mergeUnsavedList();
+}
+
+// The base outlives the program. One that cannot be written leaves an older
+// one, which can only make a later merge keep more people, never fewer.
+void MainWindow::keepBaseOf(const std::string& folder) {
+    try {
+        folderBases_.keep(folder, knownContacts_.rows);
+    } catch (const platform::IoError&) {
+    }
 }
 
 // For the end of the program, when the change could not be saved: the list

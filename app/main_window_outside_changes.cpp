@@ -95,6 +95,7 @@ void MainWindow::takeOutsideContacts() {
     if (editedPersonChangedIn(rows)) return;
     if (!takesListAsItIs(rows.size())) return keepThisList();
     knownContacts_ = {look.stamp, rows};
+    keepBaseOf(dataFolder);
     contactsUnreadable_ = false;
     showPeople(std::move(rows));
 }
@@ -106,6 +107,7 @@ void MainWindow::mergeFirstWholeRead(const book::FileStamp& stamp,
     book::MergedRows merged =
         book::mergeRows(knownContacts_.rows, rows, book::peopleRows(peopleGrid));
     knownContacts_ = {stamp, std::move(rows)};
+    keepBaseOf(dataFolder);
     contactsUnreadable_ = false;
     reportMerge({std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)});
     saveAgain();
@@ -135,6 +137,7 @@ bool MainWindow::takesListAsItIs(std::size_t people) {
 void MainWindow::keepThisList() {
     knownContacts_ = {book::writeContactFile(contactFilePath(), peopleGrid),
                       book::peopleRows(peopleGrid)};
+    keepBaseOf(dataFolder);
 }
 
 // The user heard of the first refusal; the ticks try again quietly.

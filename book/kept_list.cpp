@@ -9,9 +9,13 @@ namespace {
 const std::string lineEnd = "\r\n";
 }
 
+std::string keptListBytes(const std::string& folder, const std::vector<PersonRow>& rows) {
+    return folder + lineEnd + recordsOf(rows);
+}
+
 void writeKeptList(const std::string& path, const std::string& folder,
                    const std::vector<PersonRow>& rows) {
-    platform::writeFileAtomically(path, folder + lineEnd + recordsOf(rows));
+    platform::writeFileAtomically(path, keptListBytes(folder, rows));
 }
 
 std::optional<std::vector<PersonRow>> readKeptList(const std::string& path,

@@ -14,9 +14,13 @@ namespace book {
 
 inline constexpr const char* baseListFileName = "dates.base";
 inline constexpr const char* unsavedListFileName = "dates.unsaved";
+// The list the standard folder held when it began to stand in for a chosen
+// folder that was missing.
+inline constexpr const char* standInListFileName = "dates.standin";
 
-// The folder's path and a CR LF, then the people's records. Throws
-// platform::IoError.
+// The folder's path and a CR LF, then the people's records.
+std::string keptListBytes(const std::string& folder, const std::vector<PersonRow>& rows);
+// Throws platform::IoError.
 void writeKeptList(const std::string& path, const std::string& folder,
                    const std::vector<PersonRow>& rows);
 
