@@ -253,8 +253,9 @@ private:
     void keepUnsavedList();
     void mergeUnsavedList();
     void forgetUnsavedList();
-    // The list as last read or written in `folder`, kept as its base.
-    void keepBaseOf(const std::string& folder);
+    // The list as last read or written in `folder`, kept as its base; its
+    // file's bytes, when given, are those of the contact file just read.
+    void keepBaseOf(const std::string& folder, const std::string* fileBytes = nullptr);
     void mergeConflictCopies();
     void mergeConflictCopy(const std::string& name);
     void setAside(const std::string& name);

@@ -27,7 +27,6 @@ void MainWindow::saveContactsChangedBy(const std::function<void()>& change) {
     const OutsideMerge merge = mergeOutsideContacts();
     if (change) change();
     knownContacts_ = {book::writeContactFile(path, peopleGrid), book::peopleRows(peopleGrid)};
-    keepBaseOf(dataFolder);
     forgetUnsavedList();
     reportMerge(merge);
 }
@@ -48,15 +47,16 @@ void MainWindow::loadContacts() {
                                 "\" could not be read. Changes will not be saved until "
                                 "Festorin can read this file.");
     }
-    keepBaseOf(dataFolder);
     mergeUnsavedList();
 }
 
-// The base outlives the program. One that cannot be written leaves an older
-// one, which can only make a later merge keep more people, never fewer.
-void MainWindow::keepBaseOf(const std::string& folder) {
+// The base outlives the program: it is written at the tick after it changed,
+// and when Festorin leaves the folder or ends, rather than on every save. One
+// that cannot be written leaves an older one, which can only make a later
+// merge keep more people, never fewer.
+void MainWindow::keepBaseOf(const std::string& folder, const std::string* fileBytes) {
     try {
-        folderBases_.keep(folder, knownContacts_.rows);
+        folderBases_.keep(folder, knownContacts_, fileBytes);
     } catch (const platform::IoError&) {
     }
 }

@@ -107,6 +107,7 @@ void MainWindow::onDataFolder() {
     if (!chosen) return;
     const std::string folder = book::withBackslash(*chosen);
     if (book::sameFolder(folder, dataFolder)) return;
+    keepBaseOf(dataFolder);
     if (contactsUnreadable_) saveContacts();  // refused, with its reason
     const std::string standard = book::resolveDataFolder();
     if (platform::fs::fileExists(folder + contactFileName) &&
@@ -137,7 +138,6 @@ void MainWindow::copyDataFilesTo(const std::string& folder) {
         }
         keepChoiceOf(folder);
         knownContacts_ = {stamp, book::peopleRows(peopleGrid)};
-        keepBaseOf(folder);
     } catch (...) {
         removeAll(folder, written);
         throw;
@@ -169,7 +169,6 @@ void MainWindow::mergeListInto(const std::string& folder) {
         knownContacts_ = {book::writeContactFile(folder + contactFileName, peopleGrid),
                           book::peopleRows(peopleGrid)};
         keepChoiceOf(folder);
-        keepBaseOf(folder);
     } catch (...) {
         knownContacts_ = knownBefore;
         sortOrder = orderBefore;

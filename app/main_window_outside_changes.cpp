@@ -89,13 +89,14 @@ void MainWindow::takeOutsideContacts() {
     if (unsavedChanges_ && !contactsUnreadable_) return saveAgain();
     SettledLook found = lookUntilSettled(contactFilePath(), knownContacts_, tickWaitMs);
     const book::ContactFileLook& look = found.look;
-    if (!found.settled || !look.holdsPeople() || knownContacts_.unchanged(look)) return;
+    if (!found.settled || !look.holdsPeople()) return;
+    if (knownContacts_.unchanged(look)) return keepBaseOf(dataFolder, &look.bytes);
     std::vector<book::PersonRow> rows = book::rowsOfRecords(look.bytes);
     if (unsavedChanges_) return mergeFirstWholeRead(look.stamp, std::move(rows));
     if (editedPersonChangedIn(rows)) return;
     if (!takesListAsItIs(rows.size())) return keepThisList();
     knownContacts_ = {look.stamp, rows};
-    keepBaseOf(dataFolder);
+    keepBaseOf(dataFolder, &look.bytes);
     contactsUnreadable_ = false;
     showPeople(std::move(rows));
 }
@@ -107,7 +108,6 @@ void MainWindow::mergeFirstWholeRead(const book::FileStamp& stamp,
     book::MergedRows merged =
         book::mergeRows(knownContacts_.rows, rows, book::peopleRows(peopleGrid));
     knownContacts_ = {stamp, std::move(rows)};
-    keepBaseOf(dataFolder);
     contactsUnreadable_ = false;
     reportMerge({std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)});
     saveAgain();
@@ -137,7 +137,6 @@ bool MainWindow::takesListAsItIs(std::size_t people) {
 void MainWindow::keepThisList() {
     knownContacts_ = {book::writeContactFile(contactFilePath(), peopleGrid),
                       book::peopleRows(peopleGrid)};
-    keepBaseOf(dataFolder);
 }
 
 // The user heard of the first refusal; the ticks try again quietly.

@@ -27,17 +27,21 @@ bool isFolderBaseName(const std::string& name) {
 
 }  // namespace
 
-void FolderBases::keep(const std::string& folder, const std::vector<PersonRow>& rows) {
-    if (standard_.empty() || sameFolder(folder, standard_)) return;
+void FolderBases::keep(const std::string& folder, const KnownContactFile& known,
+                       const std::string* fileBytes) {
+    if (standard_.empty() || !known.stamp || sameFolder(folder, standard_)) return;
     const std::string key = folderKey(folder);
     const std::string path = pathOf(key);
-    const std::string bytes = keptListBytes(key, rows);
-    const std::uint64_t hash = contentHash(bytes);
-    if (path == keptPath_ && hash == keptHash_) return;
-    const bool known = path == keptPath_;
+    const std::uint64_t hash = known.stamp->hash;
+    const bool keptHere = path == keptPath_;
+    if (keptHere && hash == keptHash_) return;
     keptPath_.clear();
     const bool found = platform::fs::fileExists(path);
-    if (known || !found || !holds(path, hash)) platform::writeFileAtomically(path, bytes);
+    if (keptHere || !found || !holds(path, key, hash)) {
+        const std::string records = fileBytes ? std::string() : recordsOf(known.rows);
+        platform::writeFileAtomically(path,
+                                      {keptListHeading(key), fileBytes ? *fileBytes : records});
+    }
     keptPath_ = path;
     keptHash_ = hash;
     if (!found) dropAllButTheLast(path);
@@ -58,9 +62,11 @@ std::string FolderBases::pathOf(const std::string& key) const {
     return standard_ + namePrefix + digits + nameSuffix;
 }
 
-bool FolderBases::holds(const std::string& path, std::uint64_t hash) const {
+bool FolderBases::holds(const std::string& path, const std::string& key, std::uint64_t hash) const {
     std::string bytes;
-    return platform::readSmallFile(path, bytes) && contentHash(bytes) == hash;
+    const std::string heading = keptListHeading(key);
+    return platform::readSmallFile(path, bytes) && bytes.starts_with(heading) &&
+           contentHash(std::string_view(bytes).substr(heading.size())) == hash;
 }
 
 // The file just written is the newest, and is kept whatever its time says.

@@ -18,14 +18,16 @@ inline constexpr const char* unsavedListFileName = "dates.unsaved";
 // folder that was missing.
 inline constexpr const char* standInListFileName = "dates.standin";
 
-// The folder's path and a CR LF, then the people's records.
-std::string keptListBytes(const std::string& folder, const std::vector<PersonRow>& rows);
-// Throws platform::IoError.
+// The folder's path and a CR LF, then the people's records. Throws
+// platform::IoError.
 void writeKeptList(const std::string& path, const std::string& folder,
                    const std::vector<PersonRow>& rows);
 
 // The people kept for `folder`; nothing when the file is missing, cannot be
 // read or belongs to another folder.
+// What comes before the records.
+std::string keptListHeading(const std::string& folder);
+
 std::optional<std::vector<PersonRow>> readKeptList(const std::string& path,
                                                    const std::string& folder);
 
