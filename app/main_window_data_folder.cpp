@@ -209,20 +209,24 @@ void MainWindow::followStandIn() {
         mergeStandInList(*base);
 }
 
-// Nobody deleted in that folder meanwhile comes back unless changed here.
+// Nobody deleted in that folder meanwhile comes back unless changed here; a
+// merge that would empty most of its list asks first.
 void MainWindow::mergeStandInList(const std::vector<book::PersonRow>& base) {
     const book::ContactFileLook look = book::lookAtContactFile(standardFolder_ + contactFileName);
     if (!look.holdsPeople()) return;
     const std::vector<book::PersonRow> theirs = knownContacts_.rows;
     book::MergedRows merged = book::mergeRows(base, theirs, book::rowsOfRecords(look.bytes));
-    const std::vector<book::PersonRow> brought = book::rowsBroughtBack(theirs, merged.rows);
+    const bool taken = merged.rows != theirs && takesListAsItIs(merged.rows.size());
     OutsideMerge merge;
-    if (merged.rows != theirs) {
+    if (taken) {
         merge = {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
         saveChanges();
     }
     platform::fs::remove(standardFolder_ + book::standInListFileName);
     renewChoice(standardFolder_);
+    const std::vector<book::PersonRow> brought =
+        taken ? book::rowsBroughtBack(theirs, book::peopleRows(peopleGrid))
+              : std::vector<book::PersonRow>{};
     if (!brought.empty())
         platform::messageBox(
             "Festorin added to the list in " + quoted(dataFolder) + " the people saved in " +
