@@ -209,14 +209,17 @@ void MainWindow::followStandIn() {
         mergeStandInList(*base);
 }
 
-// Nobody deleted in that folder meanwhile comes back unless changed here; a
-// merge that would empty most of its list asks first.
+// Nobody deleted in that folder meanwhile comes back unless changed here. A
+// merge that would empty most of its list asks first; No keeps everyone of
+// both lists.
 void MainWindow::mergeStandInList(const std::vector<book::PersonRow>& base) {
     const book::ContactFileLook look = book::lookAtContactFile(standardFolder_ + contactFileName);
     if (!look.holdsPeople()) return;
     const std::vector<book::PersonRow> theirs = knownContacts_.rows;
-    book::MergedRows merged = book::mergeRows(base, theirs, book::rowsOfRecords(look.bytes));
-    const bool taken = merged.rows != theirs && takesListAsItIs(merged.rows.size());
+    const std::vector<book::PersonRow> ours = book::rowsOfRecords(look.bytes);
+    book::MergedRows merged = book::mergeRows(base, theirs, ours);
+    if (!takesListAsItIs(merged.rows.size())) merged = book::mergeRows({}, theirs, ours);
+    const bool taken = merged.rows != theirs;
     OutsideMerge merge;
     if (taken) {
         merge = {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
