@@ -12,6 +12,7 @@
 #include "app/find_box.h"
 #include "book/change_history.h"
 #include "book/contact_file.h"
+#include "book/folder_bases.h"
 #include "platform/button.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -252,6 +253,9 @@ private:
     void keepUnsavedList();
     void mergeUnsavedList();
     void forgetUnsavedList();
+    // The list as last read or written in `folder`, kept as its base; its
+    // file's bytes, when given, are those of the contact file just read.
+    void keepBaseOf(const std::string& folder, const std::string* fileBytes = nullptr);
     void mergeConflictCopies();
     void mergeConflictCopy(const std::string& name);
     void setAside(const std::string& name);
@@ -265,6 +269,11 @@ private:
     void findDataFolder();
     void copyDataFilesTo(const std::string& folder);
     void mergeListInto(const std::string& folder);
+    std::vector<book::PersonRow> keptBaseOf(const std::string& folder) const;
+    // The standard folder standing in for a chosen folder that is missing.
+    void followStandIn();
+    void mergeStandInList(const std::vector<book::PersonRow>& base);
+    void endStandIn();
 
     // The life cycle.
     void wireLifeCycle();
@@ -280,6 +289,13 @@ private:
 
     // The contact file as last read or written here.
     book::KnownContactFile knownContacts_;
+
+    // %APPDATA%\FN, which keeps the bases of the other data folders' lists.
+    std::string standardFolder_;
+    book::FolderBases folderBases_;
+    // The chosen folder that was missing at start, while the standard one
+    // stands in for it.
+    std::string standingInFor_;
 
     // Set while the user is asked whether to take a list that lost most of
     // its people: meanwhile the list shown and the day's check keep this one.

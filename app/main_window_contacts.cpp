@@ -50,6 +50,17 @@ void MainWindow::loadContacts() {
     mergeUnsavedList();
 }
 
+// The base outlives the program: it is written at the tick after it changed,
+// and when Festorin leaves the folder or ends, rather than on every save. One
+// that cannot be written leaves an older one, which can only make a later
+// merge keep more people, never fewer.
+void MainWindow::keepBaseOf(const std::string& folder, const std::string* fileBytes) {
+    try {
+        folderBases_.keep(folder, knownContacts_, fileBytes);
+    } catch (const platform::IoError&) {
+    }
+}
+
 // For the end of the program, when the change could not be saved: the list
 // with the change and its base, the list as the file last held it here.
 void MainWindow::keepUnsavedList() {

@@ -45,6 +45,7 @@ void MainWindow::onCreate() {
     step([&] { readSortOrder(); });
     step([&] { loadContacts(); });
     step([&] { sortPeople(); });
+    step([&] { followStandIn(); });
     startedUp_ = true;
     offerWaitingAddressBooks();
 }

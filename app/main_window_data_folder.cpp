@@ -1,20 +1,23 @@
 // Options > Data folder...: the data files copied to a folder of the user's
 // choice, as one a sync engine keeps in step between PCs, and that choice
 // kept in "folder.txt" of the standard folder.
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
 #include "app/main_window.h"
 #include "app/option_marker.h"
+#include "book/conflict_copy.h"
 #include "book/contact_table.h"
 #include "book/data_folder.h"
+#include "book/kept_list.h"
 #include "book/row_merge.h"
 #include "book/sort_order_file.h"
+#include "platform/application.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/folder_picker.h"
+#include "platform/message_box.h"
 #include "reminders/check_date_file.h"
 
 namespace {
@@ -26,23 +29,11 @@ const std::array<const char*, 4> settingsFiles{
     book::sortOrderFileName, reminders::checkDateFileName, app::startHiddenMarker.name(),
     app::missedRemindersMarker.name()};
 
-// Windows' paths are the same whatever the case of their letters.
-bool sameFolder(const std::string& a, const std::string& b) {
-    const auto folded = [](std::string path) {
-        path = book::withBackslash(platform::fullPathUtf8(path));
-        std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
-        });
-        return path;
-    };
-    return folded(a) == folded(b);
-}
-
 // The choice is kept once the list is there, so that the next start finds
 // it wherever this one leaves it.
 void keepChoiceOf(const std::string& folder) {
     const std::string standard = book::resolveDataFolder();
-    book::keepDataFolderChoice(standard, sameFolder(folder, standard) ? standard : folder);
+    book::keepDataFolderChoice(standard, book::sameFolder(folder, standard) ? standard : folder);
 }
 
 void removeAll(const std::string& folder, const std::vector<std::string>& names) {
@@ -84,6 +75,14 @@ bool leftWhenChosenElsewhere(const std::string& standard) {
     return list >= 0 && choice >= 0 && list < choice;
 }
 
+// "folder.txt" written again as it is, so that the list of the standard
+// folder counts as one this PC left when it chose the other folder.
+void renewChoice(const std::string& standard) {
+    std::string choice;
+    if (platform::readSmallFile(standard + book::folderChoiceFileName, choice))
+        platform::writeFileAtomically(standard + book::folderChoiceFileName, choice);
+}
+
 }  // namespace
 
 // A folder named in "folder.txt" that cannot serve now, as a sync drive not
@@ -91,6 +90,9 @@ bool leftWhenChosenElsewhere(const std::string& standard) {
 void MainWindow::findDataFolder() {
     const book::ChosenDataFolder chosen = book::resolveChosenDataFolder();
     dataFolder = chosen.folder;
+    standardFolder_ = chosen.standard;
+    folderBases_ = book::FolderBases(chosen.standard);
+    if (chosen.refused == book::ChosenDataFolder::Refused::Missing) standingInFor_ = chosen.wanted;
     if (chosen.refused != book::ChosenDataFolder::Refused::No)
         throw platform::IoError(refusedChoiceText(chosen));
 }
@@ -104,14 +106,16 @@ void MainWindow::onDataFolder() {
         platform::chooseFolder("Where Festorin keeps its list", dataFolder);
     if (!chosen) return;
     const std::string folder = book::withBackslash(*chosen);
-    if (sameFolder(folder, dataFolder)) return;
+    if (book::sameFolder(folder, dataFolder)) return;
+    keepBaseOf(dataFolder);
     if (contactsUnreadable_) saveContacts();  // refused, with its reason
     const std::string standard = book::resolveDataFolder();
     if (platform::fs::fileExists(folder + contactFileName) &&
-        !(sameFolder(folder, standard) && leftWhenChosenElsewhere(standard)))
+        !(book::sameFolder(folder, standard) && leftWhenChosenElsewhere(standard)))
         mergeListInto(folder);
     else
         copyDataFilesTo(folder);
+    endStandIn();
 }
 
 // A folder that cannot be written takes back what was written there, and
@@ -142,9 +146,10 @@ void MainWindow::copyDataFilesTo(const std::string& folder) {
     dataFolder = folder;
 }
 
-// The other PC's list is there: both lists become one, every row kept once,
-// and that folder's settings are taken as they are. A failure leaves this
-// PC's list, order and folder as they were.
+// The other PC's list is there: both lists become one over the list this PC
+// last knew there, so that nobody deleted since comes back, and that folder's
+// settings are taken as they are. A failure leaves this PC's list, order and
+// folder as they were.
 void MainWindow::mergeListInto(const std::string& folder) {
     reportMerge(mergeOutsideContacts());
     const book::ContactFileLook look = book::lookAtContactFile(folder + contactFileName);
@@ -155,7 +160,8 @@ void MainWindow::mergeListInto(const std::string& folder) {
     const std::vector<book::PersonRow> before = book::peopleRows(peopleGrid);
     const book::KnownContactFile knownBefore = knownContacts_;
     const int orderBefore = sortOrder;
-    book::MergedRows merged = book::mergeRows({}, book::rowsOfRecords(look.bytes), before);
+    book::MergedRows merged =
+        book::mergeRows(keptBaseOf(folder), book::rowsOfRecords(look.bytes), before);
     sortOrder = book::sortOrderFromOutside(folder + book::sortOrderFileName).value_or(sortOrder);
     OutsideMerge merge{std::move(merged.keptTwice),
                        showPeople(std::move(merged.rows), book::maxPeople)};
@@ -175,4 +181,67 @@ void MainWindow::mergeListInto(const std::string& folder) {
     showMissedRemindersItem.setChecked(app::missedRemindersMarker.present(folder));
     dataFolder = folder;
     reportMerge(merge);
+}
+
+// While the standard folder stands in for that folder, the list it held when
+// that began; otherwise the list this PC last read or wrote there.
+std::vector<book::PersonRow> MainWindow::keptBaseOf(const std::string& folder) const {
+    if (!standingInFor_.empty() && book::sameFolder(folder, standingInFor_))
+        return book::readKeptList(standardFolder_ + book::standInListFileName,
+                                  book::folderKey(folder))
+            .value_or(std::vector<book::PersonRow>{});
+    return folderBases_.of(folder).value_or(std::vector<book::PersonRow>{});
+}
+
+// The list the standard folder holds when it begins to stand in for a missing
+// folder is kept, through later starts, until that folder is found again:
+// what was saved meanwhile is then merged into its list over that one.
+void MainWindow::followStandIn() {
+    if (contactsUnreadable_) return;
+    const std::string kept = standardFolder_ + book::standInListFileName;
+    if (!standingInFor_.empty()) {
+        const std::string key = book::folderKey(standingInFor_);
+        if (!book::readKeptList(kept, key)) book::writeKeptList(kept, key, knownContacts_.rows);
+        return;
+    }
+    if (book::sameFolder(dataFolder, standardFolder_)) return;
+    if (const auto base = book::readKeptList(kept, book::folderKey(dataFolder)))
+        mergeStandInList(*base);
+}
+
+// Nobody deleted in that folder meanwhile comes back unless changed here. A
+// merge that would empty most of its list asks first; No keeps everyone of
+// both lists.
+void MainWindow::mergeStandInList(const std::vector<book::PersonRow>& base) {
+    const book::ContactFileLook look = book::lookAtContactFile(standardFolder_ + contactFileName);
+    if (!look.holdsPeople()) return;
+    const std::vector<book::PersonRow> theirs = knownContacts_.rows;
+    const std::vector<book::PersonRow> ours = book::rowsOfRecords(look.bytes);
+    book::MergedRows merged = book::mergeRows(base, theirs, ours);
+    if (!takesListAsItIs(merged.rows.size())) merged = book::mergeRows({}, theirs, ours);
+    const bool taken = merged.rows != theirs;
+    OutsideMerge merge;
+    if (taken) {
+        merge = {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
+        saveChanges();
+    }
+    platform::fs::remove(standardFolder_ + book::standInListFileName);
+    renewChoice(standardFolder_);
+    const std::vector<book::PersonRow> brought =
+        taken ? book::rowsBroughtBack(theirs, book::peopleRows(peopleGrid))
+              : std::vector<book::PersonRow>{};
+    if (!brought.empty())
+        platform::messageBox(
+            "Festorin added to the list in " + quoted(dataFolder) + " the people saved in " +
+                quoted(standardFolder_) + " while that folder could not be found:\r\n\r\n" +
+                book::namesOf(brought),
+            platform::application::title(), platform::MbIcon::Information, platform::MbButtons::Ok);
+    reportMerge(merge);
+}
+
+// A folder chosen by hand ends the standing in.
+void MainWindow::endStandIn() {
+    if (standingInFor_.empty()) return;
+    platform::fs::remove(standardFolder_ + book::standInListFileName);
+    standingInFor_.clear();
 }

@@ -55,8 +55,11 @@ protected:
 
 TEST_F(DataFolderChoice, AFolderWithoutAListTakesTheDataFilesAndIsKeptForTheNextStart) {
     start();
+    test_support::setWrittenSecondsAgo(dataFile("dates.txt"), 60);
+    const std::int64_t written = platform::fs::lastWriteTime(dataFile("dates.txt"));
     choose(dataFolder().substr(0, dataFolder().size() - 1));
     EXPECT_FALSE(has(dataFolder(), "folder.txt")) << "the folder in use changes nothing";
+    EXPECT_EQ(platform::fs::lastWriteTime(dataFile("dates.txt")), written);
     EXPECT_EQ(test_support::readBytes(dataFile("dates.txt")), test_support::records({ann, bob}));
     choose(synced.substr(0, synced.size() - 1));
     ASSERT_EQ(hl::shownFolderPickers().size(), 2u);
@@ -129,6 +132,23 @@ TEST_F(DataFolderChoice, AFolderHoldingTheOtherPcsListMergesBothKeepingEveryRowO
               std::string::npos);
 }
 
+// Bob, deleted on the other PC while this one used OneDrive, stays deleted
+// when this one moves back after a restart; Cid, added there since, stays.
+TEST_F(DataFolderChoice, MovingBackIntoAFolderMergesOverTheListKeptForIt) {
+    const std::string other = elsewhere.path() + "\\OneDrive\\";
+    test_support::makeFolder(other);
+    start();
+    choose(synced);
+    choose(other);
+    test_support::writeBytes(other + "dates.txt", test_support::records({ann}));
+    test_support::writeBytes(synced + "dates.txt", test_support::records({ann, bob, cid}));
+    form.reset();
+    start();
+    choose(synced);
+    EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, cid}));
+    EXPECT_EQ(test_support::readBytes(synced + "dates.txt"), test_support::records({ann, cid}));
+}
+
 TEST_F(DataFolderChoice, AMergeBeyondTheFullListKeepsTheFullListAndNamesTheRest) {
     Rows there;
     for (int i = 0; i < book::maxPeople - 1; ++i)
@@ -166,15 +186,36 @@ TEST_F(DataFolderChoice, AFolderThatCannotBeWrittenIsReportedAndNothingMoves) {
     }
 }
 
+// Cid is saved while the folder is missing, over two starts; when it is back,
+// holding the other PC's list without Bob, Cid is merged into it and named.
 TEST_F(DataFolderChoice, AChosenFolderMissingAtStartIsReportedOnceAndTheStandardOneServes) {
-    test_support::writeBytes(dataFile("folder.txt"), "Z:\\Dropbox\\Festorin\\\r\n");
+    const std::string later = elsewhere.path() + "\\Later\\";
+    test_support::writeBytes(dataFile("folder.txt"), later + "\r\n");
     start();
     ASSERT_EQ(hl::shownBoxes().size(), 1u);
-    EXPECT_NE(hl::shownBoxes()[0].text.find("Z:\\Dropbox\\Festorin\\"), std::string::npos);
+    EXPECT_NE(hl::shownBoxes()[0].text.find(later), std::string::npos);
     EXPECT_EQ(form->dataFolder, dataFolder());
     EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, bob}));
     hl::click(form->dataFolderItem);
     EXPECT_EQ(hl::shownBoxes().size(), 1u) << "a cancelled picker changes nothing";
+
+    test_support::writeBytes(dataFile("dates.txt"), test_support::records({ann, bob, cid}));
+    form.reset();
+    start();
+    test_support::makeFolder(later);
+    test_support::writeBytes(later + "dates.txt", test_support::records({ann}));
+    form.reset();
+    start();
+    EXPECT_EQ(form->dataFolder, later);
+    EXPECT_EQ(rowsOf(form->peopleGrid), (Rows{ann, cid}));
+    EXPECT_EQ(test_support::readBytes(later + "dates.txt"), test_support::records({ann, cid}));
+    ASSERT_EQ(hl::shownBoxes().size(), 3u);
+    EXPECT_EQ(hl::shownBoxes()[2].text,
+              "Festorin added to the list in \"" + later + "\" the people saved in \"" +
+                  dataFolder() + "\" while that folder could not be found:\r\n\r\nCid Smith\r\n");
+    form.reset();
+    start();
+    EXPECT_EQ(hl::shownBoxes().size(), 3u) << "merged once";
 }
 
 // "folder.txt" as an editor saves it: its encoding, blanks, a first empty

@@ -89,12 +89,14 @@ void MainWindow::takeOutsideContacts() {
     if (unsavedChanges_ && !contactsUnreadable_) return saveAgain();
     SettledLook found = lookUntilSettled(contactFilePath(), knownContacts_, tickWaitMs);
     const book::ContactFileLook& look = found.look;
-    if (!found.settled || !look.holdsPeople() || knownContacts_.unchanged(look)) return;
+    if (!found.settled || !look.holdsPeople()) return;
+    if (knownContacts_.unchanged(look)) return keepBaseOf(dataFolder, &look.bytes);
     std::vector<book::PersonRow> rows = book::rowsOfRecords(look.bytes);
     if (unsavedChanges_) return mergeFirstWholeRead(look.stamp, std::move(rows));
     if (editedPersonChangedIn(rows)) return;
     if (!takesListAsItIs(rows.size())) return keepThisList();
     knownContacts_ = {look.stamp, rows};
+    keepBaseOf(dataFolder, &look.bytes);
     contactsUnreadable_ = false;
     showPeople(std::move(rows));
 }

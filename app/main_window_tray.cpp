@@ -149,6 +149,7 @@ void MainWindow::onStartInTray() {
 void MainWindow::onDestroyed() {
     // A change whose save failed still goes out, however the program ends.
     saveUnsavedChanges();
+    keepBaseOf(dataFolder);
     removeTrayIcon();
     platform::destroyIcon(icon);
 }

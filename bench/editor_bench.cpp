@@ -8,7 +8,9 @@
 #include "bench/bench_folder.h"
 #include "bench/bench_people.h"
 #include "book/contact_table.h"
+#include "book/data_folder.h"
 #include "platform/application.h"
+#include "platform/atomic_file.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -30,11 +32,21 @@ int rowOf(const platform::StringGrid& grid, const std::string& firstName) {
     return 0;
 }
 
-void BM_OkAddsTheLastPerson(benchmark::State& state) {
+// In a shared folder each save also keeps the list as the base of the next
+// merge, beside the standard list.
+void okAddsTheLastPerson(benchmark::State& state, bool sharedFolder) {
     platform::headless::reset();
-    platform::headless::setAppDataFolder(bench::freshTempFolder("festorin-editor-bench"));
+    const std::string appData = bench::freshTempFolder("festorin-editor-bench");
+    platform::headless::setAppDataFolder(appData);
+    if (sharedFolder) {
+        const std::string shared = bench::freshTempFolder("festorin-editor-bench-shared");
+        platform::writeFileAtomically(book::resolveDataFolder() + book::folderChoiceFileName,
+                                      shared + "\r\n");
+    }
     auto form = createMainWindow();
     platform::application::run(*form);
+    if (sharedFolder && form->dataFolder == book::resolveDataFolder())
+        state.SkipWithError("the shared folder was not taken");
     fillPeople(*form, book::maxPeople - 1);
     for (auto _ : state) {
         state.PauseTiming();
@@ -55,6 +67,12 @@ void BM_OkAddsTheLastPerson(benchmark::State& state) {
     }
 }
 
+void BM_OkAddsTheLastPerson(benchmark::State& state) { okAddsTheLastPerson(state, false); }
+void BM_OkAddsTheLastPersonInASharedFolder(benchmark::State& state) {
+    okAddsTheLastPerson(state, true);
+}
+
 BENCHMARK(BM_OkAddsTheLastPerson)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OkAddsTheLastPersonInASharedFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "book/contact_table.h"
 #include "book/row_merge.h"
 #include "platform/application.h"
+#include "platform/atomic_file.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -48,6 +49,32 @@ void BM_TickWithTheContactFileUnchanged(benchmark::State& state) {
     if (form->peopleGrid.rowCount() != book::maxPeople + 1 ||
         !platform::headless::shownBoxes().empty())
         state.SkipWithError("the tick did not see the list as it was");
+}
+
+// In a shared folder the tick after a save keeps the list just written as
+// the base of the next merge: the file's bytes written beside the standard list.
+void BM_TickAfterASaveKeepsTheBase(benchmark::State& state) {
+    platform::headless::reset();
+    const std::string appData = bench::freshTempFolder("festorin-tick-bench");
+    const std::string shared = bench::freshTempFolder("festorin-tick-bench-shared");
+    platform::headless::setAppDataFolder(appData);
+    std::filesystem::create_directories(appData + "/FN");
+    platform::writeFileAtomically(appData + "/FN/folder.txt", shared + "\r\n");
+    auto form = createMainWindow();
+    platform::application::run(*form);
+    bench::fillPeople(form->peopleGrid, book::maxPeople, spreadOverTheYear);
+    form->saveContacts();
+    platform::headless::tick(form->checkTimer);  // the day's check, once
+    int saves = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form->peopleGrid.setCell(book::colPhone1, 1, std::to_string(++saves));
+        form->saveContacts();
+        state.ResumeTiming();
+        platform::headless::tick(form->checkTimer);
+    }
+    if (form->dataFolder == appData + "/FN\\" || !platform::headless::shownBoxes().empty())
+        state.SkipWithError("the shared folder was not used as it was");
 }
 
 void BM_MergeTwoFullListsWithAThousandChangesEach(benchmark::State& state) {
@@ -88,6 +115,7 @@ void BM_CopyAFullList(benchmark::State& state) {
 }
 
 BENCHMARK(BM_TickWithTheContactFileUnchanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickAfterASaveKeepsTheBase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MergeTwoFullListsWithAThousandChangesEach)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MergeAConflictCopyOfAFullList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyAFullList)->Unit(benchmark::kMillisecond);

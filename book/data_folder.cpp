@@ -92,6 +92,7 @@ void takeChoice(ChosenDataFolder& chosen, const std::string& named) {
         return;
     }
     const std::string folder = pathFrom(chosen.standard, named);
+    chosen.wanted = folder;
     if (platform::fs::folderExists(folder))
         chosen.folder = folder;
     else if (platform::fs::fileExists(folder.substr(0, folder.size() - 1)))
@@ -124,5 +125,15 @@ void keepDataFolderChoice(const std::string& standard, const std::string& folder
         throw platform::IoError("delete", choice);
     }
 }
+
+std::string folderKey(const std::string& path) {
+    std::string key = withBackslash(platform::fullPathUtf8(path));
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+    });
+    return key;
+}
+
+bool sameFolder(const std::string& a, const std::string& b) { return folderKey(a) == folderKey(b); }
 
 }  // namespace book

@@ -19,7 +19,8 @@ struct ChosenDataFolder {
     std::string folder;    // where the data files are, ending in a backslash
     std::string standard;  // the standard folder, which holds "folder.txt"
     Refused refused = Refused::No;
-    std::string named;  // the folder "folder.txt" names, as it names it
+    std::string named;   // the folder "folder.txt" names, as it names it
+    std::string wanted;  // that folder as a full path, ending in a backslash
 };
 // The standard folder, or the one its "folder.txt" names when that exists.
 // The file may be UTF-8, with or without its mark, UTF-16 with its mark, or
@@ -33,5 +34,10 @@ ChosenDataFolder resolveChosenDataFolder();
 void keepDataFolderChoice(const std::string& standard, const std::string& folder);
 
 std::string withBackslash(std::string path);
+
+// One spelling of a folder, as Windows takes paths whatever the case of
+// their letters: its full path, ending in a backslash, in small letters.
+std::string folderKey(const std::string& path);
+bool sameFolder(const std::string& a, const std::string& b);
 
 }  // namespace book

@@ -14,6 +14,9 @@ namespace book {
 
 inline constexpr const char* baseListFileName = "dates.base";
 inline constexpr const char* unsavedListFileName = "dates.unsaved";
+// The list the standard folder held when it began to stand in for a chosen
+// folder that was missing.
+inline constexpr const char* standInListFileName = "dates.standin";
 
 // The folder's path and a CR LF, then the people's records. Throws
 // platform::IoError.
@@ -22,6 +25,9 @@ void writeKeptList(const std::string& path, const std::string& folder,
 
 // The people kept for `folder`; nothing when the file is missing, cannot be
 // read or belongs to another folder.
+// What comes before the records.
+std::string keptListHeading(const std::string& folder);
+
 std::optional<std::vector<PersonRow>> readKeptList(const std::string& path,
                                                    const std::string& folder);
 

@@ -1,6 +1,7 @@
 // A data folder named in Cyrillic on a Windows-1252 system, under Wine: named
 // in "folder.txt" in UTF-8, it holds the list; choosing the standard folder
-// again in the folder browser leaves the list there for the other PCs.
+// again in the folder browser leaves the list there for the other PCs; and
+// missing at start, it is merged with the standard list once it is back.
 #include <gtest/gtest.h>
 
 #include "e2e/harness.h"
@@ -86,6 +87,37 @@ TEST_F(CyrillicDataFolderTest, HoldsTheListAndKeepsItWhenThisPcGoesBack) {
     EXPECT_EQ(festorin.dataFile("dates.txt"), both);
     EXPECT_FALSE(e2e::dataFileExists("folder.txt"));
     EXPECT_EQ(e2e::readFileUtf8(syncedFolder() + "dates.txt"), both) << "left for the other PCs";
+    EXPECT_TRUE(festorin.closeAndWait());
+}
+
+// Missing at start, the folder is stood in for by the standard one; Blaise,
+// added meanwhile, goes into its list at the start that finds it again.
+TEST_F(CyrillicDataFolderTest, MissingAtStartItGetsThePeopleAddedMeanwhileOnceBack) {
+    e2e::removeFileUtf8(syncedFolder() + "dates.txt");
+    RemoveDirectoryW(e2e::wideFromUtf8(syncedFolder()).c_str());
+    {
+        Festorin festorin(Festorin::Start::Created);
+        ASSERT_TRUE(festorin.started());
+        const e2e::MessageBoxSeen missing = festorin.waitForMessageBox();
+        EXPECT_NE(missing.text.find("cannot be found"), std::string::npos) << missing.text;
+        ASSERT_TRUE(festorin.answer(missing, IDOK));
+        ASSERT_TRUE(festorin.settle());
+        festorin.enterPerson(blaise);
+        festorin.click(festorin.okButton());
+        EXPECT_EQ(festorin.dataFile("dates.txt"), e2e::contactRecords({blaise}));
+        EXPECT_TRUE(festorin.closeAndWait());
+    }
+    CreateDirectoryW(e2e::wideFromUtf8(syncedFolder()).c_str(), nullptr);
+    e2e::writeFileUtf8(syncedFolder() + "dates.txt", e2e::contactRecords({ada}));
+    Festorin festorin(Festorin::Start::Created);
+    ASSERT_TRUE(festorin.started());
+    const e2e::MessageBoxSeen merged = festorin.waitForMessageBox();
+    EXPECT_NE(merged.text.find("while that folder could not be found:\r\n\r\nBlaise Pascal"),
+              std::string::npos)
+        << merged.text;
+    ASSERT_TRUE(festorin.answer(merged, IDOK));
+    ASSERT_TRUE(festorin.settle());
+    EXPECT_EQ(e2e::readFileUtf8(syncedFolder() + "dates.txt"), e2e::contactRecords({ada, blaise}));
     EXPECT_TRUE(festorin.closeAndWait());
 }
 

@@ -11,10 +11,12 @@ namespace platform {
 namespace {
 
 void writeTemporary(const std::string& temporary, const std::string& path,
-                    const std::string& content) {
+                    std::initializer_list<std::string_view> pieces) {
     fs::Handle file = fs::create(temporary);
     if (file == fs::invalidHandle) throw IoError("create a temporary file for", path);
-    bool written = fs::write(file, content.data(), content.size());
+    bool written = std::all_of(pieces.begin(), pieces.end(), [file](std::string_view piece) {
+        return fs::write(file, piece.data(), piece.size());
+    });
     bool flushed = written && fs::flush(file);
     bool closed = fs::close(file);
     if (!written) throw IoError("write", path);
@@ -40,9 +42,13 @@ void moveIntoPlace(const std::string& temporary, const std::string& path) {
 }  // namespace
 
 void writeFileAtomically(const std::string& path, const std::string& content) {
+    writeFileAtomically(path, {std::string_view(content)});
+}
+
+void writeFileAtomically(const std::string& path, std::initializer_list<std::string_view> pieces) {
     const std::string temporary = path + ".tmp";
     try {
-        writeTemporary(temporary, path, content);
+        writeTemporary(temporary, path, pieces);
         moveIntoPlace(temporary, path);
     } catch (...) {
         fs::remove(temporary);

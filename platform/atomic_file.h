@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "file_system.h"
 
@@ -11,6 +13,9 @@ namespace platform {
 // which is then moved over the old one. After any failure the old file is
 // untouched, the temporary file is gone and an IoError names the file.
 void writeFileAtomically(const std::string& path, const std::string& content);
+// The same for a content in pieces, written one after another, so that a
+// large one is never copied whole to be joined.
+void writeFileAtomically(const std::string& path, std::initializer_list<std::string_view> pieces);
 
 // Reads a whole small file; false when it is missing, cannot be read, or is
 // larger than `largest` bytes.

@@ -63,6 +63,9 @@ def main(native_path, wine_path):
         row("One Ok adding the 32,767th person: checks, sort, save",
             bench["BM_OkAddsTheLastPerson"], "`saveContacts` alone", bench["BM_SaveContacts"],
             "under 50 ms"),
+        row("The same Ok in a shared data folder, whose base the next tick keeps",
+            bench["BM_OkAddsTheLastPersonInASharedFolder"], "the same Ok in `%APPDATA%\\FN`",
+            bench["BM_OkAddsTheLastPerson"], "under 50 ms"),
         row("The same Ok in Festorin.exe under Wine, with the list view's update", ok_full,
             "the same Ok over an empty table", ok_empty),
         row("From that Ok to the window showing the closed panel and the new row, "
@@ -86,6 +89,10 @@ def main(native_path, wine_path):
         row("`checkReminders` after 14 missed days, missed reminders shown (about 1,350 reminders open)",
             bench["BM_CheckRemindersAfterFourteenMissedDays/iterations:24"],
             "`checkReminders` on a new day", bench["BM_CheckRemindersOnANewDay/iterations:365"], "under 16 ms"),
+        row("The tick after a save in a shared data folder: its look, and the file's bytes "
+            "kept as the base of the next merge", bench["BM_TickAfterASaveKeepsTheBase"],
+            "the tick's look at an unchanged contact file",
+            bench["BM_TickWithTheContactFileUnchanged"], "under 100 ms"),
         row("Typing in the list: letters nobody's name begins with, every row looked at",
             bench["BM_TypedLettersFindNobody"], "every first name compared byte by byte",
             bench["BM_CompareEveryFirstName"], "under 16 ms"),
