@@ -1,5 +1,6 @@
 #include "import_plan.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -122,9 +123,15 @@ bool comesIn(const Contact& contact) {
     return (contact.birthday && formsDate(*contact.birthday)) || keepsOwnKey(contact);
 }
 
+// A row without any text is no one's: the list keeps none.
+bool holdsText(const Cells& person) {
+    return std::any_of(person.begin(), person.end(),
+                       [](const std::string& cell) { return !cell.empty(); });
+}
+
 // The person a contact that comes in makes, with its identity as the file
 // spells the names; none for a contact without a name, unless it is a row
-// of Festorin's own export.
+// of Festorin's own export that holds some text.
 struct Candidate {
     Cells person;
     std::string asSpelled;
@@ -135,7 +142,8 @@ std::optional<Candidate> candidateOf(const Contact& contact, const Planner& plan
     Cells person = personOf(ansi);
     const std::string& firstName = person[book::colFirstName];
     const std::string& surname = person[book::colSurname];
-    if (firstName.empty() && surname.empty() && !isOwnRow(contact)) return std::nullopt;
+    if (firstName.empty() && surname.empty() && !(isOwnRow(contact) && holdsText(person)))
+        return std::nullopt;
     std::string asSpelled =
         identityOf(person[book::colKey],
                    planner.asTheFileSpellsIt(firstNameOf(contact), firstNameOf(ansi), firstName),
