@@ -3,7 +3,6 @@
 #include <optional>
 #include <string_view>
 
-#include "book/text.h"
 #include "contact.h"
 #include "content_lines.h"
 #include "own_properties.h"
@@ -27,10 +26,6 @@ constexpr ExactText exactTexts[] = {{exactFirstNameProperty, book::colFirstName,
                                     {exactPhone1Property, book::colPhone1, true},
                                     {exactPhone2Property, book::colPhone2, true}};
 
-bool readsBackAsItIs(const std::string& text, bool isPhone) {
-    return (isPhone ? phoneAsReadBack(text) : asReadBack(text)) == text;
-}
-
 // BDAY and the day of birth give the key back when it is a date that the day
 // of birth shows as the import would; any other key needs its own property.
 bool keyComesBackFromBirthday(const Cells& person) {
@@ -46,10 +41,13 @@ public:
 
     // The standard properties hold the texts as the import reads them back.
     void write(const Cells& person) {
+        Cells readBack;
+        for (const ExactText& exact : exactTexts)
+            readBack[exact.column] = asReadBack(person[exact.column]);
         line("BEGIN:VCARD");
         line("VERSION:3.0");
-        const std::string firstName = asReadBack(person[book::colFirstName]);
-        const std::string surname = asReadBack(person[book::colSurname]);
+        const std::string& firstName = readBack[book::colFirstName];
+        const std::string& surname = readBack[book::colSurname];
         start("N:");
         text(surname);
         add(";");
@@ -57,9 +55,9 @@ public:
         add(";;;");
         end();
         textLine("FN:", fullName(firstName, surname));
-        if (const std::string email = asReadBack(person[book::colEmail]); !email.empty())
-            textLine("EMAIL;TYPE=INTERNET:", email);
-        writePhones(asReadBack(person[book::colPhone1]), asReadBack(person[book::colPhone2]));
+        if (!readBack[book::colEmail].empty())
+            textLine("EMAIL;TYPE=INTERNET:", readBack[book::colEmail]);
+        writePhones(readBack[book::colPhone1], readBack[book::colPhone2]);
         const std::string& key = person[book::colKey];
         if (dateOfKey(key)) line("BDAY:--" + key.substr(0, 2) + "-" + key.substr(2));
         if (!keyComesBackFromBirthday(person)) ownColumn(keyProperty, key);
@@ -67,9 +65,11 @@ public:
         ownColumn(actionProperty, person[book::colAction]);
         ownColumn(leadProperty, person[book::colWhen]);
         ownColumn(reasonProperty, person[book::colReason]);
-        for (const ExactText& exact : exactTexts)
-            if (!readsBackAsItIs(person[exact.column], exact.isPhone))
+        for (const ExactText& exact : exactTexts) {
+            const std::string& read = readBack[exact.column];
+            if ((exact.isPhone ? withoutTelLink(read) : read) != person[exact.column])
                 ownColumn(exact.property, person[exact.column]);
+        }
         line("END:VCARD");
     }
 
