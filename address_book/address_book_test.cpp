@@ -4,8 +4,11 @@
 
 #include "app/system_converters.h"
 #include "contact_printer_test.h"
+#include "csv_reader.h"
 #include "offer.h"
+#include "readers_text.h"
 #include "text_encoding.h"
+#include "vcard_reader.h"
 
 namespace address_book {
 namespace {
@@ -113,6 +116,51 @@ TEST(AddressBook, FilesAsExcelAndPhonesWriteThem) {
     EXPECT_EQ(inReadersForm("a\u00e9\u00e9\u00e9\u00e9\xC3(\xE2\x82", converted),
               "a\u00e9\u00e9\u00e9\u00e9?(?");
     EXPECT_EQ(inReadersForm("J\xf6rg Wei\xdf \u00e9", converted), "J\xf6rg Wei\xdf \u00e9");
+}
+
+// The bytes in pieces of `size`, one after another.
+TextCursor::Pieces piecesOf(const std::string& bytes, std::size_t size) {
+    return [&bytes, size, pos = std::size_t{0}]() mutable {
+        const std::string_view piece = std::string_view(bytes).substr(pos, size);
+        pos += piece.size();
+        return piece;
+    };
+}
+
+// Read as the pieces come, whatever their size, a file gives what it gives
+// whole: a character, a CR LF, a quoted field or a folded line cut across
+// two pieces, a long line (a photo) passed over before a good card.
+TEST(AddressBook, ReadInPiecesAsWhole) {
+    const std::string photo = "PHOTO:" + std::string(300000, 'A');
+    const std::vector<std::string> texts{
+        utf16Of(u"N:\U0001F600;Ann\r\nBDAY:--1224\r\n", false, true),
+        utf16Of(u"\r\nBEGIN:VCARD\r\n\u00e9\U0001F600", true, false) + "\x01",
+        "Zo\u00eb,J\u00f6rg\xC3(\r\n\xE2\x82\xAC\xF0\x9F\x98\x80 \x80\x80\x80\n",
+        "\xEF\xBB\xBFZo\u00eb\r\n"};
+    for (const std::string& text : texts)
+        for (std::size_t size : {1, 2, 3, 5}) {
+            ReadersText pieces(piecesOf(text, size), 8);
+            std::string read;
+            for (std::string_view piece; !(piece = pieces.next()).empty();) read += piece;
+            std::string converted;
+            EXPECT_EQ(read, inReadersForm(text, converted)) << text << size;
+        }
+    const std::string cards =
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;=\r\nAnn\r\n"
+        "NOTE:a\r\n  b\r\nBDAY:1980-12-24\r\nEND:VCARD\r\nBEGIN:VCARD\r\n" +
+        photo + "=\r\nN:Lee;Bo\r\nBDAY:--0305\r\nEND:VCARD\r";
+    const std::string csv = "sep=;\r\nFirst Name;Notes;Birthday\r\nAnn;\"a\r\nb\";5/3/1970\r\nBo;" +
+                            photo + ";13/3/1970\r\n";
+    for (std::size_t size : {1, 2, 3, 7, 100000}) {
+        TextCursor vcard(piecesOf(cards, size));
+        const ContactList read = readVCards(vcard, DateOrder::MonthDayYear, systemConverters());
+        EXPECT_EQ(read, readVCards(cards, DateOrder::MonthDayYear, systemConverters())) << size;
+        EXPECT_EQ(read.back(), (Contact{"Bo", "Lee", "", "", "", MonthDay{3, 5}})) << size;
+        TextCursor rows(piecesOf(csv, size));
+        EXPECT_EQ(readCsv(csv, false, rows, DateOrder::MonthDayYear, systemConverters())->contacts,
+                  readCsv(csv, DateOrder::MonthDayYear, systemConverters())->contacts)
+            << size;
+    }
 }
 
 // Cards without a birthday are contacts all the same: nothing new, rather

@@ -26,9 +26,9 @@ constexpr std::size_t longestField = 256 * 1024;
 // still belongs to its field. Only the fields asked for are kept.
 class RecordReader {
 public:
-    RecordReader(std::string_view bytes, char separator) : bytes_(bytes), separator_(separator) {}
+    RecordReader(TextCursor& text, char separator) : text_(text), separator_(separator) {}
 
-    bool atEnd() const { return pos_ >= bytes_.size(); }
+    bool atEnd() { return text_.atEnd(); }
 
     // Reads one record and hands `take(column, field)` the fields of the
     // columns that `wanted(column)` asks for; says whether any field, kept or
@@ -51,15 +51,15 @@ public:
 private:
     // To the separator after the field (true) or to the end of its record.
     bool readField(std::string* field, bool& holdsText) {
-        if (!atEnd() && bytes_[pos_] == '"') {
-            ++pos_;
+        if (!atEnd() && text_.peek() == '"') {
+            text_.skip(1);
             readQuoted(field, holdsText);
         }
         while (!atEnd()) {
-            const char c = bytes_[pos_++];
+            const char c = text_.take();
             if (c == separator_) return true;
             if (c == '\r' || c == '\n') {
-                if (c == '\r' && !atEnd() && bytes_[pos_] == '\n') ++pos_;
+                if (c == '\r' && !atEnd() && text_.peek() == '\n') text_.skip(1);
                 return false;
             }
             add(field, c, holdsText);
@@ -69,12 +69,12 @@ private:
 
     void readQuoted(std::string* field, bool& holdsText) {
         while (!atEnd()) {
-            const char c = bytes_[pos_++];
+            const char c = text_.take();
             if (c != '"') {
                 add(field, c, holdsText);
-            } else if (!atEnd() && bytes_[pos_] == '"') {
+            } else if (!atEnd() && text_.peek() == '"') {
                 add(field, '"', holdsText);
-                ++pos_;
+                text_.skip(1);
             } else {
                 return;
             }
@@ -88,9 +88,8 @@ private:
         if (field && field->size() < longestField + 3) *field += c;
     }
 
-    std::string_view bytes_;
+    TextCursor& text_;
     char separator_;
-    std::size_t pos_ = 0;
 };
 
 struct PhoneColumn {
@@ -289,7 +288,8 @@ void takeBirthday(const Row& row, const Columns& columns, DateOrders orders, Con
 }
 
 // Turns a field's text into the file's text encoding; the identity but for a
-// file in a code page that is not the system's.
+// file in a code page that is not the system's, and for a field of a long
+// UTF-8 file that is no UTF-8.
 using FieldDecoder = std::function<std::string(std::string_view field)>;
 
 Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
@@ -315,8 +315,8 @@ Contact contactOf(const Row& row, const Columns& columns, DateOrders orders,
 
 // The rows after the header, their numeric birthdays read in `orders`; the
 // judge sees every birthday.
-ContactList contactsOf(std::string_view text, char separator, const Columns& columns,
-                       DateOrders orders, const FieldDecoder& decoded, DateOrderJudge& judge) {
+ContactList contactsOf(TextCursor& text, char separator, const Columns& columns, DateOrders orders,
+                       const FieldDecoder& decoded, DateOrderJudge& judge) {
     RecordReader records(text, separator);
     records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
     Row row(columns.read());
@@ -333,7 +333,8 @@ ContactList contactsOf(std::string_view text, char separator, const Columns& col
 // decoded by `decoded`.
 Columns headerColumns(std::string_view text, char separator, const HeaderDecoder& decoded,
                       bool& nonAscii) {
-    RecordReader records(text, separator);
+    TextCursor header(text);
+    RecordReader records(header, separator);
     Columns columns;
     records.next([](std::size_t) { return true; },
                  [&](std::size_t column, std::string name) {
@@ -370,15 +371,25 @@ std::optional<char> excelSeparator(std::string_view& text) {
     return separator;
 }
 
+// A field of a UTF-8 file after the start it was told by may still be in the
+// system's code page.
+FieldDecoder utf8OrAnsi(const TextConverters& converters) {
+    return [&converters](std::string_view field) {
+        return isUtf8(field) ? std::string(field) : converters.ansiToUtf8(std::string(field));
+    };
+}
+
 // Tries each separator, first for a header with birthdays, then for one of an
 // address book without them; a header that is not UTF-8 is read in the
-// system's code page, then in each language's.
-std::optional<Header> readHeader(std::string_view text, std::optional<char> named,
+// system's code page, then in each language's. The encoding is told from the
+// text's start, which may be `whole`.
+std::optional<Header> readHeader(std::string_view text, bool whole, std::optional<char> named,
                                  const TextConverters& converters) {
     const bool utf8 = isUtf8(text);
     std::vector<std::pair<HeaderDecoder, FieldDecoder>> readings;
     if (utf8) {
-        readings.push_back({[](std::string_view name) { return std::string(name); }, nullptr});
+        readings.push_back({[](std::string_view name) { return std::string(name); },
+                            whole ? nullptr : utf8OrAnsi(converters)});
     } else {
         readings.push_back(
             {[&](std::string_view name) { return converters.ansiToUtf8(std::string(name)); },
@@ -414,26 +425,56 @@ std::optional<Header> readHeader(std::string_view text, std::optional<char> name
     return addressBook;
 }
 
+// The whole column shows the order of its dates: the rows are read again in
+// that order when it is not the regional one.
+ContactList contactsOfWhole(std::string_view text, const Header& header, DateOrder order) {
+    DateOrderJudge judge(order);
+    const DateOrders regional{order};
+    TextCursor rows(text);
+    ContactList contacts =
+        contactsOf(rows, header.separator, header.columns, regional, header.decoded, judge);
+    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional) {
+        contacts = ContactList();
+        TextCursor again(text);
+        contacts =
+            contactsOf(again, header.separator, header.columns, shown, header.decoded, judge);
+    }
+    return contacts;
+}
+
+// Of a text read as it comes, the column's dates in its start show their
+// order; the rows are then read once, in that order.
+ContactList contactsAsTheyCome(std::string_view start, TextCursor& text, const Header& header,
+                               DateOrder order) {
+    DateOrderJudge judge(order);
+    TextCursor startRows(start);
+    RecordReader records(startRows, header.separator);
+    records.next([](std::size_t) { return false; }, [](std::size_t, std::string) {});
+    Row row({header.columns.of(Birthday)});
+    while (header.columns.has(Birthday) && !records.atEnd())
+        if (row.read(records)) judge.see(row.field(header.columns.of(Birthday)));
+    return contactsOf(text, header.separator, header.columns,
+                      DateOrders{judge.order(), judge.dottedOrder()}, header.decoded, judge);
+}
+
 }  // namespace
 
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters) {
-    const std::optional<char> named = excelSeparator(text);
-    const std::optional<Header> header = readHeader(text, named, converters);
+    TextCursor cursor(text);
+    return readCsv(text, true, cursor, order, converters);
+}
+
+std::optional<CsvContacts> readCsv(std::string_view start, bool whole, TextCursor& text,
+                                   DateOrder order, const TextConverters& converters) {
+    std::string_view rows = start;
+    const std::optional<char> named = excelSeparator(rows);
+    const std::optional<Header> header = readHeader(rows, whole, named, converters);
     if (!header) return std::nullopt;
-    CsvContacts read{header->encoding, {}};
-    // The whole column shows the order of its dates: the rows are read again
-    // in that order when it is not the regional one.
-    DateOrderJudge judge(order);
-    const DateOrders regional{order};
-    read.contacts =
-        contactsOf(text, header->separator, header->columns, regional, header->decoded, judge);
-    if (const DateOrders shown{judge.order(), judge.dottedOrder()}; shown != regional) {
-        read.contacts = ContactList();
-        read.contacts =
-            contactsOf(text, header->separator, header->columns, shown, header->decoded, judge);
-    }
-    return read;
+    if (whole) return CsvContacts{header->encoding, contactsOfWhole(rows, *header, order)};
+    for (std::size_t sepLine = start.size() - rows.size(); sepLine > 0 && !text.atEnd(); --sepLine)
+        text.take();
+    return CsvContacts{header->encoding, contactsAsTheyCome(rows, text, *header, order)};
 }
 
 }  // namespace address_book

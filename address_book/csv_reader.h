@@ -6,6 +6,7 @@
 #include "birthday_text.h"
 #include "contact.h"
 #include "text_converters.h"
+#include "text_cursor.h"
 
 namespace address_book {
 
@@ -27,5 +28,10 @@ struct CsvContacts {
 // inReadersForm).
 std::optional<CsvContacts> readCsv(std::string_view text, DateOrder order,
                                    const TextConverters& converters);
+// The same, the header, the encoding and the order of the dates told by the
+// text's start, which may be `whole`, the rows read as the text comes: `text`
+// begins with `start`.
+std::optional<CsvContacts> readCsv(std::string_view start, bool whole, TextCursor& text,
+                                   DateOrder order, const TextConverters& converters);
 
 }  // namespace address_book

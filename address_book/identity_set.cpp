@@ -30,11 +30,14 @@ std::uint32_t IdentitySet::tagOf(std::uint64_t hash) {
 }
 
 std::string_view IdentitySet::textOf(const Slot& slot) const {
-    return std::string_view(bytes_).substr(static_cast<std::size_t>(slot.offset), slot.size);
+    const std::uint64_t start = slot.index == 0 ? 0 : ends_[slot.index - 1];
+    return std::string_view(bytes_).substr(static_cast<std::size_t>(start),
+                                           static_cast<std::size_t>(ends_[slot.index] - start));
 }
 
 void IdentitySet::reserve(std::size_t count) {
     if (slotsFor(count) > slots_.size()) grow(slotsFor(count));
+    ends_.reserve(count);
 }
 
 // Each identity moves to its place in the larger table; the bytes stay.
@@ -56,13 +59,13 @@ IdentitySet::Slot& IdentitySet::slotFor(std::string_view identity, std::uint64_t
 }
 
 bool IdentitySet::insert(std::string_view identity) {
-    if (!roomFor(count_ + 1, slots_.size())) grow(slotsFor(count_ + 1));
+    if (!roomFor(ends_.size() + 1, slots_.size())) grow(slotsFor(ends_.size() + 1));
     const std::uint64_t hash = hashOf(identity);
     Slot& slot = slotFor(identity, hash);
     if (slot.tag != 0) return false;
-    slot = {bytes_.size(), static_cast<std::uint32_t>(identity.size()), tagOf(hash)};
+    slot = {tagOf(hash), static_cast<std::uint32_t>(ends_.size())};
     bytes_.append(identity);
-    ++count_;
+    ends_.push_back(bytes_.size());
     return true;
 }
 

@@ -18,10 +18,11 @@ public:
     bool insert(std::string_view identity);
 
 private:
+    // Eight bytes, so that the table of a file of millions of contacts
+    // touches as little memory as it can.
     struct Slot {
-        std::uint64_t offset = 0;  // in bytes_
-        std::uint32_t size = 0;
-        std::uint32_t tag = 0;  // the hash's high bits; 0 for an empty slot
+        std::uint32_t tag = 0;    // the hash's high bits; 0 for an empty slot
+        std::uint32_t index = 0;  // of the identity, in the order they came
     };
 
     static std::uint64_t hashOf(std::string_view identity);
@@ -32,7 +33,7 @@ private:
 
     std::vector<Slot> slots_;
     std::string bytes_;
-    std::size_t count_ = 0;
+    std::vector<std::uint64_t> ends_;  // where each identity's bytes end
 };
 
 }  // namespace address_book

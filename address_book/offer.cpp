@@ -68,10 +68,4 @@ Offer notRead(const std::string& file, const std::string& why) {
     return {OfferKind::FileFault, fileNameOf(file) + " could not be read: " + why};
 }
 
-Offer tooLarge(const std::string& file, long long largestMegabytes) {
-    return {OfferKind::FileFault, fileNameOf(file) + " is larger than the " +
-                                      std::to_string(largestMegabytes) +
-                                      " MB that Festorin reads."};
-}
-
 }  // namespace address_book

@@ -31,7 +31,5 @@ Offer offerOf(const AddressBook& book, const ImportPlan& plan, const std::string
 // system's words for why.
 Offer notOpened(const std::string& file, const std::string& why);
 Offer notRead(const std::string& file, const std::string& why);
-// A file larger than the program reads: it is not the file's fault.
-Offer tooLarge(const std::string& file, long long largestMegabytes);
 
 }  // namespace address_book

@@ -169,23 +169,19 @@ void forEachUtf16Character(std::string_view bytes, Utf16 order, Take take) {
     }
 }
 
-// Measured first, so that the largest file costs its UTF-8 once, not the
-// copies of a growing string.
-std::string utf8OfUtf16(std::string_view bytes, Utf16 order) {
-    std::size_t size = 0;
-    forEachUtf16Character(bytes, order, [&size](char32_t c) { size += utf8Size(c); });
-    std::string out;
-    out.reserve(size);
-    forEachUtf16Character(bytes, order, [&out](char32_t c) { appendUtf8(out, c); });
-    return out;
-}
-
 // Hands `take` each UTF-8 character's bytes, and `bad` each sequence that is
 // none: a byte that cannot start a character, with the continuation bytes
-// after it.
+// after it. A run of ASCII goes to `take` whole.
 template <class Take, class Bad>
 void forEachSequence(std::string_view bytes, Take take, Bad bad) {
     for (std::size_t pos = 0; pos < bytes.size();) {
+        std::size_t ascii = pos;
+        while (ascii < bytes.size() && byteAt(bytes, ascii) < 0x80) ++ascii;
+        if (ascii > pos) {
+            take(bytes.substr(pos, ascii - pos));
+            pos = ascii;
+            continue;
+        }
         if (const auto decoded = decodeAt(bytes, pos)) {
             take(bytes.substr(pos, decoded->length));
             pos += decoded->length;
@@ -201,32 +197,98 @@ void forEachSequence(std::string_view bytes, Take take, Bad bad) {
 // bad sequence. A file in a code page has few sequences that read as UTF-8.
 constexpr std::size_t charactersPerBadSequence = 2;
 
-// Each bad sequence becomes "?", when the text is UTF-8 but for a few.
-bool repairedUtf8(std::string_view bytes, std::string& repaired) {
+// The UTF-8 of a file's start, or of a whole file.
+ReadersForm::Kind utf8FormOf(std::string_view text, bool whole) {
     std::size_t characters = 0, bad = 0;
     forEachSequence(
-        bytes, [&](std::string_view character) { characters += character.size() > 1; },
+        text, [&](std::string_view sequence) { characters += byteAt(sequence, 0) >= 0x80; },
         [&] { ++bad; });
-    if (bad == 0 || bad * charactersPerBadSequence > characters) return false;
-    repaired.reserve(bytes.size());
-    forEachSequence(
-        bytes, [&](std::string_view character) { repaired.append(character); },
-        [&] { repaired += '?'; });
-    return true;
+    if (bad > 0)
+        return bad * charactersPerBadSequence > characters ? ReadersForm::Kind::AsIs
+                                                           : ReadersForm::Kind::Utf8;
+    return whole || characters == 0 ? ReadersForm::Kind::AsIs : ReadersForm::Kind::Utf8;
+}
+
+// A character the next bytes may complete is held back: every sequence,
+// good or bad, ends before the next byte that is no continuation byte. A run
+// of stray continuation bytes longer than this is not held.
+constexpr std::size_t longestHeld = 64;
+
+std::size_t utf8Held(std::string_view bytes) {
+    for (std::size_t held = 1; held <= std::min(bytes.size(), longestHeld); ++held) {
+        const unsigned char byte = byteAt(bytes, bytes.size() - held);
+        if (byte < 0x80) return held - 1;
+        if (!isContinuation(byte)) return held;
+    }
+    return bytes.size() <= longestHeld ? bytes.size() : 0;
+}
+
+// An odd byte, and a first half of a surrogate pair, wait for the next bytes.
+std::size_t utf16Held(std::string_view bytes, Utf16 order) {
+    const std::size_t odd = bytes.size() % 2;
+    if (bytes.size() < odd + 2) return odd;
+    const std::size_t last = bytes.size() - odd - 2;
+    const unsigned char high = byteAt(bytes, order == Utf16::LittleEndian ? last + 1 : last);
+    return odd + (high >= 0xD8 && high <= 0xDB ? 2 : 0);
 }
 
 }  // namespace
 
-std::string_view inReadersForm(std::string_view bytes, std::string& converted) {
+ReadersForm readersFormOf(std::string_view start, bool whole) {
     std::size_t markSize = 0;
-    const Utf16 utf16 = utf16Of(bytes, markSize);
-    if (utf16 != Utf16::No) {
-        converted = utf8OfUtf16(bytes.substr(markSize), utf16);
-        return withoutByteOrderMark(converted);
+    switch (utf16Of(start, markSize)) {
+        case Utf16::LittleEndian:
+            return {ReadersForm::Kind::Utf16LittleEndian, markSize};
+        case Utf16::BigEndian:
+            return {ReadersForm::Kind::Utf16BigEndian, markSize};
+        default:
+            break;
     }
-    const std::string_view text = withoutByteOrderMark(bytes);
-    if (isAscii(text) || !repairedUtf8(text, converted)) return text;
-    return converted;
+    const std::string_view text = withoutByteOrderMark(start);
+    const std::size_t utf8Mark = start.size() - text.size();
+    return {utf8FormOf(whole ? text : text.substr(0, text.size() - utf8Held(text)), whole),
+            utf8Mark};
+}
+
+std::size_t appendReadersForm(std::string_view bytes, ReadersForm form, bool last,
+                              std::string& out) {
+    using Kind = ReadersForm::Kind;
+    if (form.kind == Kind::AsIs) {
+        out.append(bytes);
+        return 0;
+    }
+    if (form.kind == Kind::Utf8) {
+        const std::size_t held = last ? 0 : utf8Held(bytes);
+        forEachSequence(
+            bytes.substr(0, bytes.size() - held),
+            [&](std::string_view sequence) { out.append(sequence); }, [&] { out += '?'; });
+        return held;
+    }
+    const Utf16 order =
+        form.kind == Kind::Utf16LittleEndian ? Utf16::LittleEndian : Utf16::BigEndian;
+    const std::size_t held = last ? 0 : utf16Held(bytes, order);
+    forEachUtf16Character(bytes.substr(0, bytes.size() - held), order,
+                          [&out](char32_t c) { appendUtf8(out, c); });
+    return held;
+}
+
+std::string_view inReadersForm(std::string_view bytes, std::string& converted) {
+    const ReadersForm form = readersFormOf(bytes, true);
+    if (form.kind == ReadersForm::Kind::AsIs) return bytes.substr(form.markSize);
+    converted.clear();
+    if (form.kind == ReadersForm::Kind::Utf8) {
+        converted.reserve(bytes.size());
+    } else {
+        std::size_t size = 0;
+        forEachUtf16Character(bytes.substr(form.markSize),
+                              form.kind == ReadersForm::Kind::Utf16LittleEndian
+                                  ? Utf16::LittleEndian
+                                  : Utf16::BigEndian,
+                              [&size](char32_t c) { size += utf8Size(c); });
+        converted.reserve(size);
+    }
+    appendReadersForm(bytes.substr(form.markSize), form, true, converted);
+    return form.kind == ReadersForm::Kind::Utf8 ? converted : withoutByteOrderMark(converted);
 }
 
 namespace {

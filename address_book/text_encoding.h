@@ -28,6 +28,26 @@ std::string bytesOfBase64(std::string_view text);
 // Leaves out a UTF-8 byte-order mark at the start.
 std::string_view withoutByteOrderMark(std::string_view bytes);
 
+// How an address book's bytes are brought to the one form the readers take,
+// as their start tells: UTF-16 (by its mark, or by the zero bytes on one
+// side of the pairs of its first characters) becomes UTF-8; UTF-8 with a few
+// sequences that are none has each of them as "?"; other bytes stay as they
+// are. Of a file longer than its start, UTF-8 is told by its characters
+// beyond ASCII, and a bad sequence after the start is "?" too; a start of
+// ASCII leaves the bytes as they are. `markSize` is that of the byte-order
+// mark the form passes over.
+struct ReadersForm {
+    enum class Kind { AsIs, Utf8, Utf16LittleEndian, Utf16BigEndian } kind;
+    std::size_t markSize;
+};
+ReadersForm readersFormOf(std::string_view start, bool whole);
+
+// Appends the readers' form of the bytes, which follow a mark the form
+// passes over. Unless they are the last, a character that the next bytes may
+// complete is held back: says how many bytes at their end were.
+std::size_t appendReadersForm(std::string_view bytes, ReadersForm form, bool last,
+                              std::string& out);
+
 // An address book's bytes in the one form the readers take: without a
 // byte-order mark, and UTF-16 (told by its mark, or by the zero bytes on one
 // side of the pairs of its first characters) turned into UTF-8, in

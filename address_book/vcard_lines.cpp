@@ -1,5 +1,7 @@
 #include "vcard_lines.h"
 
+#include <algorithm>
+
 #include "ascii_case.h"
 #include "book/text.h"
 #include "text_encoding.h"
@@ -8,7 +10,7 @@ namespace address_book {
 
 namespace {
 
-constexpr std::size_t longestLine = 256 * 1024;
+constexpr std::size_t longestLine = PhysicalLines::longestKept - 4;
 
 bool isFolded(std::string_view line) {
     return !line.empty() && (line.front() == ' ' || line.front() == '\t');
@@ -20,13 +22,44 @@ bool isCardBoundary(std::string_view line) {
 
 }  // namespace
 
-void PhysicalLines::findEnd() {
-    end_ = start_;
-    while (end_ < bytes_.size() && bytes_[end_] != '\r' && bytes_[end_] != '\n') ++end_;
-    next_ = end_;
-    if (next_ < bytes_.size() && bytes_[next_++] == '\r' && next_ < bytes_.size() &&
-        bytes_[next_] == '\n')
-        ++next_;
+// A line seen whole in its piece is not copied; the line end CR LF may fall
+// across two pieces.
+void PhysicalLines::advance() {
+    kept_.clear();
+    endsInEquals_ = false;
+    atEnd_ = text_.atEnd();
+    if (atEnd_) {
+        line_ = {};
+        return;
+    }
+    for (bool copied = false;; copied = true) {
+        const std::string_view rest = text_.rest();
+        std::size_t end = 0;
+        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') ++end;
+        const bool found = end < rest.size();
+        const bool carriageReturn = found && rest[end] == '\r';
+        if (!copied && found && !(carriageReturn && end + 1 == rest.size())) {
+            line_ = rest.substr(0, end);
+            endsInEquals_ = !line_.empty() && line_.back() == '=';
+            text_.skip(end + 1 + (carriageReturn && rest[end + 1] == '\n' ? 1 : 0));
+            return;
+        }
+        keep(rest.substr(0, end));
+        text_.skip(found ? end + 1 : end);
+        if (found) {
+            if (carriageReturn && !text_.atEnd() && text_.peek() == '\n') text_.skip(1);
+            break;
+        }
+        if (text_.atEnd()) break;
+    }
+    line_ = kept_;
+}
+
+void PhysicalLines::keep(std::string_view part) {
+    if (part.empty()) return;
+    endsInEquals_ = part.back() == '=';
+    kept_.append(
+        part.substr(0, std::min(part.size(), longestKept - std::min(longestKept, kept_.size()))));
 }
 
 bool isCardLine(std::string_view line, std::string_view card) {
@@ -35,17 +68,17 @@ bool isCardLine(std::string_view line, std::string_view card) {
 
 std::string_view LogicalLines::next(bool keepsFoldBlank) {
     start();
-    append(lines_.current());
+    append(lines_.current(), lines_.endsInEquals());
     lines_.advance();
     while (!lines_.atEnd()) {
         const std::string_view line = lines_.current();
         const bool softBreak = endsInEquals_ && isQuotedPrintable();
         if (isFolded(line)) {
             if (softBreak) dropSoftBreak();
-            append(line.substr(softBreak || !keepsFoldBlank ? 1 : 0));
+            append(line.substr(softBreak || !keepsFoldBlank ? 1 : 0), lines_.endsInEquals());
         } else if (softBreak && !isCardBoundary(line)) {
             dropSoftBreak();
-            append(line);
+            append(line, lines_.endsInEquals());
         } else {
             break;
         }
@@ -62,8 +95,8 @@ void LogicalLines::start() {
 }
 
 // Once the line is cut, nothing more is kept.
-void LogicalLines::append(std::string_view piece) {
-    endsInEquals_ = !piece.empty() && piece.back() == '=';
+void LogicalLines::append(std::string_view piece, bool endsInEquals) {
+    endsInEquals_ = endsInEquals;
     if (cut_) return;
     const std::string_view kept = cutAtCharacter(piece, longestLine - text_.size());
     cut_ = kept.size() < piece.size();

@@ -4,27 +4,37 @@
 #include <string>
 #include <string_view>
 
+#include "text_cursor.h"
 #include "vcard_property.h"
 
 namespace address_book {
 
-// Each line without its line end (CR LF, a lone CR or a lone LF).
+// Each line without its line end (CR LF, a lone CR or a lone LF). A line that
+// stands whole in a piece of the text is seen whole; one that runs over into
+// the next piece keeps only its first `longestKept` bytes, the rest passed
+// over as it comes.
 class PhysicalLines {
 public:
-    explicit PhysicalLines(std::string_view bytes) : bytes_(bytes) { findEnd(); }
+    // A few bytes past the 256 KiB that a logical line keeps, so that its cut
+    // can find where its last character starts.
+    static constexpr std::size_t longestKept = 256 * 1024 + 4;
 
-    bool atEnd() const { return start_ >= bytes_.size(); }
-    std::string_view current() const { return bytes_.substr(start_, end_ - start_); }
-    void advance() {
-        start_ = next_;
-        findEnd();
-    }
+    explicit PhysicalLines(TextCursor& text) : text_(text) { advance(); }
+
+    bool atEnd() const { return atEnd_; }
+    std::string_view current() const { return line_; }
+    // Whether the whole line, kept or not, ends in "=".
+    bool endsInEquals() const { return endsInEquals_; }
+    void advance();
 
 private:
-    void findEnd();
+    void keep(std::string_view part);
 
-    std::string_view bytes_;
-    std::size_t start_ = 0, end_ = 0, next_ = 0;
+    TextCursor& text_;
+    std::string_view line_;
+    std::string kept_;
+    bool atEnd_ = false;
+    bool endsInEquals_ = false;
 };
 
 // Whether the line is BEGIN:VCARD (or END:VCARD), in any case, between blanks.
@@ -40,7 +50,7 @@ bool isCardLine(std::string_view line, std::string_view card);
 // unkept.
 class LogicalLines {
 public:
-    explicit LogicalLines(std::string_view bytes) : lines_(bytes) {}
+    explicit LogicalLines(TextCursor& text) : lines_(text) {}
 
     bool atEnd() const { return lines_.atEnd(); }
     // Valid until the next call.
@@ -48,7 +58,7 @@ public:
 
 private:
     void start();
-    void append(std::string_view piece);
+    void append(std::string_view piece, bool endsInEquals);
     void dropSoftBreak();
     bool isQuotedPrintable();
 

@@ -292,7 +292,8 @@ private:
 
 bool holdsVCard(std::string_view bytes) {
     bool inQuotes = false;
-    for (PhysicalLines lines(bytes); !lines.atEnd(); lines.advance()) {
+    TextCursor text(bytes);
+    for (PhysicalLines lines(text); !lines.atEnd(); lines.advance()) {
         const std::string_view line = lines.current();
         if (!inQuotes && isCardLine(line, "BEGIN:VCARD")) return true;
         inQuotes = inQuotes != (std::count(line.begin(), line.end(), '"') % 2 == 1);
@@ -301,7 +302,12 @@ bool holdsVCard(std::string_view bytes) {
 }
 
 ContactList readVCards(std::string_view bytes, DateOrder order, const TextConverters& converters) {
-    LogicalLines lines(bytes);
+    TextCursor text(bytes);
+    return readVCards(text, order, converters);
+}
+
+ContactList readVCards(TextCursor& text, DateOrder order, const TextConverters& converters) {
+    LogicalLines lines(text);
     CardReader reader(order, converters);
     while (!lines.atEnd()) reader.take(VCardProperty(lines.next(reader.keepsFoldBlank())));
     return reader.finish();

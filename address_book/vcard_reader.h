@@ -5,6 +5,7 @@
 #include "birthday_text.h"
 #include "contact.h"
 #include "text_converters.h"
+#include "text_cursor.h"
 
 namespace address_book {
 
@@ -19,5 +20,7 @@ bool holdsVCard(std::string_view bytes);
 // read; a card without its END:VCARD ends where the next one begins. A
 // birthday of three numbers that do not show their order is read in `order`.
 ContactList readVCards(std::string_view bytes, DateOrder order, const TextConverters& converters);
+// The same, read as the text comes.
+ContactList readVCards(TextCursor& text, DateOrder order, const TextConverters& converters);
 
 }  // namespace address_book

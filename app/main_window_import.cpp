@@ -9,15 +9,12 @@
 #include "app/main_window.h"
 #include "app/system_converters.h"
 #include "platform/application.h"
-#include "platform/atomic_file.h"
 #include "platform/code_pages.h"
 #include "platform/dispatch.h"
+#include "platform/file_pieces.h"
 #include "platform/message_box.h"
 
 namespace {
-
-// The most of a file that is read whole; a larger one is not read at all.
-constexpr std::int64_t largestAddressBook = 64 * 1024 * 1024;
 
 address_book::DateOrder usersDateOrder() {
     switch (platform::shortDateOrder()) {
@@ -40,11 +37,20 @@ std::optional<address_book::Offer> readingFault(const platform::FileReading& rea
             return address_book::notOpened(utf8Path, platform::ansiToUtf8(reading.why));
         case platform::FileReading::Outcome::NotRead:
             return address_book::notRead(utf8Path, platform::ansiToUtf8(reading.why));
-        case platform::FileReading::Outcome::TooLarge:
-            return address_book::tooLarge(utf8Path, largestAddressBook / (1024 * 1024));
         default:
             return std::nullopt;
     }
+}
+
+// Read in one pass, a piece at a time, so that a file of any size fits; the
+// file is closed before any box opens.
+address_book::AddressBook readAddressBookFile(const std::string& utf8Path,
+                                              platform::FileReading& reading) {
+    platform::FilePieces file(utf8Path);
+    address_book::AddressBook book = address_book::readAddressBook(
+        [&file] { return file.next(); }, usersDateOrder(), systemConverters());
+    reading = file.reading();
+    return book;
 }
 
 // An offer is worded with the file's name from its UTF-8 path; the box shows
@@ -96,15 +102,12 @@ void MainWindow::offerEachWaitingAddressBook() {
 }
 
 void MainWindow::importAddressBook(const std::string& utf8Path) {
-    std::string bytes;
-    const platform::FileReading reading =
-        platform::readWholeFile(utf8Path, bytes, largestAddressBook);
+    platform::FileReading reading;
+    const address_book::AddressBook book = readAddressBookFile(utf8Path, reading);
     if (const std::optional<address_book::Offer> fault = readingFault(reading, utf8Path)) {
         tell(fault->text, platform::MbIcon::Exclamation);
         return;
     }
-    const address_book::AddressBook book =
-        address_book::readAddressBook(bytes, usersDateOrder(), systemConverters());
     const address_book::ImportPlan plan = address_book::planImport(
         book, peopleGrid, address_book::roomLeft(peopleGrid), systemConverters());
     const address_book::Offer offer = address_book::offerOf(book, plan, utf8Path);

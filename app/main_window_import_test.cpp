@@ -89,8 +89,8 @@ TEST_F(Import, YesAddsSortsAndSavesOnceNoChangesNothing) {
     EXPECT_EQ(hl::shownBoxes().size(), 3u);
 }
 
-// A file of no known kind is refused; one over 64 MB (even one that begins
-// with a card) is named as too large; one that cannot be opened says so, in the system's words;
+// A file of no known kind is refused; one over 64 MB is read, its long line
+// of zeros passed over; one that cannot be opened says so, in the system's words;
 // nothing changes. A file another program holds open for writing, as a
 // spreadsheet holds the one it shows, is read.
 TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
@@ -98,12 +98,16 @@ TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
     const std::string large = addressBook("large.vcf", friendsCards);
     test_support::resizeFile(large, 64 * 1024 * 1024 + 1);
     test_support::makeFolder(appData.path() + "\\folder.vcf");
+    hl::answerNextBox(platform::MbResult::Ok);
+    hl::answerNextBox(platform::MbResult::No);
     drop({addressBook("notes.txt", "Shopping: bread\r\n"), large, appData.path() + "\\gone.vcf",
           appData.path() + "\\folder.vcf"});
     expectBox(0, "notes.txt holds no contacts that Festorin can read.",
               platform::MbIcon::Exclamation);
-    expectBox(1, "large.vcf is larger than the 64 MB that Festorin reads.",
-              platform::MbIcon::Exclamation);
+    expectBox(1,
+              "Add 2 people from large.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
+              "the list.",
+              platform::MbIcon::Question);
     const auto expectNotOpened = [](std::size_t index, const std::string& name) {
         ASSERT_GT(hl::shownBoxes().size(), index);
         const hl::ShownBox& box = hl::shownBoxes()[index];
@@ -126,6 +130,12 @@ TEST_F(Import, FilesThatAreNoAddressBookAreRefusedWithAWarning) {
               "Add 2 people from friends.vcf?\r\nLeft out: 1 without a birthday, 0 already in "
               "the list.",
               platform::MbIcon::Question);
+
+    // A read that fails part way offers nothing of what was read.
+    platform::fs::failAfter(platform::fs::Op::Read, 1);
+    drop({large});
+    ASSERT_EQ(hl::shownBoxes().size(), 6u);
+    EXPECT_EQ(hl::shownBoxes()[5].text.rfind("large.vcf could not be read: ", 0), 0u);
 }
 
 // The person being modified is the one Ok writes, wherever the sort took
