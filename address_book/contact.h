@@ -25,6 +25,13 @@ struct OwnColumns {
     std::optional<std::string> dayOfBirth{}, action{}, lead{}, reason{};
     // A number the card marks as the second phone of a person without a first.
     std::string phone2{};
+    // The key, on the cards whose BDAY and day of birth do not give it back:
+    // one that is no date ("0230"), empty, or shown otherwise.
+    std::optional<std::string> key{};
+    // The texts that the standard properties give back otherwise (blanks at
+    // their ends, a carriage return), where both say the same.
+    std::optional<std::string> exactFirstName{}, exactSurname{}, exactEmail{}, exactPhone1{},
+        exactPhone2{};
     bool operator==(const OwnColumns&) const = default;
 };
 

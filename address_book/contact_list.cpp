@@ -17,7 +17,7 @@ constexpr std::size_t largestBlock = 1024 * 1024;
 // A contact's bytes: a byte of flags (which texts are there, whether the
 // birthday is, whether Festorin's own columns are), then each text there
 // behind its length, then the birthday's month and day, then the own
-// columns: a byte of flags (which are there) and each behind its length.
+// columns: a number of flags (which are there) and each behind its length.
 // Numbers are in 7-bit groups, the lowest first, each but the last with its
 // high bit set.
 constexpr unsigned char hasBirthday = 1 << 5;
@@ -56,17 +56,21 @@ std::array<const std::string*, 6> textsOf(const Contact& contact) {
 
 // The own columns that may be there, even empty, and the one kept only when
 // it is not empty.
-std::array<std::optional<std::string>*, 4> ownColumnsOf(OwnColumns& own) {
-    auto& [dayOfBirth, action, lead, reason, phone2] = own;
-    return {&dayOfBirth, &action, &lead, &reason};
+std::array<std::optional<std::string>*, 10> ownColumnsOf(OwnColumns& own) {
+    auto& [dayOfBirth, action, lead, reason, phone2, key, firstName, surname, email, phone1,
+           secondPhone] = own;
+    return {&dayOfBirth, &action,  &lead,  &reason, &key,
+            &firstName,  &surname, &email, &phone1, &secondPhone};
 }
 
-std::array<const std::optional<std::string>*, 4> ownColumnsOf(const OwnColumns& own) {
-    const auto& [dayOfBirth, action, lead, reason, phone2] = own;
-    return {&dayOfBirth, &action, &lead, &reason};
+std::array<const std::optional<std::string>*, 10> ownColumnsOf(const OwnColumns& own) {
+    const auto& [dayOfBirth, action, lead, reason, phone2, key, firstName, surname, email, phone1,
+                 secondPhone] = own;
+    return {&dayOfBirth, &action,  &lead,  &reason, &key,
+            &firstName,  &surname, &email, &phone1, &secondPhone};
 }
 
-constexpr unsigned char hasOwnPhone2 = 1 << 4;
+constexpr unsigned hasOwnPhone2 = 1 << 10;
 
 bool holdsOwnColumns(const OwnColumns& own) { return own != OwnColumns{}; }
 
@@ -80,8 +84,16 @@ std::size_t sizeOf(const std::string& text) {
     return numberSize(static_cast<unsigned>(text.size())) + text.size();
 }
 
+unsigned ownFlagsOf(const OwnColumns& own) {
+    const std::array<const std::optional<std::string>*, 10> columns = ownColumnsOf(own);
+    unsigned flags = own.phone2.empty() ? 0 : hasOwnPhone2;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (*columns[i]) flags |= 1u << i;
+    return flags;
+}
+
 std::size_t sizeOf(const OwnColumns& own) {
-    std::size_t size = 1;
+    std::size_t size = numberSize(ownFlagsOf(own));
     for (const std::optional<std::string>* column : ownColumnsOf(own))
         if (*column) size += sizeOf(**column);
     if (!own.phone2.empty()) size += sizeOf(own.phone2);
@@ -105,12 +117,8 @@ void appendText(std::string& bytes, const std::string& text) {
 }
 
 void appendOwnColumns(std::string& bytes, const OwnColumns& own) {
-    const std::array<const std::optional<std::string>*, 4> columns = ownColumnsOf(own);
-    unsigned char flags = own.phone2.empty() ? 0 : hasOwnPhone2;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (*columns[i]) flags |= static_cast<unsigned char>(1 << i);
-    bytes += static_cast<char>(flags);
-    for (const std::optional<std::string>* column : columns)
+    appendNumber(bytes, ownFlagsOf(own));
+    for (const std::optional<std::string>* column : ownColumnsOf(own))
         if (*column) appendText(bytes, **column);
     if (!own.phone2.empty()) appendText(bytes, own.phone2);
 }
@@ -139,12 +147,12 @@ void readText(const std::string& bytes, std::size_t& pos, std::string* text) {
 }
 
 void readOwnColumns(const std::string& bytes, std::size_t& pos, OwnColumns* own) {
-    const auto flags = static_cast<unsigned char>(bytes[pos++]);
+    const unsigned flags = numberAt(bytes, pos);
     OwnColumns passedOver;
-    const std::array<std::optional<std::string>*, 4> columns =
+    const std::array<std::optional<std::string>*, 10> columns =
         ownColumnsOf(own ? *own : passedOver);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        if ((flags & (1 << i)) == 0) continue;
+        if ((flags & (1u << i)) == 0) continue;
         readText(bytes, pos, own ? &columns[i]->emplace() : nullptr);
     }
     if (flags & hasOwnPhone2) readText(bytes, pos, own ? &own->phone2 : nullptr);

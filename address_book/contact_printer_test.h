@@ -15,7 +15,8 @@ inline void PrintTo(const Contact& contact, std::ostream* out) {
         *out << "no birthday";
     const OwnColumns& own = contact.own;
     for (const std::optional<std::string>* text :
-         {&own.dayOfBirth, &own.action, &own.lead, &own.reason})
+         {&own.dayOfBirth, &own.action, &own.lead, &own.reason, &own.key, &own.exactFirstName,
+          &own.exactSurname, &own.exactEmail, &own.exactPhone1, &own.exactPhone2})
         *out << " | " << (*text ? "[" + **text + "]" : std::string("none"));
     *out << " | " << own.phone2 << " | unread [" << contact.unreadBirthday << "]}";
 }

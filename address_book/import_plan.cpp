@@ -1,5 +1,6 @@
 #include "import_plan.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -71,13 +72,6 @@ bool takenFrom(IdentityCounts& counts, const std::string& identity) {
     return true;
 }
 
-// Festorin's own export writes its columns on every card: such a card is a
-// row of a list.
-bool isOwnRow(const Contact& contact) {
-    const OwnColumns& own = contact.own;
-    return own.dayOfBirth || own.action || own.lead || own.reason;
-}
-
 class Planner {
 public:
     Planner(const AddressBook& file, const TextConverters& converters)
@@ -92,21 +86,20 @@ public:
     // not take, are not handed over.
     Contact inAnsi(const Contact& contact) const {
         if (file_.encoding == TextEncoding::Ansi) return contact;
-        const auto ansi = [this](const std::string& text) {
-            return isAscii(text) ? text : converters_.utf8ToAnsi(text);
+        Contact ansi = contact;
+        const auto convert = [this](std::string& text) {
+            if (!isAscii(text)) text = converters_.utf8ToAnsi(text);
         };
-        const auto ansiOwn = [&](const std::optional<std::string>& text) {
-            return text ? std::optional(ansi(*text)) : std::nullopt;
-        };
-        const OwnColumns& own = contact.own;
-        return {ansi(contact.firstName),
-                ansi(contact.surname),
-                ansi(contact.email),
-                ansi(contact.phone1),
-                ansi(contact.phone2),
-                contact.birthday,
-                {ansiOwn(own.dayOfBirth), ansiOwn(own.action), ansiOwn(own.lead),
-                 ansiOwn(own.reason), ansi(own.phone2)}};
+        for (std::string* text :
+             {&ansi.firstName, &ansi.surname, &ansi.email, &ansi.phone1, &ansi.phone2})
+            convert(*text);
+        OwnColumns& own = ansi.own;
+        convert(own.phone2);
+        for (std::optional<std::string>* text :
+             {&own.dayOfBirth, &own.action, &own.lead, &own.reason, &own.key, &own.exactFirstName,
+              &own.exactSurname, &own.exactEmail, &own.exactPhone1, &own.exactPhone2})
+            if (*text) convert(**text);
+        return ansi;
     }
 
     // The name as the file spells it, cut as its cell is: read back from the
@@ -124,12 +117,21 @@ private:
     const TextConverters& converters_;
 };
 
-bool hasBirthday(const Contact& contact) {
-    return contact.birthday && formsDate(*contact.birthday);
+// A contact with a birthday that forms a date comes in, and so does a row
+// of Festorin's own export whose key stands, whatever it holds.
+bool comesIn(const Contact& contact) {
+    return (contact.birthday && formsDate(*contact.birthday)) || keepsOwnKey(contact);
 }
 
-// The person a contact with a birthday makes, with its identity as the file
-// spells the names; none for a contact without a name.
+// A row without any text is no one's: the list keeps none.
+bool holdsText(const Cells& person) {
+    return std::any_of(person.begin(), person.end(),
+                       [](const std::string& cell) { return !cell.empty(); });
+}
+
+// The person a contact that comes in makes, with its identity as the file
+// spells the names; none for a contact without a name, unless it is a row
+// of Festorin's own export that holds some text.
 struct Candidate {
     Cells person;
     std::string asSpelled;
@@ -140,11 +142,12 @@ std::optional<Candidate> candidateOf(const Contact& contact, const Planner& plan
     Cells person = personOf(ansi);
     const std::string& firstName = person[book::colFirstName];
     const std::string& surname = person[book::colSurname];
-    if (firstName.empty() && surname.empty()) return std::nullopt;
+    if (firstName.empty() && surname.empty() && !(isOwnRow(contact) && holdsText(person)))
+        return std::nullopt;
     std::string asSpelled =
         identityOf(person[book::colKey],
-                   planner.asTheFileSpellsIt(contact.firstName, ansi.firstName, firstName),
-                   planner.asTheFileSpellsIt(contact.surname, ansi.surname, surname));
+                   planner.asTheFileSpellsIt(firstNameOf(contact), firstNameOf(ansi), firstName),
+                   planner.asTheFileSpellsIt(surnameOf(contact), surnameOf(ansi), surname));
     return Candidate{std::move(person), std::move(asSpelled)};
 }
 
@@ -157,7 +160,7 @@ struct OwnRow {
 };
 
 struct OwnRows {
-    std::vector<OwnRow> withBirthday;  // in file order
+    std::vector<OwnRow> comingIn;  // in file order
     std::unordered_set<std::string> people;
 };
 
@@ -166,8 +169,8 @@ OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platfor
     OwnRows own;
     std::optional<IdentityCounts> rowsInList;
     for (const Contact& contact : file.contacts) {
-        if (!isOwnRow(contact) || !hasBirthday(contact)) continue;
-        OwnRow& row = own.withBirthday.emplace_back(OwnRow{candidateOf(contact, planner)});
+        if (!isOwnRow(contact) || !comesIn(contact)) continue;
+        OwnRow& row = own.comingIn.emplace_back(OwnRow{candidateOf(contact, planner)});
         if (!row.candidate) continue;
         own.people.insert(row.candidate->asSpelled);
         if (!rowsInList) rowsInList = identityCounts(list, true);
@@ -207,13 +210,13 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
     IdentitySet earlierInFile;
     earlierInFile.reserve(file.contacts.size());
     for (const Contact& contact : file.contacts) {
-        if (!hasBirthday(contact)) {
+        if (!comesIn(contact)) {
             countWithoutBirthday(contact, planner, plan);
             continue;
         }
         const bool ownRow = isOwnRow(contact);
         OwnRow row =
-            ownRow ? std::move(own.withBirthday[ownAt++]) : OwnRow{candidateOf(contact, planner)};
+            ownRow ? std::move(own.comingIn[ownAt++]) : OwnRow{candidateOf(contact, planner)};
         std::optional<Candidate>& candidate = row.candidate;
         if (!candidate) {
             ++plan.withoutName;

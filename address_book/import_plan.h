@@ -15,7 +15,7 @@ struct ImportPlan {
     int withoutBirthday = 0;          // no birthday, or one that forms no date
     int unreadBirthday = 0;           // a birthday in a form the program does not read
     std::string firstUnreadBirthday;  // in UTF-8, as the file writes it
-    int withoutName = 0;              // neither first name nor surname
+    int withoutName = 0;              // neither first name nor surname, and no own row
     int alreadyInList = 0;            // or earlier in the same file
     int newPeople = 0;                // all that would be added if the list had room
 
@@ -33,8 +33,9 @@ struct ImportPlan {
 // apart within the file, and each person of the list stored as they would be
 // counts for one of them, so that importing the same file again adds nobody.
 // A card of Festorin's own export, which carries its own columns, is a row
-// of a list: every such card is taken, and one is already there only when a
-// row of the list has all its ten cells. Such a row of the list is that
+// of a list: every such card is taken, whatever its key and names hold while
+// its birthday is still its key's, and one is already there only when a row
+// of the list has all its ten cells. Such a row of the list is that
 // card's person, whom no other card of the file counts against; and another
 // card of the same person in that file adds nothing beside it, wherever
 // either stands. Names, and cells, are compared

@@ -51,7 +51,9 @@ TEST_F(ImportPlanTest, PersonAsTheEditorMakesIt) {
 // Festorin's own columns from its export: the texts as written, cut to their
 // fields but not trimmed; the day of birth only when it is BDAY's, typed with
 // its zero; the marked second phone as the second. Edited elsewhere, a day of
-// birth that is not BDAY's gives way to it.
+// birth that is not BDAY's gives way to it. A row whose own key still agrees
+// with BDAY comes back whatever its key and names hold; BDAY changed
+// elsewhere, its key gives way.
 TEST_F(ImportPlanTest, PersonWithFestorinsOwnColumns) {
     Contact exported{"Ann", "", "", "", "", MonthDay{3, 5}};
     exported.own = {"March,05", "Call phone 2", " 2 days before", "  Lunch " + std::string(40, 'x'),
@@ -59,11 +61,21 @@ TEST_F(ImportPlanTest, PersonWithFestorinsOwnColumns) {
     Contact edited = exported;
     edited.firstName = "Bob";
     edited.birthday = MonthDay{3, 6};
-    const ImportPlan made = plan(utf8Book({exported, edited}), list);
-    ASSERT_EQ(made.people.size(), 2u);
+    Contact older{"Cy", "", "", "", "", std::nullopt, {"February,30", "", "", ""}}, nameless;
+    older.own.key = "0230";
+    older.own.exactFirstName = " Cy ";
+    nameless.own.key = "";
+    Contact moved = older;
+    moved.birthday = MonthDay{1, 2};
+    const ImportPlan made = plan(utf8Book({exported, edited, older, nameless, moved}), list);
+    ASSERT_EQ(made.people.size(), 5u);
     EXPECT_EQ(made.people[0], (Cells{"0305", "Ann", "", "", "", "07 89", "March,05", "Call phone 2",
                                      " 2 days before", "  Lunch " + std::string(32, 'x')}));
     EXPECT_EQ(made.people[1][book::colShownDate], "March, 6");
+    EXPECT_EQ(made.people[2], (Cells{"0230", " Cy ", "", "", "", "", "February,30", "", "", ""}));
+    EXPECT_EQ(made.people[3],
+              (Cells{"", "", "", "", "", "", "", "Other", "The exact day", "Birtday"}));
+    EXPECT_EQ(made.people[4][book::colKey] + made.people[4][book::colShownDate], "0102January, 2");
 }
 
 // The texts of an ANSI file are never converted again; an empty text, or
@@ -91,10 +103,11 @@ TEST_F(ImportPlanTest, LeftOutWithoutABirthdayOrAName) {
         contacts.push_back({"Ann", "", "", "", "", noDate});
     contacts.push_back({"Ann"});
     contacts.push_back({" ", "\t", "nameless@example.org", "", "", MonthDay{1, 1}});
+    contacts.push_back({"", "", "", "", "", std::nullopt, {"", "", "", "", "", ""}});
     contacts.push_back({"Ann", "", "", "", "", MonthDay{1, 31}});
     const ImportPlan made = plan(utf8Book(contacts), list);
     EXPECT_EQ(made.withoutBirthday, 7);
-    EXPECT_EQ(made.withoutName, 1);
+    EXPECT_EQ(made.withoutName, 2) << "a row of no text is no one's";
     EXPECT_EQ(made.newPeople, 1);
     EXPECT_EQ(made.people.size(), 1u);
 }

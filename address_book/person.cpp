@@ -1,5 +1,7 @@
 #include "person.h"
 
+#include <algorithm>
+
 #include "book/birthday_entry.h"
 #include "book/choices.h"
 #include "book/contact_record.h"
@@ -24,16 +26,28 @@ const char* actionFor(const Cells& cells) {
     return book::actionChoices[book::otherAction];
 }
 
-// The day as the editor took it: typed "05", it shows as "March,05", which
-// Festorin's export keeps in its own column of the day of birth.
-std::string dayTextOf(const Contact& contact) {
+// The texts as the list held them, or as the editor's boxes take them.
+std::string textCell(const std::optional<std::string>& exact, const std::string& standard,
+                     book::Column column, bool asWritten) {
+    const std::string& text = exact ? *exact : standard;
+    return asWritten ? cut(text, column) : boxText(text, column);
+}
+
+// The key and the day of birth: Festorin's own where its key stands, else
+// the birthday's.
+void setBirthdayCells(const Contact& contact, Cells& cells) {
+    const OwnColumns& own = contact.own;
+    if (keepsOwnKey(contact)) {
+        cells[book::colKey] = cut(*own.key, book::colKey);
+        cells[book::colShownDate] = own.dayOfBirth ? cut(*own.dayOfBirth, book::colShownDate)
+                                    : contact.birthday
+                                        ? shownDateOf(*contact.birthday, std::nullopt)
+                                        : std::string();
+        return;
+    }
     const MonthDay& birthday = *contact.birthday;
-    const std::string plain = std::to_string(birthday.day);
-    const std::string padded = "0" + plain;
-    const bool typedPadded =
-        birthday.day < 10 &&
-        contact.own.dayOfBirth == book::shownDate(book::monthNames[birthday.month - 1], padded);
-    return typedPadded ? padded : plain;
+    cells[book::colKey] = book::birthdayKey(birthday.month, std::to_string(birthday.day));
+    cells[book::colShownDate] = shownDateOf(birthday, own.dayOfBirth);
 }
 
 }  // namespace
@@ -41,6 +55,40 @@ std::string dayTextOf(const Contact& contact) {
 bool formsDate(const MonthDay& date) {
     if (date.month < 1 || date.month > 12) return false;
     return book::refusedDay(date.month, book::monthNames[date.month - 1], date.day).empty();
+}
+
+std::optional<MonthDay> dateOfKey(std::string_view key) {
+    if (key.size() != 4 || !std::all_of(key.begin(), key.end(), book::isDigit)) return std::nullopt;
+    const MonthDay date{(key[0] - '0') * 10 + (key[1] - '0'), (key[2] - '0') * 10 + (key[3] - '0')};
+    return formsDate(date) ? std::optional(date) : std::nullopt;
+}
+
+// The day as the editor took it: typed "05", it shows as "March,05", which
+// Festorin's export keeps in its own column of the day of birth.
+std::string shownDateOf(const MonthDay& birthday, const std::optional<std::string>& ownDayOfBirth) {
+    const std::string& monthName = book::monthNames[birthday.month - 1];
+    const std::string plain = std::to_string(birthday.day);
+    const std::string padded = book::shownDate(monthName, "0" + plain);
+    return birthday.day < 10 && ownDayOfBirth == padded ? padded
+                                                        : book::shownDate(monthName, plain);
+}
+
+bool isOwnRow(const Contact& contact) {
+    const OwnColumns& own = contact.own;
+    return own.key || own.dayOfBirth || own.action || own.lead || own.reason;
+}
+
+bool keepsOwnKey(const Contact& contact) {
+    return contact.own.key && contact.unreadBirthday.empty() &&
+           dateOfKey(*contact.own.key) == contact.birthday;
+}
+
+const std::string& firstNameOf(const Contact& contact) {
+    return contact.own.exactFirstName ? *contact.own.exactFirstName : contact.firstName;
+}
+
+const std::string& surnameOf(const Contact& contact) {
+    return contact.own.exactSurname ? *contact.own.exactSurname : contact.surname;
 }
 
 Cells personOf(const Contact& ansiContact) {
@@ -51,17 +99,18 @@ Cells personOf(const Contact& ansiContact) {
         return own ? cut(*own, column) : std::string(otherwise);
     };
     const OwnColumns& own = ansiContact.own;
+    const bool asWritten = isOwnRow(ansiContact);
     Cells cells;
-    cells[book::colFirstName] = boxText(ansiContact.firstName, book::colFirstName);
-    cells[book::colSurname] = boxText(ansiContact.surname, book::colSurname);
-    cells[book::colEmail] = boxText(ansiContact.email, book::colEmail);
-    cells[book::colPhone1] = boxText(ansiContact.phone1, book::colPhone1);
+    cells[book::colFirstName] =
+        textCell(own.exactFirstName, ansiContact.firstName, book::colFirstName, asWritten);
+    cells[book::colSurname] =
+        textCell(own.exactSurname, ansiContact.surname, book::colSurname, asWritten);
+    cells[book::colEmail] = textCell(own.exactEmail, ansiContact.email, book::colEmail, asWritten);
+    cells[book::colPhone1] =
+        textCell(own.exactPhone1, ansiContact.phone1, book::colPhone1, asWritten);
     const std::string& phone2 = own.phone2.empty() ? ansiContact.phone2 : own.phone2;
-    cells[book::colPhone2] = boxText(phone2, book::colPhone2);
-    const MonthDay& birthday = *ansiContact.birthday;
-    const std::string dayText = dayTextOf(ansiContact);
-    cells[book::colKey] = book::birthdayKey(birthday.month, dayText);
-    cells[book::colShownDate] = book::shownDate(book::monthNames[birthday.month - 1], dayText);
+    cells[book::colPhone2] = textCell(own.exactPhone2, phone2, book::colPhone2, asWritten);
+    setBirthdayCells(ansiContact, cells);
     cells[book::colAction] = ownOr(own.action, book::colAction, actionFor(cells));
     cells[book::colWhen] = ownOr(own.lead, book::colWhen, book::leadTimeChoices[book::theExactDay]);
     cells[book::colReason] =

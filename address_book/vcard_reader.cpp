@@ -105,20 +105,22 @@ struct Card {
     std::optional<MonthDay> birthday;
     std::string unreadBirthday;
     OwnColumns own;
-    // Festorin's exact texts, where the standard properties changed a line break.
-    std::optional<std::string> exactFirstName, exactSurname, exactEmail, exactPhone1, exactPhone2;
 };
 
-// Festorin's exact texts take the place of what the standard properties gave.
-void takeExactTexts(const Card& card, Contact& contact) {
-    const auto take = [](const std::optional<std::string>& exact, std::string& text) {
-        if (exact) text = book::trimmed(*exact);
+// Festorin's exact texts stand where they say what the standard properties
+// say: one that another program changed since the export gives way to it.
+void keepAgreeingExactTexts(Contact& contact) {
+    OwnColumns& own = contact.own;
+    const auto keep = [](std::optional<std::string>& exact, const std::string& standard,
+                         bool isPhone) {
+        if (exact && (isPhone ? phoneAsReadBack(*exact) : asReadBack(*exact)) != standard)
+            exact.reset();
     };
-    take(card.exactFirstName, contact.firstName);
-    take(card.exactSurname, contact.surname);
-    take(card.exactEmail, contact.email);
-    take(card.exactPhone1, contact.phone1);
-    take(card.exactPhone2, contact.own.phone2.empty() ? contact.phone2 : contact.own.phone2);
+    keep(own.exactFirstName, contact.firstName, false);
+    keep(own.exactSurname, contact.surname, false);
+    keep(own.exactEmail, contact.email, false);
+    keep(own.exactPhone1, contact.phone1, true);
+    keep(own.exactPhone2, own.phone2.empty() ? contact.phone2 : own.phone2, true);
 }
 
 Contact contactOf(const Card& card) {
@@ -138,7 +140,7 @@ Contact contactOf(const Card& card) {
     contact.birthday = card.birthday;
     if (!card.birthday) contact.unreadBirthday = card.unreadBirthday;
     contact.own = card.own;
-    takeExactTexts(card, contact);
+    keepAgreeingExactTexts(contact);
     return contact;
 }
 
@@ -202,11 +204,13 @@ private:
             if (std::string email = textOf(property); !email.empty())
                 card_.emails.offer(property.rank(), std::move(email));
         } else if (property.name == "TEL" && property.festorinPhoneColumn == "2") {
-            if (card_.own.phone2.empty()) card_.own.phone2 = textOf(property);
+            if (card_.own.phone2.empty()) card_.own.phone2 = withoutTelLink(textOf(property));
         } else if (property.name == "TEL") {
             takePhone(property);
         } else if (property.name == "BDAY") {
             takeBirthday(property);
+        } else if (property.name == keyProperty) {
+            takeOnce(card_.own.key, property);
         } else if (property.name == dayOfBirthProperty) {
             takeOnce(card_.own.dayOfBirth, property);
         } else if (property.name == actionProperty) {
@@ -216,15 +220,15 @@ private:
         } else if (property.name == reasonProperty) {
             takeOnce(card_.own.reason, property);
         } else if (property.name == exactFirstNameProperty) {
-            takeOnce(card_.exactFirstName, property);
+            takeOnce(card_.own.exactFirstName, property);
         } else if (property.name == exactSurnameProperty) {
-            takeOnce(card_.exactSurname, property);
+            takeOnce(card_.own.exactSurname, property);
         } else if (property.name == exactEmailProperty) {
-            takeOnce(card_.exactEmail, property);
+            takeOnce(card_.own.exactEmail, property);
         } else if (property.name == exactPhone1Property) {
-            takeOnce(card_.exactPhone1, property);
+            takeOnce(card_.own.exactPhone1, property);
         } else if (property.name == exactPhone2Property) {
-            takeOnce(card_.exactPhone2, property);
+            takeOnce(card_.own.exactPhone2, property);
         }
     }
 
@@ -241,7 +245,7 @@ private:
     }
 
     // Festorin's own columns keep their blanks; only its export writes them,
-    // in base64 when they hold a carriage return.
+    // in base64 when they hold a control character.
     void takeOnce(std::optional<std::string>& column, const VCardProperty& property) const {
         if (column) return;
         if (property.base64)
@@ -259,10 +263,7 @@ private:
     }
 
     void takePhone(const VCardProperty& property) {
-        std::string text = textOf(property);
-        // vCard 4.0 may write a phone number as a "tel:" URI.
-        if (sameIgnoringCase(std::string_view(text).substr(0, 4), "tel:"))
-            text = book::trimmed(std::string_view(text).substr(4));
+        std::string text = withoutTelLink(textOf(property));
         if (text.empty()) return;
         (property.takesNoCalls() ? card_.phonesForNoCalls : card_.phones)
             .offer(property.rank(), std::move(text));

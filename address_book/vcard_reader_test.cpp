@@ -85,17 +85,21 @@ TEST(VCardReader, FoldedLines) {
 
 // Festorin's export writes a carriage return as "\r"; its own columns keep
 // their blanks, and a second phone marked as such stays apart from the others.
+// An exact text stands only where it says what the standard property says.
 TEST(VCardReader, EscapesAreUndoneAfterNIsSplit) {
     const char* file =
         "\xEF\xBB\xBF"
         "BEGIN:VCARD\nVERSION:3.0\nN:Doe\\, Jr.\\: Sr;Ann\\;Lee\\\\;;;\nEMAIL:a\\,b@example.org\n"
         "TEL;X-FESTORIN-PHONE=2: 07 89 \nTEL:01\\N02\\n03\\r\\n23\n"
         "X-FESTORIN-REASON: Lunch\\, at one \nx-festorin-action:\nX-FESTORIN-ACTION:Other\n"
+        "X-FESTORIN-KEY:x101\nX-FESTORIN-FIRST-NAME: Ann\\;Lee\\\\ \nX-FESTORIN-SURNAME:Zed\n"
         "END:VCARD\n";
     Contact expected{"Ann;Lee\\", "Doe, Jr.: Sr", "a,b@example.org", "01\n02\n03\r\n23"};
     expected.own.reason = " Lunch, at one ";
     expected.own.action = "";
     expected.own.phone2 = "07 89";
+    expected.own.key = "x101";
+    expected.own.exactFirstName = " Ann;Lee\\ ";
     EXPECT_EQ(read(file), Contacts{expected});
 }
 

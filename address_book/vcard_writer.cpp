@@ -1,8 +1,8 @@
 #include "vcard_writer.h"
 
+#include <optional>
 #include <string_view>
 
-#include "book/text.h"
 #include "contact.h"
 #include "content_lines.h"
 #include "own_properties.h"
@@ -12,29 +12,26 @@ namespace address_book {
 
 namespace {
 
-bool isThere(const std::string& text) { return !book::trimmed(text).empty(); }
-
-// A text the standard properties write otherwise than the list holds it.
-bool holdsCarriageReturn(const std::string& text) { return text.find('\r') != std::string::npos; }
-
+// A text the import reads back from its standard property otherwise than the
+// list holds it goes exact into a property of Festorin's own.
 struct ExactText {
     const char* property;
     book::Column column;
+    bool isPhone;
 };
 
-constexpr ExactText exactTexts[] = {{exactFirstNameProperty, book::colFirstName},
-                                    {exactSurnameProperty, book::colSurname},
-                                    {exactEmailProperty, book::colEmail},
-                                    {exactPhone1Property, book::colPhone1},
-                                    {exactPhone2Property, book::colPhone2}};
+constexpr ExactText exactTexts[] = {{exactFirstNameProperty, book::colFirstName, false},
+                                    {exactSurnameProperty, book::colSurname, false},
+                                    {exactEmailProperty, book::colEmail, false},
+                                    {exactPhone1Property, book::colPhone1, true},
+                                    {exactPhone2Property, book::colPhone2, true}};
 
-// "--MM-DD" when the key is the month and day of a date; Festorin keeps no year.
-std::string birthdayOf(const std::string& key) {
-    if (key.size() != 4 || !book::isDigit(key[0]) || !book::isDigit(key[1]) ||
-        !book::isDigit(key[2]) || !book::isDigit(key[3]))
-        return "";
-    const MonthDay date{(key[0] - '0') * 10 + (key[1] - '0'), (key[2] - '0') * 10 + (key[3] - '0')};
-    return formsDate(date) ? "--" + key.substr(0, 2) + "-" + key.substr(2) : "";
+// BDAY and the day of birth give the key back when it is a date that the day
+// of birth shows as the import would; any other key needs its own property.
+bool keyComesBackFromBirthday(const Cells& person) {
+    const std::optional<MonthDay> date = dateOfKey(person[book::colKey]);
+    const std::string& shown = person[book::colShownDate];
+    return date && shownDateOf(*date, shown) == shown;
 }
 
 class CardWriter {
@@ -42,44 +39,52 @@ public:
     CardWriter(std::string& out, const TextConverters& converters)
         : out_(out), converters_(converters) {}
 
+    // The standard properties hold the texts as the import reads them back.
     void write(const Cells& person) {
+        Cells readBack;
+        for (const ExactText& exact : exactTexts)
+            readBack[exact.column] = asReadBack(person[exact.column]);
         line("BEGIN:VCARD");
         line("VERSION:3.0");
+        const std::string& firstName = readBack[book::colFirstName];
+        const std::string& surname = readBack[book::colSurname];
         start("N:");
-        text(person[book::colSurname]);
+        text(surname);
         add(";");
-        text(person[book::colFirstName]);
+        text(firstName);
         add(";;;");
         end();
-        textLine("FN:", fullName(person));
-        if (isThere(person[book::colEmail]))
-            textLine("EMAIL;TYPE=INTERNET:", person[book::colEmail]);
-        writePhones(person[book::colPhone1], person[book::colPhone2]);
-        const std::string birthday = birthdayOf(person[book::colKey]);
-        if (!birthday.empty()) line("BDAY:" + birthday);
+        textLine("FN:", fullName(firstName, surname));
+        if (!readBack[book::colEmail].empty())
+            textLine("EMAIL;TYPE=INTERNET:", readBack[book::colEmail]);
+        writePhones(readBack[book::colPhone1], readBack[book::colPhone2]);
+        const std::string& key = person[book::colKey];
+        if (dateOfKey(key)) line("BDAY:--" + key.substr(0, 2) + "-" + key.substr(2));
+        if (!keyComesBackFromBirthday(person)) ownColumn(keyProperty, key);
         ownColumn(dayOfBirthProperty, person[book::colShownDate]);
         ownColumn(actionProperty, person[book::colAction]);
         ownColumn(leadProperty, person[book::colWhen]);
         ownColumn(reasonProperty, person[book::colReason]);
-        for (const ExactText& exact : exactTexts)
-            if (holdsCarriageReturn(person[exact.column]))
-                exactLine(exact.property, person[exact.column]);
+        for (const ExactText& exact : exactTexts) {
+            const std::string& read = readBack[exact.column];
+            if ((exact.isPhone ? withoutTelLink(read) : read) != person[exact.column])
+                ownColumn(exact.property, person[exact.column]);
+        }
         line("END:VCARD");
     }
 
 private:
-    static std::string fullName(const Cells& person) {
-        const std::string& first = person[book::colFirstName];
-        const std::string& surname = person[book::colSurname];
+    static std::string fullName(const std::string& first, const std::string& surname) {
         return first.empty() || surname.empty() ? first + surname : first + " " + surname;
     }
 
     // Phone 1 first and preferred; a second phone without a first is marked
     // so that it comes back as the second.
     void writePhones(const std::string& phone1, const std::string& phone2) {
-        if (isThere(phone1)) textLine("TEL;TYPE=PREF:", phone1);
-        if (!isThere(phone2)) return;
-        if (isThere(phone1))
+        const bool firstThere = !withoutTelLink(phone1).empty();
+        if (firstThere) textLine("TEL;TYPE=PREF:", phone1);
+        if (withoutTelLink(phone2).empty()) return;
+        if (firstThere)
             textLine("TEL:", phone2);
         else
             textLine(std::string("TEL;") + phoneColumnParameter + "=2:", phone2);
@@ -100,10 +105,10 @@ private:
         text(ansi);
         end();
     }
-    // Festorin's own columns come back exact: a text with a carriage return
-    // goes in base64.
+    // Festorin's own columns come back exact: a text with a control
+    // character, such as a carriage return, goes in base64.
     void ownColumn(const char* property, const std::string& cell) {
-        if (holdsCarriageReturn(cell))
+        if (holdsControlCharacter(cell))
             exactLine(property, cell);
         else
             textLine(std::string(property) + ":", cell);

@@ -41,7 +41,8 @@ inline void checkContacts(const address_book::AddressBook& file) {
         const address_book::OwnColumns& own = contact.own;
         require(isTrimmed(own.phone2) && address_book::isUtf8(own.phone2));
         for (const std::optional<std::string>* text :
-             {&own.dayOfBirth, &own.action, &own.lead, &own.reason})
+             {&own.dayOfBirth, &own.action, &own.lead, &own.reason, &own.key, &own.exactFirstName,
+              &own.exactSurname, &own.exactEmail, &own.exactPhone1, &own.exactPhone2})
             require(!*text || address_book::isUtf8(**text));
         if (contact.birthday) {
             require(contact.birthday->month >= 0 && contact.birthday->month <= 99);
@@ -65,18 +66,16 @@ inline bool hasOwnChoices(const address_book::AddressBook& file) {
                        });
 }
 
-// Cards of Festorin's own export are rows: two may hold one person.
+// Cards of Festorin's own export are rows: two may hold one person, and any
+// texts and key that fit their fields.
 inline bool hasOwnRows(const address_book::AddressBook& file) {
-    return std::any_of(file.contacts.begin(), file.contacts.end(),
-                       [](const address_book::Contact& contact) {
-                           const address_book::OwnColumns& own = contact.own;
-                           return own.dayOfBirth || own.action || own.lead || own.reason;
-                       });
+    return std::any_of(file.contacts.begin(), file.contacts.end(), address_book::isOwnRow);
 }
 
-inline void checkPerson(const address_book::Cells& person, bool ownChoices) {
+inline void checkPerson(const address_book::Cells& person, bool ownChoices, bool ownRows) {
     for (int col = 0; col < book::columnCount; ++col)
         require(person[col].size() <= static_cast<std::size_t>(book::fieldCapacity(col)));
+    if (ownRows) return;
     for (int col = book::colFirstName; col <= book::colPhone2; ++col)
         require(isTrimmed(person[col]));
     require(!person[book::colFirstName].empty() || !person[book::colSurname].empty());
@@ -109,7 +108,7 @@ inline void checkPlan(const address_book::AddressBook& file, int room) {
 
     int withoutBirthday = 0, unreadBirthday = 0;
     for (const address_book::Contact& contact : file.contacts)
-        if (!isBirthday(contact.birthday))
+        if (!isBirthday(contact.birthday) && !address_book::keepsOwnKey(contact))
             ++(contact.unreadBirthday.empty() ? withoutBirthday : unreadBirthday);
     require(plan.withoutBirthday == withoutBirthday && plan.unreadBirthday == unreadBirthday);
     require(plan.withoutBirthday + plan.unreadBirthday + plan.withoutName + plan.alreadyInList +
@@ -119,7 +118,7 @@ inline void checkPlan(const address_book::AddressBook& file, int room) {
 
     std::set<std::tuple<std::string, std::string, std::string>> identities;
     for (const address_book::Cells& person : plan.people) {
-        checkPerson(person, hasOwnChoices(file));
+        checkPerson(person, hasOwnChoices(file), hasOwnRows(file));
         const std::string& firstName = person[book::colFirstName];
         const std::string& surname = person[book::colSurname];
         if (!identities.emplace(person[book::colKey], firstName, surname).second)

@@ -156,6 +156,11 @@ const Person marks{"0105",
                    "",
                    " Lunch;\r\n\xe9 "};
 
+// Rows of an older contact file: a key that is no date and an empty one,
+// blanks at the ends of names, an address of blanks, a control character.
+const Person older{"0230", " Ann ", "", " ", "tel:", "06\x01", "Mars 30", "", "", ""};
+const Person keyless{"", "", "", "", "", "", "", "Other", "", ""};
+
 // The same lists as File > Export... writes them, for the vCard reader too.
 void exportSeeds(const std::string& folder, const std::string& vcardFolder) {
     const auto raw = [](const Person& person, unsigned month, unsigned day, bool zero) {
@@ -168,8 +173,12 @@ void exportSeeds(const std::string& folder, const std::string& vcardFolder) {
         fuzz::inputOf({raw(dara, 2, 4, false), raw(veve, 11, 23, false), raw(longest, 1, 28, false),
                        raw(marks, 0, 4, true)}));
     platform::writeFileAtomically(
+        folder + "older_rows",
+        fuzz::inputOf({raw(older, 1, 29, false), raw(keyless, 0, 0, false)}));
+    platform::writeFileAtomically(
         vcardFolder + "festorin_export",
-        address_book::vCardsOf({cellsOf(dara), cellsOf(veve), cellsOf(longest), cellsOf(marks)},
+        address_book::vCardsOf({cellsOf(dara), cellsOf(veve), cellsOf(longest), cellsOf(marks),
+                                cellsOf(older), cellsOf(keyless)},
                                systemConverters()));
 }
 

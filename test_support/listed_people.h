@@ -27,6 +27,21 @@ inline std::string withoutTelLink(std::string phone) {
     return phone;
 }
 
+// The texts as a contact file holds them: any bytes, each cut to its field.
+inline address_book::Cells cutToFields(address_book::Cells texts) {
+    for (int col = 0; col < book::columnCount; ++col)
+        texts[col] = cutTo(texts[col], static_cast<book::Column>(col));
+    return texts;
+}
+
+// A row of an older contact file, whose key may be no date or empty.
+inline address_book::Cells olderRow(const address_book::Cells& texts, unsigned keyChoice) {
+    static const std::array<std::string, 3> keys{"0230", "", "x101"};
+    address_book::Cells row = cutToFields(texts);
+    if (keyChoice % 4 < keys.size()) row[book::colKey] = keys[keyChoice % 4];
+    return row;
+}
+
 // A person made from any ten texts and three numbers: names, address and
 // phones trimmed and cut to their boxes, never both names empty; the key and
 // shown date of a day of the month, typed with its leading zero or without;
