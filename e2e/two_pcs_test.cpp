@@ -304,7 +304,9 @@ TEST_F(TwoPcs, AConflictCopyIsMergedAndMovedAside) {
 // on one PC and a tick on the other meet it, in either order; the engine then
 // finishes its write unless a Festorin saved over it. Nobody is lost: the
 // question about a list that lost most of its people is answered No, and a
-// file still being written refuses the save until it is whole.
+// file still being written refuses the save until it is whole. The three
+// end well within the first minute, before either PC's own timer ticks, so
+// that every box comes from the test's own actions.
 TEST_F(TwoPcs, AFileCaughtWhileTheEngineWritesItLosesNobody) {
     People everyone;
     for (int i = 0; i < 12; ++i) everyone.push_back(bornFarAway("W" + std::to_string(i), "Whole"));
