@@ -161,7 +161,10 @@ MainWindow::OutsideMerge MainWindow::mergeOutsideContacts() {
     const std::vector<book::PersonRow> ours = book::peopleRows(peopleGrid);
     book::MergedRows merged =
         book::mergeRows(knownContacts_.rows, book::rowsOfRecords(look.bytes), ours);
-    const std::size_t madeHere = book::rowsBroughtBack(knownContacts_.rows, ours).size();
+    // Counted only when the merge loses people, so that a full list's save stays quick.
+    const std::size_t madeHere = merged.rows.size() < ours.size()
+                                     ? book::rowsBroughtBack(knownContacts_.rows, ours).size()
+                                     : 0;
     if (!takesListAsItIs(merged.rows.size(), madeHere)) return {};
     return {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
 }
