@@ -244,7 +244,7 @@ private:
     void reportMerge(const OutsideMerge& merge);
     bool editedPersonChangedIn(const std::vector<book::PersonRow>& rows) const;
     // Asks before a list that lost most of its people is taken.
-    bool takesListAsItIs(std::size_t people);
+    bool takesListAsItIs(std::size_t people, std::size_t madeHere = 0);
     void keepThisList();
     void mergeFirstWholeRead(const book::FileStamp& stamp, std::vector<book::PersonRow> rows);
     void saveAgain();

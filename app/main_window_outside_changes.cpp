@@ -121,9 +121,12 @@ bool MainWindow::editedPersonChangedIn(const std::vector<book::PersonRow>& rows)
     return book::replacementOf(edited, rows) != nullptr;
 }
 
-bool MainWindow::takesListAsItIs(std::size_t people) {
+// The rows added or changed here, which every merge keeps, hide no loss:
+// an Add over an emptied file still leaves nobody of the list.
+bool MainWindow::takesListAsItIs(std::size_t people, std::size_t madeHere) {
     const std::size_t before = peopleIn(peopleGrid);
-    if (!massDelete(people, before)) return true;
+    const std::size_t ownKept = std::min({madeHere, people, before});
+    if (!massDelete(people - ownKept, before - ownKept)) return true;
     askingAboutList_ = true;
     const platform::MbResult answer = platform::messageBox(
         "The list in \"" + platform::shownPath(contactFilePath()) + "\" now holds " +
@@ -157,9 +160,14 @@ MainWindow::OutsideMerge MainWindow::mergeOutsideContacts() {
         throw platform::IoError("The people in \"" + platform::shownPath(path) +
                                 "\" could not be read whole: the file is being written or is "
                                 "damaged. The change is kept here and saved next time.");
-    book::MergedRows merged = book::mergeRows(knownContacts_.rows, book::rowsOfRecords(look.bytes),
-                                              book::peopleRows(peopleGrid));
-    if (!takesListAsItIs(merged.rows.size())) return {};
+    const std::vector<book::PersonRow> ours = book::peopleRows(peopleGrid);
+    book::MergedRows merged =
+        book::mergeRows(knownContacts_.rows, book::rowsOfRecords(look.bytes), ours);
+    // Counted only when the merge loses people, so that a full list's save stays quick.
+    const std::size_t madeHere = merged.rows.size() < ours.size()
+                                     ? book::rowsBroughtBack(knownContacts_.rows, ours).size()
+                                     : 0;
+    if (!takesListAsItIs(merged.rows.size(), madeHere)) return {};
     return {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
 }
 

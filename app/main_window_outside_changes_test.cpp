@@ -260,9 +260,11 @@ TEST_F(OutsideChanges, AListThatLostMostOfItsPeopleIsTakenOnlyWhenTheUserSaysSo)
         const char* what;
         Rows before, after;
         std::optional<platform::MbResult> answer;  // none: no question
+        bool addsHere = false;                     // Eve added here meets it, not a tick
     };
     const Case cases[] = {
         {"emptied, No", {ann, bob}, {}, platform::MbResult::No},
+        {"emptied, then an Add here, No", {ann, bob}, {}, platform::MbResult::No, true},
         {"emptied, Yes", {ann, bob}, {}, platform::MbResult::Yes},
         {"more than half of ten or more", twelve, Rows(twelve.begin(), twelve.begin() + 5),
          platform::MbResult::No},
@@ -276,22 +278,30 @@ TEST_F(OutsideChanges, AListThatLostMostOfItsPeopleIsTakenOnlyWhenTheUserSaysSo)
         test_support::writeBytes(dataFile("date_verif.txt"), "07/12/2026\r\n");
         start(c.before);
         storeFromOutside(c.after);
+        const std::size_t added = c.addsHere ? 1 : 0;
         if (c.answer) {
             hl::answerNextBox(*c.answer);
-            hl::duringNextBox([&] { EXPECT_EQ(grid(), c.before) << "shown while asked"; });
+            if (!c.addsHere)
+                hl::duringNextBox([&] { EXPECT_EQ(grid(), c.before) << "shown while asked"; });
         }
-        tick();
+        if (c.addsHere)
+            add("Eve", 11, "9");
+        else
+            tick();
         ASSERT_EQ(boxes(), c.answer ? 1u : 0u);
         const bool kept = c.answer == platform::MbResult::No;
         if (c.answer) {
             EXPECT_EQ(hl::shownBoxes()[0].text,
                       "The list in \"" + contactFile() + "\" now holds " +
-                          std::to_string(c.after.size()) + " people instead of " +
-                          std::to_string(c.before.size()) + ". Take it as it is?");
+                          std::to_string(c.after.size() + added) + " people instead of " +
+                          std::to_string(c.before.size() + added) + ". Take it as it is?");
         }
-        EXPECT_EQ(grid().size(),
-                  (kept ? c.before : c.after).size() + (kept || !c.after.empty() ? 0 : 1));
-        EXPECT_EQ(stored(), kept ? c.before : c.after) << "No saves this PC's list";
+        EXPECT_EQ(grid().size(), (kept ? c.before : c.after).size() + added +
+                                     (kept || !c.after.empty() || c.addsHere ? 0 : 1));
+        if (c.addsHere)
+            EXPECT_EQ(firstNames(stored()), (Names{"Ann", "Bob", "Eve"}));
+        else
+            EXPECT_EQ(stored(), kept ? c.before : c.after) << "No saves this PC's list";
         form.reset();
         hl::reset();
         hl::setAppDataFolder(appData.path());

@@ -1,6 +1,7 @@
 // The grid of a running Festorin: its list view's texts are read through
 // memory reserved in Festorin's process, and its header takes the mouse.
 #include <array>
+#include <cstring>
 #include <stdexcept>
 
 #include "e2e/festorin.h"
@@ -67,16 +68,34 @@ std::string Festorin::gridCell(int item, int column) const {
     return itemText(memory, grid(), item, column);
 }
 
+// Every cell's request written at once and every text read at once: each
+// write or read in another process is a round trip through the Wine server.
 std::vector<Person> Festorin::gridPeople() const {
-    RemoteMemory memory(process_.hProcess, sizeof(LVITEMA) + textCapacity);
+    constexpr std::size_t columns = 10;
+    constexpr std::size_t slot = sizeof(LVITEMA) + textCapacity;
     const HWND listView = grid();
-    std::vector<Person> people;
-    for (int item = 0, rows = gridRows(); item < rows; ++item) {
-        Person person;
-        for (int column = 0; column < 10; ++column)
-            person.push_back(itemText(memory, listView, item, column));
-        people.push_back(person);
+    const std::size_t cells = static_cast<std::size_t>(gridRows()) * columns;
+    if (cells == 0) return {};
+    RemoteMemory memory(process_.hProcess, cells * slot);
+    std::vector<char> block(cells * slot);
+    for (std::size_t cell = 0; cell < cells; ++cell) {
+        LVITEMA request{};
+        request.iSubItem = static_cast<int>(cell % columns);
+        request.pszText = memory.at(cell * slot + sizeof request);
+        request.cchTextMax = textCapacity;
+        std::memcpy(block.data() + cell * slot, &request, sizeof request);
     }
+    memory.write(0, block.data(), block.size());
+    std::vector<std::size_t> lengths;
+    for (std::size_t cell = 0; cell < cells; ++cell)
+        lengths.push_back(static_cast<std::size_t>(
+            SendMessageA(listView, LVM_GETITEMTEXTA, cell / columns,
+                         reinterpret_cast<LPARAM>(memory.at(cell * slot)))));
+    memory.read(0, block.data(), block.size());
+    std::vector<Person> people(cells / columns);
+    for (std::size_t cell = 0; cell < cells; ++cell)
+        people[cell / columns].emplace_back(block.data() + cell * slot + sizeof(LVITEMA),
+                                            lengths[cell]);
     return people;
 }
 

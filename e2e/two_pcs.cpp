@@ -69,19 +69,30 @@ int gridItemOf(const Festorin& festorin, const Person& person) {
     return found == people.end() ? -1 : static_cast<int>(found - people.begin());
 }
 
-// Ok and Delete may end in a merge's box: they are posted, and every box
-// that comes is answered once Festorin waits on it.
-std::vector<std::string> pressAndAnswerBoxes(const Festorin& festorin, HWND button) {
+// The question about a list that lost most of its people is answered No,
+// as a user who knows that nobody was deleted does: this PC keeps its list.
+int answerTo(const MessageBoxSeen& box) {
+    return box.text.rfind("The list in \"", 0) == 0 ? IDNO : IDOK;
+}
+
+// Every box an action posted before brought, answered once Festorin waits
+// on it; their texts.
+std::vector<std::string> answerBoxes(const Festorin& festorin) {
     std::vector<std::string> texts;
-    festorin.clickLater(button);
     festorin.settle();
     for (std::vector<MessageBoxSeen> boxes = festorin.openBoxes(); !boxes.empty();
          boxes = festorin.openBoxes()) {
         texts.push_back(boxes[0].text);
-        festorin.answer(boxes[0], IDOK);
+        festorin.answer(boxes[0], answerTo(boxes[0]));
         festorin.settle();
     }
     return texts;
+}
+
+// Ok and Delete may end in a merge's box: they are posted.
+std::vector<std::string> pressAndAnswerBoxes(const Festorin& festorin, HWND button) {
+    festorin.clickLater(button);
+    return answerBoxes(festorin);
 }
 
 }  // namespace
@@ -175,6 +186,19 @@ std::vector<std::string> changeSurname(const Festorin& festorin, const Person& p
 void tick(const Festorin& festorin) {
     festorin.postMessage(WM_TIMER, reminderTimerId, 0);
     festorin.settle();
+}
+
+std::vector<std::string> tickAndAnswer(const Festorin& festorin) {
+    festorin.postMessage(WM_TIMER, reminderTimerId, 0);
+    return answerBoxes(festorin);
+}
+
+// Beside its place first, under a name no copy of the list has, as an engine
+// downloads a file before it renames it.
+void replaceSharedFile(const std::string& name, const std::string& bytes) {
+    const std::string path = sharedFolder() + name;
+    std::ofstream(path + ".sync", std::ios::binary) << bytes;
+    MoveFileExA((path + ".sync").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 }  // namespace e2e

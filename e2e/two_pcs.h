@@ -20,6 +20,9 @@ std::string mailboxFolder();
 // Makes this prefix's Festorin keep its list in the shared folder.
 void useSharedFolder();
 std::string readSharedFile(const std::string& name);
+// A file of the shared folder written whole and renamed over the old one, as
+// a sync engine brings another PC's version.
+void replaceSharedFile(const std::string& name, const std::string& bytes);
 
 // One line a message, the cells of a line apart by tabs.
 using Lines = std::vector<std::vector<std::string>>;
@@ -42,9 +45,11 @@ private:
     int next_ = 1;
 };
 
-// The user's actions on one Festorin, each waited for. Ok and Delete
-// return the texts of the boxes they showed, each answered; an action on a
-// person not in the grid is not carried out, and says so.
+// The user's actions on one Festorin, each waited for. Ok, Delete and a
+// tick that answers return the texts of the boxes they showed, each
+// answered (the question whether to take a list that lost most of its
+// people with No); an action on a person not in the grid is not carried
+// out, and says so.
 std::vector<std::string> addPerson(const Festorin& festorin, const Person& person);
 std::vector<std::string> deletePerson(const Festorin& festorin, const Person& person);
 std::vector<std::string> changeSurname(const Festorin& festorin, const Person& person,
@@ -54,5 +59,6 @@ std::vector<std::string> openModify(const Festorin& festorin, const Person& pers
                                     const std::string& surname);
 std::vector<std::string> pressOk(const Festorin& festorin);
 void tick(const Festorin& festorin);
+std::vector<std::string> tickAndAnswer(const Festorin& festorin);
 
 }  // namespace e2e

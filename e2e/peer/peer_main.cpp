@@ -36,7 +36,7 @@ Lines carryOut(const Lines& request, std::unique_ptr<e2e::Festorin>& festorin) {
     if (command == "ok") return withGrid(*festorin, e2e::pressOk(*festorin));
     if (command == "delete")
         return withGrid(*festorin, e2e::deletePerson(*festorin, request.at(1)));
-    if (command == "tick") e2e::tick(*festorin);
+    if (command == "tick") return withGrid(*festorin, e2e::tickAndAnswer(*festorin));
     festorin->settle();
     return withGrid(*festorin, {});
 }
