@@ -74,7 +74,7 @@ if(FESTORIN_E2E_SOURCES)
     target_link_libraries(festorin_e2e_peer PRIVATE comctl32 shell32 gdi32 user32)
     add_test(NAME end_to_end_two_pcs COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-pcs.sh
         $<TARGET_FILE:festorin_e2e_peer> $<TARGET_FILE:festorin_e2e>)
-    set_tests_properties(end_to_end_two_pcs PROPERTIES TIMEOUT 600 ENVIRONMENT
+    set_tests_properties(end_to_end_two_pcs PROPERTIES TIMEOUT 900 ENVIRONMENT
         "FESTORIN_EXE=$<TARGET_FILE:Festorin>;FESTORIN_WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-first-pc;FESTORIN_PEER_PREFIX=${CMAKE_BINARY_DIR}/prefix-second-pc")
     # The same windows at 144 DPI, as a laptop at 150 % shows them, in a
     # prefix of its own and on a screen they fit on.
