@@ -214,6 +214,7 @@ void ContactList::push_back(const Contact& contact) {
     lastPos_ = blocks_.back().size();
     appendContact(blocks_.back(), contact);
     ++count_;
+    anyWithOwnColumns_ = anyWithOwnColumns_ || holdsOwnColumns(contact.own);
 }
 
 Contact ContactList::front() const { return *begin(); }

@@ -72,6 +72,23 @@ bool takenFrom(IdentityCounts& counts, const std::string& identity) {
     return true;
 }
 
+// Counts one of the person's identity, when the list has one left.
+bool takenFromList(IdentityCounts& inList, const Cells& person) {
+    return !inList.empty() && takenFrom(inList, identityOf(person));
+}
+
+bool isAllAscii(const Contact& contact) {
+    const OwnColumns& own = contact.own;
+    for (const std::string* text : {&contact.firstName, &contact.surname, &contact.email,
+                                    &contact.phone1, &contact.phone2, &own.phone2})
+        if (!isAscii(*text)) return false;
+    for (const std::optional<std::string>* text :
+         {&own.dayOfBirth, &own.action, &own.lead, &own.reason, &own.key, &own.exactFirstName,
+          &own.exactSurname, &own.exactEmail, &own.exactPhone1, &own.exactPhone2})
+        if (*text && !isAscii(**text)) return false;
+    return true;
+}
+
 class Planner {
 public:
     Planner(const AddressBook& file, const TextConverters& converters)
@@ -81,12 +98,13 @@ public:
         return file_.encoding == TextEncoding::Ansi ? converters_.ansiToUtf8(text) : text;
     }
 
-    // The contact's texts in the ANSI code page; ASCII, which every ANSI code
-    // page holds as it is, and an empty text, which Windows' converters do
-    // not take, are not handed over.
-    Contact inAnsi(const Contact& contact) const {
-        if (file_.encoding == TextEncoding::Ansi) return contact;
-        Contact ansi = contact;
+    // The contact's texts in the ANSI code page: the contact itself when they
+    // are already, else `ansi` made of it. ASCII, which every ANSI code page
+    // holds as it is, and an empty text, which Windows' converters do not
+    // take, are not handed over.
+    const Contact& inAnsi(const Contact& contact, Contact& ansi) const {
+        if (file_.encoding == TextEncoding::Ansi || isAllAscii(contact)) return contact;
+        ansi = contact;
         const auto convert = [this](std::string& text) {
             if (!isAscii(text)) text = converters_.utf8ToAnsi(text);
         };
@@ -131,15 +149,18 @@ bool holdsText(const Cells& person) {
 
 // The person a contact that comes in makes, with its identity as the file
 // spells the names; none for a contact without a name, unless it is a row
-// of Festorin's own export that holds some text.
+// of Festorin's own export that holds some text. A person the list has no
+// room for is only told apart: it gets only the cells of its identity.
 struct Candidate {
     Cells person;
     std::string asSpelled;
 };
 
-std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner) {
-    const Contact ansi = planner.inAnsi(contact);
-    Cells person = personOf(ansi);
+std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner,
+                                     bool whole = true) {
+    Contact converted;
+    const Contact& ansi = planner.inAnsi(contact, converted);
+    Cells person = whole ? personOf(ansi) : identityCellsOf(ansi);
     const std::string& firstName = person[book::colFirstName];
     const std::string& surname = person[book::colSurname];
     if (firstName.empty() && surname.empty() && !(isOwnRow(contact) && holdsText(person)))
@@ -167,6 +188,7 @@ struct OwnRows {
 OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platform::StringGrid& list,
                   IdentityCounts& inList) {
     OwnRows own;
+    if (!file.contacts.anyWithOwnColumns()) return own;
     std::optional<IdentityCounts> rowsInList;
     for (const Contact& contact : file.contacts) {
         if (!isOwnRow(contact) || !comesIn(contact)) continue;
@@ -177,7 +199,7 @@ OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platfor
         const Cells& person = row.candidate->person;
         const auto cell = [&](int col) -> std::string_view { return person[col]; };
         if (takenFrom(*rowsInList, rowIdentityOf(cell)))
-            takenFrom(inList, identityOf(person));
+            takenFromList(inList, person);
         else
             row.isNew = true;
     }
@@ -209,14 +231,17 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
     std::size_t ownAt = 0;
     IdentitySet earlierInFile;
     earlierInFile.reserve(file.contacts.size());
+    plan.people.reserve(
+        std::min(file.contacts.size(), static_cast<std::size_t>(std::max(room, 0))));
     for (const Contact& contact : file.contacts) {
         if (!comesIn(contact)) {
             countWithoutBirthday(contact, planner, plan);
             continue;
         }
         const bool ownRow = isOwnRow(contact);
-        OwnRow row =
-            ownRow ? std::move(own.comingIn[ownAt++]) : OwnRow{candidateOf(contact, planner)};
+        const bool hasRoom = static_cast<int>(plan.people.size()) < room;
+        OwnRow row = ownRow ? std::move(own.comingIn[ownAt++])
+                            : OwnRow{candidateOf(contact, planner, hasRoom)};
         std::optional<Candidate>& candidate = row.candidate;
         if (!candidate) {
             ++plan.withoutName;
@@ -225,14 +250,13 @@ ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list,
         const bool isNew = ownRow ? row.isNew
                                   : !own.people.contains(candidate->asSpelled) &&
                                         earlierInFile.insert(candidate->asSpelled) &&
-                                        !takenFrom(inList, identityOf(candidate->person));
+                                        !takenFromList(inList, candidate->person);
         if (!isNew) {
             ++plan.alreadyInList;
             continue;
         }
         ++plan.newPeople;
-        if (static_cast<int>(plan.people.size()) < room)
-            plan.people.push_back(std::move(candidate->person));
+        if (hasRoom) plan.people.push_back(std::move(candidate->person));
     }
     return plan;
 }

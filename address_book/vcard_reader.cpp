@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "ascii_case.h"
 #include "birthday_text.h"
@@ -123,11 +124,12 @@ void keepAgreeingExactTexts(Contact& contact) {
     keep(own.exactPhone2, own.phone2.empty() ? contact.phone2 : own.phone2, true);
 }
 
-Contact contactOf(const Card& card) {
+// The card gives up its texts: it is read no further.
+Contact contactOf(Card&& card) {
     Contact contact;
     if (!card.given.empty() || !card.family.empty()) {
-        contact.firstName = card.given;
-        contact.surname = card.family;
+        contact.firstName = std::move(card.given);
+        contact.surname = std::move(card.family);
     } else {
         auto [firstName, surname] = splitFullName(card.fullName);
         contact.firstName = std::move(firstName);
@@ -138,8 +140,8 @@ Contact contactOf(const Card& card) {
     if (phones.count() > 0) contact.phone1 = phones[0];
     if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;
-    if (!card.birthday) contact.unreadBirthday = card.unreadBirthday;
-    contact.own = card.own;
+    if (!card.birthday) contact.unreadBirthday = std::move(card.unreadBirthday);
+    contact.own = std::move(card.own);
     keepAgreeingExactTexts(contact);
     return contact;
 }
@@ -167,7 +169,7 @@ public:
             else
                 startCard();
         } else if (property.name == "END" && vcard) {
-            if (depth_ == 1) contacts_.push_back(contactOf(card_));
+            if (depth_ == 1) contacts_.push_back(contactOf(std::move(card_)));
             if (depth_ > 0) --depth_;
         } else if (depth_ > 0 && property.name == "AGENT") {
             const std::string_view agent = book::withoutBlanks(property.value);
@@ -181,13 +183,13 @@ public:
     }
 
     ContactList finish() {
-        if (depth_ > 0) contacts_.push_back(contactOf(card_));
+        if (depth_ > 0) contacts_.push_back(contactOf(std::move(card_)));
         return std::move(contacts_);
     }
 
 private:
     void startCard() {
-        if (depth_ > 0) contacts_.push_back(contactOf(card_));
+        if (depth_ > 0) contacts_.push_back(contactOf(std::move(card_)));
         depth_ = 1;
         card_ = Card{};
         version_.clear();
