@@ -79,6 +79,11 @@ IdentitySet::Slot& IdentitySet::slotFor(std::string_view identity, std::uint64_t
     }
 }
 
+void IdentitySet::prefetch(std::string_view identity) const {
+    if (slots_.empty()) return;
+    __builtin_prefetch(&slots_[static_cast<std::size_t>(hashOf(identity)) & (slots_.size() - 1)]);
+}
+
 bool IdentitySet::insert(std::string_view identity) {
     if (!roomFor(places_.size() + 1, slots_.size())) grow(slotsFor(places_.size() + 1));
     const std::uint64_t hash = hashOf(identity);

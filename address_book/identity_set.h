@@ -17,6 +17,8 @@ public:
     void reserve(std::size_t count);
     // Whether the identity was not there before.
     bool insert(std::string_view identity);
+    // Asks for the memory where the identity would stand, ahead of its insert.
+    void prefetch(std::string_view identity) const;
 
 private:
     // Eight bytes, so that the table of a file of millions of contacts

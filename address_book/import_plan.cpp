@@ -1,6 +1,7 @@
 #include "import_plan.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -220,45 +221,94 @@ void countWithoutBirthday(const Contact& contact, const Planner& planner, Import
             std::string(cutAtCharacter(planner.inUtf8(contact.unreadBirthday), longestUnreadShown));
 }
 
+// The plan, made one contact after the other in file order.
+class PlanMaker {
+public:
+    PlanMaker(const AddressBook& file, const platform::StringGrid& list, int room,
+              const TextConverters& converters)
+        : planner_(file, converters),
+          room_(room),
+          inList_(identityCounts(list, false)),
+          own_(ownRowsOf(file, planner_, list, inList_)) {
+        earlierInFile_.reserve(file.contacts.size());
+        plan_.people.reserve(
+            std::min(file.contacts.size(), static_cast<std::size_t>(std::max(room, 0))));
+    }
+
+    // Contacts are taken in small batches whose slots in the names already
+    // seen are fetched ahead, so that their memory is waited for once a batch
+    // rather than once a contact.
+    ImportPlan take(const ContactList& contacts) {
+        for (auto next = contacts.begin(); next != contacts.end();) {
+            std::size_t count = 0;
+            const bool hasRoom = static_cast<int>(plan_.people.size()) < room_;
+            for (; count < batch_.size() && next != contacts.end(); ++count, ++next)
+                prepare(*next, hasRoom, batch_[count]);
+            for (std::size_t i = 0; i < count; ++i) plan(batch_[i]);
+        }
+        return std::move(plan_);
+    }
+
+private:
+    struct Step {
+        Contact contact;
+        bool comesIn = false;
+        bool ownRow = false;
+        OwnRow row;
+    };
+
+    // A person is built whole only while the list has room at the batch's
+    // start: later ones in it can only find less.
+    void prepare(Contact contact, bool hasRoom, Step& step) {
+        step.comesIn = comesIn(contact);
+        step.ownRow = step.comesIn && isOwnRow(contact);
+        if (step.ownRow)
+            step.row = std::move(own_.comingIn[ownAt_++]);
+        else if (step.comesIn)
+            step.row = OwnRow{candidateOf(contact, planner_, hasRoom)};
+        if (step.comesIn && !step.ownRow && step.row.candidate)
+            earlierInFile_.prefetch(step.row.candidate->asSpelled);
+        step.contact = std::move(contact);
+    }
+
+    void plan(Step& step) {
+        if (!step.comesIn) {
+            countWithoutBirthday(step.contact, planner_, plan_);
+            return;
+        }
+        std::optional<Candidate>& candidate = step.row.candidate;
+        if (!candidate) {
+            ++plan_.withoutName;
+            return;
+        }
+        const bool isNew = step.ownRow ? step.row.isNew
+                                       : !own_.people.contains(candidate->asSpelled) &&
+                                             earlierInFile_.insert(candidate->asSpelled) &&
+                                             !takenFromList(inList_, candidate->person);
+        if (!isNew) {
+            ++plan_.alreadyInList;
+            return;
+        }
+        ++plan_.newPeople;
+        if (static_cast<int>(plan_.people.size()) < room_)
+            plan_.people.push_back(std::move(candidate->person));
+    }
+
+    const Planner planner_;
+    const int room_;
+    IdentityCounts inList_;
+    OwnRows own_;
+    std::size_t ownAt_ = 0;
+    IdentitySet earlierInFile_;
+    ImportPlan plan_;
+    std::array<Step, 16> batch_;
+};
+
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const TextConverters& converters) {
-    const Planner planner(file, converters);
-    ImportPlan plan;
-    IdentityCounts inList = identityCounts(list, false);
-    OwnRows own = ownRowsOf(file, planner, list, inList);
-    std::size_t ownAt = 0;
-    IdentitySet earlierInFile;
-    earlierInFile.reserve(file.contacts.size());
-    plan.people.reserve(
-        std::min(file.contacts.size(), static_cast<std::size_t>(std::max(room, 0))));
-    for (const Contact& contact : file.contacts) {
-        if (!comesIn(contact)) {
-            countWithoutBirthday(contact, planner, plan);
-            continue;
-        }
-        const bool ownRow = isOwnRow(contact);
-        const bool hasRoom = static_cast<int>(plan.people.size()) < room;
-        OwnRow row = ownRow ? std::move(own.comingIn[ownAt++])
-                            : OwnRow{candidateOf(contact, planner, hasRoom)};
-        std::optional<Candidate>& candidate = row.candidate;
-        if (!candidate) {
-            ++plan.withoutName;
-            continue;
-        }
-        const bool isNew = ownRow ? row.isNew
-                                  : !own.people.contains(candidate->asSpelled) &&
-                                        earlierInFile.insert(candidate->asSpelled) &&
-                                        !takenFromList(inList, candidate->person);
-        if (!isNew) {
-            ++plan.alreadyInList;
-            continue;
-        }
-        ++plan.newPeople;
-        if (hasRoom) plan.people.push_back(std::move(candidate->person));
-    }
-    return plan;
+    return PlanMaker(file, list, room, converters).take(file.contacts);
 }
 
 }  // namespace address_book
