@@ -4,7 +4,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "ascii_case.h"
 #include "birthday_text.h"
@@ -124,12 +123,11 @@ void keepAgreeingExactTexts(Contact& contact) {
     keep(own.exactPhone2, own.phone2.empty() ? contact.phone2 : own.phone2, true);
 }
 
-// The card gives up its texts: it is read no further.
-Contact contactOf(Card&& card) {
+Contact contactOf(const Card& card) {
     Contact contact;
     if (!card.given.empty() || !card.family.empty()) {
-        contact.firstName = std::move(card.given);
-        contact.surname = std::move(card.family);
+        contact.firstName = card.given;
+        contact.surname = card.family;
     } else {
         auto [firstName, surname] = splitFullName(card.fullName);
         contact.firstName = std::move(firstName);
@@ -140,8 +138,8 @@ Contact contactOf(Card&& card) {
     if (phones.count() > 0) contact.phone1 = phones[0];
     if (phones.count() > 1) contact.phone2 = phones[1];
     contact.birthday = card.birthday;
-    if (!card.birthday) contact.unreadBirthday = std::move(card.unreadBirthday);
-    contact.own = std::move(card.own);
+    if (!card.birthday) contact.unreadBirthday = card.unreadBirthday;
+    contact.own = card.own;
     keepAgreeingExactTexts(contact);
     return contact;
 }
@@ -169,7 +167,7 @@ public:
             else
                 startCard();
         } else if (property.name == "END" && vcard) {
-            if (depth_ == 1) contacts_.push_back(contactOf(std::move(card_)));
+            if (depth_ == 1) contacts_.push_back(contactOf(card_));
             if (depth_ > 0) --depth_;
         } else if (depth_ > 0 && property.name == "AGENT") {
             const std::string_view agent = book::withoutBlanks(property.value);
@@ -183,13 +181,13 @@ public:
     }
 
     ContactList finish() {
-        if (depth_ > 0) contacts_.push_back(contactOf(std::move(card_)));
+        if (depth_ > 0) contacts_.push_back(contactOf(card_));
         return std::move(contacts_);
     }
 
 private:
     void startCard() {
-        if (depth_ > 0) contacts_.push_back(contactOf(std::move(card_)));
+        if (depth_ > 0) contacts_.push_back(contactOf(card_));
         depth_ = 1;
         card_ = Card{};
         version_.clear();
