@@ -214,6 +214,7 @@ void ContactList::push_back(const Contact& contact) {
     lastPos_ = blocks_.back().size();
     appendContact(blocks_.back(), contact);
     ++count_;
+    anyWithOwnColumns_ = anyWithOwnColumns_ || (blocks_.back()[lastPos_] & hasOwnColumns) != 0;
 }
 
 Contact ContactList::front() const { return *begin(); }

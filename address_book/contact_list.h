@@ -47,6 +47,8 @@ public:
     void push_back(const Contact& contact);
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
+    // Whether any contact holds Festorin's own columns.
+    bool anyWithOwnColumns() const { return anyWithOwnColumns_; }
     const_iterator begin() const { return {&blocks_, 0, 0}; }
     const_iterator end() const { return {&blocks_, blocks_.size(), 0}; }
     Contact front() const;
@@ -57,6 +59,7 @@ public:
 private:
     std::vector<std::string> blocks_;
     std::size_t count_ = 0;
+    bool anyWithOwnColumns_ = false;
     std::size_t lastBlock_ = 0, lastPos_ = 0;  // where the last contact starts
 };
 

@@ -1,7 +1,8 @@
 #pragma once
-// Identities seen, each kept once in one growing block of bytes and found by
-// its hash: a file of millions of contacts costs a few bytes a contact, not a
-// node and a string each.
+// Identities seen, each kept once in blocks of bytes and found by its hash:
+// a file of millions of contacts costs a few bytes a contact, not a node and
+// a string each, and the bytes grow by blocks rather than by copies of
+// themselves.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,6 +17,8 @@ public:
     void reserve(std::size_t count);
     // Whether the identity was not there before.
     bool insert(std::string_view identity);
+    // Asks for the memory where the identity would stand, ahead of its insert.
+    void prefetch(std::string_view identity) const;
 
 private:
     // Eight bytes, so that the table of a file of millions of contacts
@@ -28,12 +31,21 @@ private:
     static std::uint64_t hashOf(std::string_view identity);
     static std::uint32_t tagOf(std::uint64_t hash);
     std::string_view textOf(const Slot& slot) const;
+    void keep(std::string_view identity);
     void grow(std::size_t slots);
     Slot& slotFor(std::string_view identity, std::uint64_t hash);
 
+    // Where an identity's bytes end; it starts where the one before ends, or
+    // at its block's start. An identity is far shorter than 4 GiB: names are
+    // read from lines of at most 256 KiB.
+    struct Place {
+        std::uint32_t block = 0;
+        std::uint32_t end = 0;
+    };
+
     std::vector<Slot> slots_;
-    std::string bytes_;
-    std::vector<std::uint64_t> ends_;  // where each identity's bytes end
+    std::vector<std::string> blocks_;
+    std::vector<Place> places_;  // in the order the identities came
 };
 
 }  // namespace address_book

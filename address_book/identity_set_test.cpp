@@ -13,6 +13,12 @@ TEST(IdentitySet, EachIdentityIsNewOnce) {
             EXPECT_EQ(seen.insert("id" + std::to_string(i)), round == 0) << i;
     EXPECT_TRUE(seen.insert(""));
     EXPECT_FALSE(seen.insert(""));
+    // One larger than a block of bytes has a block of its own.
+    const std::string larger(3 << 20, 'x');
+    for (bool isNew : {true, false}) {
+        EXPECT_EQ(seen.insert(larger), isNew);
+        EXPECT_EQ(seen.insert("after"), isNew);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "import_plan.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -72,6 +73,23 @@ bool takenFrom(IdentityCounts& counts, const std::string& identity) {
     return true;
 }
 
+// Counts one of the person's identity, when the list has one left.
+bool takenFromList(IdentityCounts& inList, const Cells& person) {
+    return !inList.empty() && takenFrom(inList, identityOf(person));
+}
+
+bool isAllAscii(const Contact& contact) {
+    const OwnColumns& own = contact.own;
+    for (const std::string* text : {&contact.firstName, &contact.surname, &contact.email,
+                                    &contact.phone1, &contact.phone2, &own.phone2})
+        if (!isAscii(*text)) return false;
+    for (const std::optional<std::string>* text :
+         {&own.dayOfBirth, &own.action, &own.lead, &own.reason, &own.key, &own.exactFirstName,
+          &own.exactSurname, &own.exactEmail, &own.exactPhone1, &own.exactPhone2})
+        if (*text && !isAscii(**text)) return false;
+    return true;
+}
+
 class Planner {
 public:
     Planner(const AddressBook& file, const TextConverters& converters)
@@ -81,12 +99,13 @@ public:
         return file_.encoding == TextEncoding::Ansi ? converters_.ansiToUtf8(text) : text;
     }
 
-    // The contact's texts in the ANSI code page; ASCII, which every ANSI code
-    // page holds as it is, and an empty text, which Windows' converters do
-    // not take, are not handed over.
-    Contact inAnsi(const Contact& contact) const {
-        if (file_.encoding == TextEncoding::Ansi) return contact;
-        Contact ansi = contact;
+    // The contact's texts in the ANSI code page: the contact itself when they
+    // are already, else `ansi` made of it. ASCII, which every ANSI code page
+    // holds as it is, and an empty text, which Windows' converters do not
+    // take, are not handed over.
+    const Contact& inAnsi(const Contact& contact, Contact& ansi) const {
+        if (file_.encoding == TextEncoding::Ansi || isAllAscii(contact)) return contact;
+        ansi = contact;
         const auto convert = [this](std::string& text) {
             if (!isAscii(text)) text = converters_.utf8ToAnsi(text);
         };
@@ -131,15 +150,18 @@ bool holdsText(const Cells& person) {
 
 // The person a contact that comes in makes, with its identity as the file
 // spells the names; none for a contact without a name, unless it is a row
-// of Festorin's own export that holds some text.
+// of Festorin's own export that holds some text. A person the list has no
+// room for is only told apart: it gets only the cells of its identity.
 struct Candidate {
     Cells person;
     std::string asSpelled;
 };
 
-std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner) {
-    const Contact ansi = planner.inAnsi(contact);
-    Cells person = personOf(ansi);
+std::optional<Candidate> candidateOf(const Contact& contact, const Planner& planner,
+                                     bool whole = true) {
+    Contact converted;
+    const Contact& ansi = planner.inAnsi(contact, converted);
+    Cells person = whole ? personOf(ansi) : identityCellsOf(ansi);
     const std::string& firstName = person[book::colFirstName];
     const std::string& surname = person[book::colSurname];
     if (firstName.empty() && surname.empty() && !(isOwnRow(contact) && holdsText(person)))
@@ -167,6 +189,7 @@ struct OwnRows {
 OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platform::StringGrid& list,
                   IdentityCounts& inList) {
     OwnRows own;
+    if (!file.contacts.anyWithOwnColumns()) return own;
     std::optional<IdentityCounts> rowsInList;
     for (const Contact& contact : file.contacts) {
         if (!isOwnRow(contact) || !comesIn(contact)) continue;
@@ -177,7 +200,7 @@ OwnRows ownRowsOf(const AddressBook& file, const Planner& planner, const platfor
         const Cells& person = row.candidate->person;
         const auto cell = [&](int col) -> std::string_view { return person[col]; };
         if (takenFrom(*rowsInList, rowIdentityOf(cell)))
-            takenFrom(inList, identityOf(person));
+            takenFromList(inList, person);
         else
             row.isNew = true;
     }
@@ -198,43 +221,94 @@ void countWithoutBirthday(const Contact& contact, const Planner& planner, Import
             std::string(cutAtCharacter(planner.inUtf8(contact.unreadBirthday), longestUnreadShown));
 }
 
+// The plan, made one contact after the other in file order.
+class PlanMaker {
+public:
+    PlanMaker(const AddressBook& file, const platform::StringGrid& list, int room,
+              const TextConverters& converters)
+        : planner_(file, converters),
+          room_(room),
+          inList_(identityCounts(list, false)),
+          own_(ownRowsOf(file, planner_, list, inList_)) {
+        earlierInFile_.reserve(file.contacts.size());
+        plan_.people.reserve(
+            std::min(file.contacts.size(), static_cast<std::size_t>(std::max(room, 0))));
+    }
+
+    // Contacts are taken in small batches whose slots in the names already
+    // seen are fetched ahead, so that their memory is waited for once a batch
+    // rather than once a contact.
+    ImportPlan take(const ContactList& contacts) {
+        for (auto next = contacts.begin(); next != contacts.end();) {
+            std::size_t count = 0;
+            const bool hasRoom = static_cast<int>(plan_.people.size()) < room_;
+            for (; count < batch_.size() && next != contacts.end(); ++count, ++next)
+                prepare(*next, hasRoom, batch_[count]);
+            for (std::size_t i = 0; i < count; ++i) plan(batch_[i]);
+        }
+        return std::move(plan_);
+    }
+
+private:
+    struct Step {
+        Contact contact;
+        bool comesIn = false;
+        bool ownRow = false;
+        OwnRow row;
+    };
+
+    // A person is built whole only while the list has room at the batch's
+    // start: later ones in it can only find less.
+    void prepare(Contact contact, bool hasRoom, Step& step) {
+        step.comesIn = comesIn(contact);
+        step.ownRow = step.comesIn && isOwnRow(contact);
+        if (step.ownRow)
+            step.row = std::move(own_.comingIn[ownAt_++]);
+        else if (step.comesIn)
+            step.row = OwnRow{candidateOf(contact, planner_, hasRoom)};
+        if (step.comesIn && !step.ownRow && step.row.candidate)
+            earlierInFile_.prefetch(step.row.candidate->asSpelled);
+        step.contact = std::move(contact);
+    }
+
+    void plan(Step& step) {
+        if (!step.comesIn) {
+            countWithoutBirthday(step.contact, planner_, plan_);
+            return;
+        }
+        std::optional<Candidate>& candidate = step.row.candidate;
+        if (!candidate) {
+            ++plan_.withoutName;
+            return;
+        }
+        const bool isNew = step.ownRow ? step.row.isNew
+                                       : !own_.people.contains(candidate->asSpelled) &&
+                                             earlierInFile_.insert(candidate->asSpelled) &&
+                                             !takenFromList(inList_, candidate->person);
+        if (!isNew) {
+            ++plan_.alreadyInList;
+            return;
+        }
+        ++plan_.newPeople;
+        if (static_cast<int>(plan_.people.size()) < room_)
+            plan_.people.push_back(std::move(candidate->person));
+    }
+
+    const Planner planner_;
+    const int room_;
+    IdentityCounts inList_;
+    OwnRows own_;
+    std::size_t ownAt_ = 0;
+    IdentitySet earlierInFile_;
+    ImportPlan plan_;
+    std::array<Step, 16> batch_;
+};
+
 }  // namespace
 
 ImportPlan planImport(const AddressBook& file, const platform::StringGrid& list, int room,
                       const TextConverters& converters) {
-    const Planner planner(file, converters);
-    ImportPlan plan;
-    IdentityCounts inList = identityCounts(list, false);
-    OwnRows own = ownRowsOf(file, planner, list, inList);
-    std::size_t ownAt = 0;
-    IdentitySet earlierInFile;
-    earlierInFile.reserve(file.contacts.size());
-    for (const Contact& contact : file.contacts) {
-        if (!comesIn(contact)) {
-            countWithoutBirthday(contact, planner, plan);
-            continue;
-        }
-        const bool ownRow = isOwnRow(contact);
-        OwnRow row =
-            ownRow ? std::move(own.comingIn[ownAt++]) : OwnRow{candidateOf(contact, planner)};
-        std::optional<Candidate>& candidate = row.candidate;
-        if (!candidate) {
-            ++plan.withoutName;
-            continue;
-        }
-        const bool isNew = ownRow ? row.isNew
-                                  : !own.people.contains(candidate->asSpelled) &&
-                                        earlierInFile.insert(candidate->asSpelled) &&
-                                        !takenFrom(inList, identityOf(candidate->person));
-        if (!isNew) {
-            ++plan.alreadyInList;
-            continue;
-        }
-        ++plan.newPeople;
-        if (static_cast<int>(plan.people.size()) < room)
-            plan.people.push_back(std::move(candidate->person));
-    }
-    return plan;
+    return PlanMaker(file, list, room, converters).take(file.contacts);
 }
 
 }  // namespace address_book

@@ -33,21 +33,19 @@ std::string textCell(const std::optional<std::string>& exact, const std::string&
     return asWritten ? cut(text, column) : boxText(text, column);
 }
 
-// The key and the day of birth: Festorin's own where its key stands, else
-// the birthday's.
-void setBirthdayCells(const Contact& contact, Cells& cells) {
-    const OwnColumns& own = contact.own;
-    if (keepsOwnKey(contact)) {
-        cells[book::colKey] = cut(*own.key, book::colKey);
-        cells[book::colShownDate] = own.dayOfBirth ? cut(*own.dayOfBirth, book::colShownDate)
-                                    : contact.birthday
-                                        ? shownDateOf(*contact.birthday, std::nullopt)
-                                        : std::string();
-        return;
-    }
+// The key: Festorin's own where it stands, else the birthday's.
+std::string keyCellOf(const Contact& contact) {
+    if (keepsOwnKey(contact)) return cut(*contact.own.key, book::colKey);
     const MonthDay& birthday = *contact.birthday;
-    cells[book::colKey] = book::birthdayKey(birthday.month, std::to_string(birthday.day));
-    cells[book::colShownDate] = shownDateOf(birthday, own.dayOfBirth);
+    return book::birthdayKey(birthday.month, std::to_string(birthday.day));
+}
+
+// The day of birth: Festorin's own where its key stands, else the birthday's.
+std::string shownDateCellOf(const Contact& contact) {
+    const OwnColumns& own = contact.own;
+    if (!keepsOwnKey(contact)) return shownDateOf(*contact.birthday, own.dayOfBirth);
+    if (own.dayOfBirth) return cut(*own.dayOfBirth, book::colShownDate);
+    return contact.birthday ? shownDateOf(*contact.birthday, std::nullopt) : std::string();
 }
 
 }  // namespace
@@ -91,6 +89,18 @@ const std::string& surnameOf(const Contact& contact) {
     return contact.own.exactSurname ? *contact.own.exactSurname : contact.surname;
 }
 
+Cells identityCellsOf(const Contact& ansiContact) {
+    const OwnColumns& own = ansiContact.own;
+    const bool asWritten = isOwnRow(ansiContact);
+    Cells cells;
+    cells[book::colFirstName] =
+        textCell(own.exactFirstName, ansiContact.firstName, book::colFirstName, asWritten);
+    cells[book::colSurname] =
+        textCell(own.exactSurname, ansiContact.surname, book::colSurname, asWritten);
+    cells[book::colKey] = keyCellOf(ansiContact);
+    return cells;
+}
+
 Cells personOf(const Contact& ansiContact) {
     // Festorin's own column as its export wrote it, blanks included; else the
     // import's choice.
@@ -100,17 +110,13 @@ Cells personOf(const Contact& ansiContact) {
     };
     const OwnColumns& own = ansiContact.own;
     const bool asWritten = isOwnRow(ansiContact);
-    Cells cells;
-    cells[book::colFirstName] =
-        textCell(own.exactFirstName, ansiContact.firstName, book::colFirstName, asWritten);
-    cells[book::colSurname] =
-        textCell(own.exactSurname, ansiContact.surname, book::colSurname, asWritten);
+    Cells cells = identityCellsOf(ansiContact);
     cells[book::colEmail] = textCell(own.exactEmail, ansiContact.email, book::colEmail, asWritten);
     cells[book::colPhone1] =
         textCell(own.exactPhone1, ansiContact.phone1, book::colPhone1, asWritten);
     const std::string& phone2 = own.phone2.empty() ? ansiContact.phone2 : own.phone2;
     cells[book::colPhone2] = textCell(own.exactPhone2, phone2, book::colPhone2, asWritten);
-    setBirthdayCells(ansiContact, cells);
+    cells[book::colShownDate] = shownDateCellOf(ansiContact);
     cells[book::colAction] = ownOr(own.action, book::colAction, actionFor(cells));
     cells[book::colWhen] = ownOr(own.lead, book::colWhen, book::leadTimeChoices[book::theExactDay]);
     cells[book::colReason] =

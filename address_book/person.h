@@ -43,4 +43,8 @@ const std::string& surnameOf(const Contact& contact);
 // and cut to their entry boxes' lengths, and it gets the import's choices.
 Cells personOf(const Contact& ansiContact);
 
+// Only the cells that tell people apart, key, first name and surname, as
+// personOf makes them; the others stay empty.
+Cells identityCellsOf(const Contact& ansiContact);
+
 }  // namespace address_book
