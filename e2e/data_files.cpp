@@ -95,14 +95,23 @@ void clearDataFolder() {
     }
 }
 
+// The command says it is done by a file beside the data folder: a probe made
+// in the folder while its rights change could outlive its delete-on-close
+// there, and then stand in every later probe's way.
 bool setDataFolderWritable(bool writable) {
     const std::string folder = unixPath(dataFolder());
+    const std::string done = appDataFolder() + "\\rights_set";
+    DeleteFileA(done.c_str());
     // Root writes through missing write bits; the immutable flag stops it too.
     const std::string command =
-        writable ? "chattr -i '" + folder + "' 2>/dev/null; chmod u+w '" + folder + "'"
-                 : "chmod a-w '" + folder + "'; chattr +i '" + folder + "' 2>/dev/null";
+        (writable ? "chattr -i '" + folder + "' 2>/dev/null; chmod u+w '" + folder + "'"
+                  : "chmod a-w '" + folder + "'; chattr +i '" + folder + "' 2>/dev/null") +
+        "; touch '" + unixPath(done) + "'";
     runUnixShell(command);
-    return waitUntil([&] { return canCreateFileIn(dataFolder()) == writable; });
+    const bool set =
+        waitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DeleteFileA(done.c_str());
+    return set && canCreateFileIn(dataFolder()) == writable;
 }
 
 void writeDataFile(const std::string& name, const std::string& bytes) {
