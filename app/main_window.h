@@ -242,6 +242,13 @@ private:
     void takeOutsideContacts();
     OutsideMerge mergeOutsideContacts();
     void reportMerge(const OutsideMerge& merge);
+    // An information box: `lead`, a blank line, then the people's names.
+    static void tellAboutPeople(const std::string& lead,
+                                const std::vector<book::PersonRow>& people);
+    // The error box for people a full list had no room for; `notDone` is
+    // what was not done to them.
+    static void tellWhoDidNotFit(const std::vector<book::PersonRow>& people,
+                                 const std::string& notDone);
     bool editedPersonChangedIn(const std::vector<book::PersonRow>& rows) const;
     // Asks before a list that lost most of its people is taken.
     bool takesListAsItIs(std::size_t people, std::size_t madeHere = 0);

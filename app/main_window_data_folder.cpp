@@ -12,12 +12,10 @@
 #include "book/kept_list.h"
 #include "book/row_merge.h"
 #include "book/sort_order_file.h"
-#include "platform/application.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/folder_picker.h"
-#include "platform/message_box.h"
 #include "reminders/check_date_file.h"
 
 namespace {
@@ -231,11 +229,10 @@ void MainWindow::mergeStandInList(const std::vector<book::PersonRow>& base) {
         taken ? book::rowsBroughtBack(theirs, book::peopleRows(peopleGrid))
               : std::vector<book::PersonRow>{};
     if (!brought.empty())
-        platform::messageBox(
-            "Festorin added to the list in " + quoted(dataFolder) + " the people saved in " +
-                quoted(standardFolder_) + " while that folder could not be found:\r\n\r\n" +
-                book::namesOf(brought),
-            platform::application::title(), platform::MbIcon::Information, platform::MbButtons::Ok);
+        tellAboutPeople("Festorin added to the list in " + quoted(dataFolder) +
+                            " the people saved in " + quoted(standardFolder_) +
+                            " while that folder could not be found:",
+                        brought);
     reportMerge(merge);
 }
 

@@ -6,7 +6,6 @@
 #include "book/row_merge.h"
 #include "book/row_search.h"
 #include "book/sort_order_file.h"
-#include "platform/application.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -77,16 +76,11 @@ void MainWindow::selectAfterUndo(const book::PersonRow& selected,
 
 void MainWindow::tellWhatUndoLeft(const book::UndoOutcome& outcome) {
     if (!outcome.leftAsTheyAre.empty())
-        platform::messageBox(
-            "These people were changed or deleted on another PC since, so the undo left "
-            "them as they are:\r\n\r\n" +
-                book::namesOf(outcome.leftAsTheyAre),
-            platform::application::title(), platform::MbIcon::Information, platform::MbButtons::Ok);
-    if (!outcome.noRoom.empty())
-        platform::application::showError(
-            "The list holds 32767 people at most. These people did not fit and were not "
-            "put back:\r\n\r\n" +
-            book::namesOf(outcome.noRoom));
+        tellAboutPeople(
+            "These people were changed or deleted on another PC since, so the undo "
+            "left them as they are:",
+            outcome.leftAsTheyAre);
+    if (!outcome.noRoom.empty()) tellWhoDidNotFit(outcome.noRoom, "put back");
 }
 
 // The column the list is ordered by; by date, the order of the hidden key,

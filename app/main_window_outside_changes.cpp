@@ -171,19 +171,26 @@ MainWindow::OutsideMerge MainWindow::mergeOutsideContacts() {
     return {std::move(merged.keptTwice), showPeople(std::move(merged.rows), book::maxPeople)};
 }
 
+void MainWindow::tellAboutPeople(const std::string& lead,
+                                 const std::vector<book::PersonRow>& people) {
+    platform::messageBox(lead + "\r\n\r\n" + book::namesOf(people), platform::application::title(),
+                         platform::MbIcon::Information, platform::MbButtons::Ok);
+}
+
+void MainWindow::tellWhoDidNotFit(const std::vector<book::PersonRow>& people,
+                                  const std::string& notDone) {
+    platform::application::showError(
+        "The list holds 32767 people at most. These people did not fit and were not " + notDone +
+        ":\r\n\r\n" + book::namesOf(people));
+}
+
 void MainWindow::reportMerge(const OutsideMerge& merge) {
     if (!merge.keptTwice.empty())
-        platform::messageBox(
+        tellAboutPeople(
             "These people were changed here and on another PC at the same "
-            "time. Both versions were kept: delete the one you do not want.\r\n"
-            "\r\n" +
-                book::namesOf(merge.keptTwice),
-            platform::application::title(), platform::MbIcon::Information, platform::MbButtons::Ok);
-    if (!merge.leftOut.empty())
-        platform::application::showError(
-            "The list holds 32767 people at most. These people did not fit and were not "
-            "kept:\r\n\r\n" +
-            book::namesOf(merge.leftOut));
+            "time. Both versions were kept: delete the one you do not want.",
+            merge.keptTwice);
+    if (!merge.leftOut.empty()) tellWhoDidNotFit(merge.leftOut, "kept");
 }
 
 // The selected row and the person being modified stay where their cells
@@ -239,10 +246,9 @@ void MainWindow::mergeConflictCopy(const std::string& name) {
     }
     setAside(name);
     if (brought.empty()) return;
-    platform::messageBox("Festorin merged a copy of the list that the sync engine had set aside: " +
-                             platform::shownPath(name) + ".\r\n\r\n" + book::namesOf(brought),
-                         platform::application::title(), platform::MbIcon::Information,
-                         platform::MbButtons::Ok);
+    tellAboutPeople("Festorin merged a copy of the list that the sync engine had set aside: " +
+                        platform::shownPath(name) + ".",
+                    brought);
     reportMerge(merge);
 }
 
